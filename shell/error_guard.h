@@ -1,0 +1,25 @@
+#pragma once
+// The one guard every handler runs in: a system error ends the handler and is shown in
+// the standard error box (or given to the presenter installed by tests and the replay tool).
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace strs {
+
+using ErrorPresenter = std::function<void(const QString& boxText)>;
+
+// nullptr restores the standard error box.
+void SetErrorPresenter(ErrorPresenter presenter);
+
+// The box text: the message with a full stop appended unless its last character is a
+// full stop or a character of a lower code (a blank, "!", a quotation mark ...).
+QString ErrorBoxText(const QString& message);
+
+// Runs handler; a strs::Error (or std::bad_alloc) ends it and is shown.
+void RunGuarded(QWidget* parent, const std::function<void()>& handler);
+
+}  // namespace strs

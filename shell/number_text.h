@@ -1,0 +1,31 @@
+#pragma once
+// The one text-to-number conversion and the one number-to-text format of the program.
+// Both use the decimal separator of the active locale (QLocale()), a point where the
+// locale names none.
+
+#include <QString>
+
+namespace strs {
+
+// The locale's decimal separator.
+QChar DecimalSeparator();
+
+// The whole text, blanks before and after allowed: optional sign, digits with at most
+// one decimal separator among them (at least one digit), optional exponent E/e with
+// optional sign and digits. Throws strs::ConversionError with the text on failure;
+// values beyond the double range are not numbers.
+double StrToFloat(const QString& text);
+
+// The same, without the exception.
+bool TryStrToFloat(const QString& text, double& value);
+
+// The general format for labels: shortest text with at most 15 significant digits,
+// locale separator, no thousands separator, exponent form (1,5E-6) for magnitudes
+// >= 1E15 or < 1E-5.
+QString FloatToStr(double value);
+
+// A built-in text written with a comma ("0,001", "1,2"), with the active locale's
+// separator instead.
+QString LocalizedText(const char* commaText);
+
+}  // namespace strs
