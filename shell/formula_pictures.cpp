@@ -1,0 +1,16 @@
+#include "shell/formula_pictures.h"
+
+#include <QFile>
+
+namespace strs {
+
+QPixmap FormulaPicture(const QString& name)
+{
+    const QString path = QStringLiteral(":/pictures/%1.bmp").arg(name.toLower());
+    QPixmap picture;
+    if (QFile::exists(path))
+        picture.load(path, "BMP");
+    return picture;
+}
+
+}  // namespace strs

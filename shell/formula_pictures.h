@@ -1,0 +1,12 @@
+#pragma once
+// The formula pictures of the five distribution laws, stored with the program under
+// the names "norm", "ravnom", "veb", "rel" and "exp" (matched without regard to case).
+
+#include <QPixmap>
+
+namespace strs {
+
+// Returns a null pixmap when no picture has that name.
+QPixmap FormulaPicture(const QString& name);
+
+}  // namespace strs

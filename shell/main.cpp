@@ -1,0 +1,14 @@
+// STRS Workbench: the course's four labs in one window.
+
+#include "shell/main_window.h"
+#include "shell/startup.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    std::unique_ptr<strs::TForm1> mainWindow = strs::ShowSplashThenCreateMainWindow();
+    mainWindow->show();
+    return QApplication::exec();  // closing the main window ends the program
+}

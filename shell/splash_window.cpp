@@ -1,0 +1,54 @@
+#include "shell/splash_window.h"
+
+#include "shell/jpeg_codec.h"
+#include "shell/ui_texts.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QPixmap>
+#include <QTimer>
+
+namespace strs {
+
+namespace {
+
+QPixmap splashPicture()
+{
+    QFile file(QStringLiteral(":/pictures/splash.jpg"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QPixmap::fromImage(DecodeJpeg(file.readAll()));
+}
+
+}  // namespace
+
+TForm2::TForm2(QWidget* parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("Form2"));
+    setFont(WindowFont());
+    setFixedSize(300, 199);
+    move(342, 253);
+
+    // The picture is drawn unscaled from the control's corner at (-15, -16), so the
+    // window shows the 300 x 199 region that starts at picture pixel (15, 16).
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(-15, -16, 315, 215);
+    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Image1->setPixmap(splashPicture());
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(kIntervalMs);
+    connect(Timer1, &QTimer::timeout, this, &TForm2::Timer1Timer);
+    Timer1->start();
+}
+
+void TForm2::Timer1Timer()
+{
+    ++ticks_;
+    Timer1->stop();
+}
+
+}  // namespace strs
