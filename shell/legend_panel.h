@@ -29,8 +29,14 @@ public slots:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // Places the panel under the mouse, kept within its chart.
+    void followMouse(const QPoint& globalPosition);
+    void endMove();
+
     QLabel* picture_;
     bool moving_ = false;
     QPoint grabOffset_;

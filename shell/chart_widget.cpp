@@ -1,0 +1,410 @@
+#include "shell/chart_widget.h"
+
+#include "shell/number_text.h"
+
+#include <QContextMenuEvent>
+#include <QFont>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <QPen>
+#include <QPolygonF>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <utility>
+
+namespace strs {
+
+// ---------------------------------------------------------------- series
+
+ChartSeries::ChartSeries(ChartWidget& chart, QString name, Kind kind, TColor colour)
+    : chart_(chart), name_(std::move(name)), kind_(kind), colour_(colour)
+{
+}
+
+void ChartSeries::Clear()
+{
+    points_.clear();
+    chart_.update();
+}
+
+void ChartSeries::AppendValue(double y, TColor colour)
+{
+    append(y, colour);
+}
+
+void ChartSeries::AppendBar(double y, TColor colour)
+{
+    append(y, colour);
+}
+
+void ChartSeries::append(double y, TColor colour)
+{
+    points_.push_back({double(points_.size()), y, colour});
+    chart_.update();
+}
+
+// ---------------------------------------------------------------- axis scaling
+
+namespace {
+
+// Axis arithmetic runs in long double: its wider exponent keeps differences such as
+// 1e308 - (-1e308) finite, and the tick counts below stay exact.
+using Wide = long double;
+
+constexpr int kMaxTicks = 64;         // never more labels than this, whatever the data
+constexpr int kOuterMargin = 4;       // blank border of the panel
+constexpr int kTitleGap = 6;          // between the title and the plot area
+constexpr int kLabelGap = 4;          // between the plot area and its tick labels
+constexpr int kRightMargin = 14;      // room for half of the last bottom label
+
+const QColor kGridColour(0xD8, 0xD8, 0xD8);
+
+struct AxisRange {
+    Wide lo = 0;
+    Wide hi = 1;
+    Wide span() const { return hi - lo; }
+};
+
+// Grows [lo, hi] over the values it is given; empty until the first one.
+class Extent {
+public:
+    void include(double v)
+    {
+        if (!std::isfinite(v))
+            return;
+        lo_ = any_ ? std::min(lo_, v) : v;
+        hi_ = any_ ? std::max(hi_, v) : v;
+        any_ = true;
+    }
+
+    // A usable range: [0, 1] without data, a range around the value when all are equal.
+    AxisRange range() const
+    {
+        if (!any_)
+            return {0, 1};
+        const Wide lo = lo_;
+        const Wide hi = hi_;
+        if (hi > lo)
+            return {lo, hi};
+        Wide half = std::fabs(lo) * 0.1L;
+        if (half == 0)
+            half = 1;
+        return {lo - half, hi + half};
+    }
+
+private:
+    bool any_ = false;
+    double lo_ = 0;
+    double hi_ = 0;
+};
+
+struct DataExtents {
+    Extent x;
+    Extent y;
+};
+
+DataExtents MeasureData(const std::vector<std::unique_ptr<ChartSeries>>& series)
+{
+    DataExtents extents;
+    for (const auto& s : series) {
+        const bool bars = s->kind() == ChartSeries::Kind::Bar;
+        for (const ChartPoint& p : s->points()) {
+            if (bars) {
+                extents.x.include(p.x - 0.5);
+                extents.x.include(p.x + 0.5);
+                if (std::isfinite(p.y))
+                    extents.y.include(0.0);  // a bar stands on zero
+            } else {
+                extents.x.include(p.x);
+            }
+            extents.y.include(p.y);
+        }
+    }
+    return extents;
+}
+
+// The smallest of 1, 2, 5 times a power of ten that is not below raw (raw > 0).
+Wide NiceStepAtLeast(Wide raw)
+{
+    const Wide magnitude = std::pow(10.0L, std::floor(std::log10(raw)));
+    for (Wide factor : {1.0L, 2.0L, 5.0L}) {
+        if (factor * magnitude >= raw * (1 - 1e-12L))
+            return factor * magnitude;
+    }
+    return 10 * magnitude;
+}
+
+Wide NextNiceStep(Wide step)
+{
+    return NiceStepAtLeast(step * 1.5L);
+}
+
+// A step that gives at most about `count` intervals over the range.
+Wide StepForCount(const AxisRange& range, int count)
+{
+    return NiceStepAtLeast(range.span() / Wide(std::max(count, 1)));
+}
+
+struct Tick {
+    Wide value;
+    QString label;
+};
+
+// Multiples of step within the range, capped at kMaxTicks; values that have no double
+// (beyond the double range after widening) get no label.
+std::vector<Tick> TicksOf(const AxisRange& range, Wide step)
+{
+    std::vector<Tick> ticks;
+    const Wide first = std::ceil(range.lo / step - 1e-9L);
+    const Wide last = std::floor(range.hi / step + 1e-9L);
+    for (int i = 0; i < kMaxTicks && first + i <= last; ++i) {
+        const Wide value = (first + i) * step;
+        const double shown = double(value);
+        if (std::isfinite(shown))
+            ticks.push_back({value, FloatToStr(shown)});
+    }
+    return ticks;
+}
+
+int WidestLabel(const std::vector<Tick>& ticks, const QFontMetrics& metrics)
+{
+    int widest = 0;
+    for (const Tick& t : ticks)
+        widest = std::max(widest, metrics.horizontalAdvance(t.label));
+    return widest;
+}
+
+// Maps axis values linearly onto pixel positions; `from` is the pixel of range.lo.
+class AxisMap {
+public:
+    AxisMap(const AxisRange& range, qreal from, qreal to) : range_(range), from_(from), to_(to) {}
+
+    qreal operator()(Wide v) const
+    {
+        const Wide fraction = (v - range_.lo) / range_.span();
+        const Wide pixel = from_ + fraction * (to_ - from_);
+        // Far-off values (a bar base below the range, say) are pinned well outside
+        // the plot; the painter clips them.
+        return qreal(std::clamp(pixel, Wide(-1e5), Wide(1e5)));
+    }
+
+private:
+    AxisRange range_;
+    Wide from_;
+    Wide to_;
+};
+
+QFont ChartFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Arial")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(11);
+    font.setWeight(QFont::Normal);
+    font.setItalic(false);
+    return font;
+}
+
+// Bottom ticks: as many as fit with a gap between neighbouring labels.
+std::vector<Tick> BottomTicks(const AxisRange& range, int plotWidth, const QFontMetrics& metrics)
+{
+    const int minimumSpacing = 3 * metrics.horizontalAdvance(QLatin1Char('0')) + 8;
+    Wide step = StepForCount(range, plotWidth / minimumSpacing);
+    std::vector<Tick> ticks = TicksOf(range, step);
+    for (int tries = 0; tries < 8; ++tries) {
+        const Wide pixelSpacing = step / range.span() * plotWidth;
+        if (pixelSpacing >= WidestLabel(ticks, metrics) + 8)
+            break;
+        step = NextNiceStep(step);
+        ticks = TicksOf(range, step);
+    }
+    return ticks;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- chart
+
+ChartWidget::ChartWidget(QWidget* parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);  // paint() covers every pixel
+}
+
+ChartWidget::~ChartWidget() = default;
+
+ChartSeries* ChartWidget::addSeries(const QString& name, ChartSeries::Kind kind, TColor colour)
+{
+    series_.push_back(std::make_unique<ChartSeries>(*this, name, kind, colour));
+    update();
+    return series_.back().get();
+}
+
+void ChartWidget::setTitleLines(const QStringList& lines)
+{
+    title_ = lines;
+    update();
+}
+
+void ChartWidget::setBottomLabelsVisible(bool visible)
+{
+    bottomLabelsVisible_ = visible;
+    update();
+}
+
+void ChartWidget::setBottomMarginPercent(int percent)
+{
+    bottomMarginPercent_ = std::clamp(percent, 0, 50);
+    update();
+}
+
+void ChartWidget::paint(QPainter& painter, const QRect& rect) const
+{
+    painter.save();
+    painter.setClipRect(rect);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.fillRect(rect, Qt::white);
+
+    const QFont font = ChartFont();
+    painter.setFont(font);
+    const QFontMetrics metrics(font, painter.device());
+    const int lineHeight = metrics.height();
+
+    // Title lines, centred at the top.
+    painter.setPen(Qt::black);
+    int y = rect.top() + kOuterMargin;
+    for (const QString& line : title_) {
+        painter.drawText(QRect(rect.left(), y, rect.width(), lineHeight),
+                         Qt::AlignHCenter | Qt::AlignTop, line);
+        y += lineHeight;
+    }
+
+    // Vertical extent of the plot: below the title, above the bottom labels and margin.
+    const int bottomMargin = bottomMarginPercent_ > 0
+                                 ? int(std::lround(rect.height() * bottomMarginPercent_ / 100.0))
+                                 : kOuterMargin;
+    const int bottomLabels = bottomLabelsVisible_ ? lineHeight + kLabelGap : kLabelGap;
+    const int plotTop = (title_.isEmpty() ? rect.top() + kOuterMargin + lineHeight / 2
+                                          : y + kTitleGap);
+    const int plotBottom = rect.top() + rect.height() - bottomMargin - bottomLabels;
+    const int plotHeight = std::max(plotBottom - plotTop, 1);
+
+    const DataExtents extents = MeasureData(series_);
+    const AxisRange xRange = extents.x.range();
+    const AxisRange yRange = extents.y.range();
+
+    // Left labels keep a gap of their own height between them.
+    const std::vector<Tick> yTicks = TicksOf(yRange, StepForCount(yRange, plotHeight / (2 * lineHeight)));
+    const int plotLeft = rect.left() + kOuterMargin + WidestLabel(yTicks, metrics) + kLabelGap;
+    const int plotRight = rect.left() + rect.width() - kRightMargin;
+    const int plotWidth = std::max(plotRight - plotLeft, 1);
+    const std::vector<Tick> xTicks = BottomTicks(xRange, plotWidth, metrics);
+
+    const QRect plot(plotLeft, plotTop, plotWidth, plotHeight);
+    const AxisMap mapX(xRange, plot.left(), plot.left() + plotWidth);
+    const AxisMap mapY(yRange, plot.top() + plotHeight, plot.top());
+
+    // Grid and tick labels; the axis lines themselves are not drawn.
+    painter.setPen(QPen(kGridColour, 0));
+    for (const Tick& t : xTicks) {
+        const qreal px = mapX(t.value);
+        painter.drawLine(QPointF(px, plot.top()), QPointF(px, plot.top() + plotHeight));
+    }
+    for (const Tick& t : yTicks) {
+        const qreal py = mapY(t.value);
+        painter.drawLine(QPointF(plot.left(), py), QPointF(plot.left() + plotWidth, py));
+    }
+    painter.setPen(Qt::black);
+    for (const Tick& t : yTicks) {
+        const int py = int(std::lround(mapY(t.value)));
+        painter.drawText(QRect(rect.left(), py - lineHeight / 2, plotLeft - kLabelGap - rect.left(),
+                               lineHeight),
+                         Qt::AlignRight | Qt::AlignVCenter, t.label);
+    }
+    if (bottomLabelsVisible_) {
+        for (const Tick& t : xTicks) {
+            const int px = int(std::lround(mapX(t.value)));
+            const int width = metrics.horizontalAdvance(t.label) + 2;
+            painter.drawText(QRect(px - width / 2, plot.top() + plotHeight + kLabelGap, width,
+                                   lineHeight),
+                             Qt::AlignHCenter | Qt::AlignTop, t.label);
+        }
+    }
+
+    // Series, clipped to the plot area (one pixel of slack for lines on the edges).
+    painter.setClipRect(plot.adjusted(0, 0, 1, 1).intersected(rect));
+    for (const auto& s : series_) {
+        const std::vector<ChartPoint>& points = s->points();
+        if (s->kind() == ChartSeries::Kind::Bar) {
+            const qreal base = mapY(std::clamp(Wide(0), yRange.lo, yRange.hi));
+            painter.setPen(QPen(Qt::black, 0));
+            for (const ChartPoint& p : points) {
+                if (!std::isfinite(p.y))
+                    continue;
+                const QRectF bar(QPointF(mapX(p.x - 0.5L), mapY(p.y)),
+                                 QPointF(mapX(p.x + 0.5L), base));
+                painter.fillRect(bar.normalized(), ToQColor(p.colour));
+                painter.drawRect(bar.normalized());
+            }
+            continue;
+        }
+        // Consecutive segments of one colour go out as one polyline; the segment that
+        // leads to a point takes that point's colour.
+        QPolygonF run;
+        TColor runColour = 0;
+        const auto flush = [&] {
+            if (run.size() >= 2) {
+                painter.setPen(QPen(ToQColor(runColour), 0));
+                painter.drawPolyline(run);
+            }
+            run.clear();
+        };
+        for (std::size_t i = 1; i < points.size(); ++i) {
+            const ChartPoint& from = points[i - 1];
+            const ChartPoint& to = points[i];
+            if (!std::isfinite(from.y) || !std::isfinite(to.y)) {
+                flush();
+                continue;
+            }
+            if (!run.isEmpty() && to.colour != runColour) {
+                const QPointF joint = run.back();
+                flush();
+                run.append(joint);
+            }
+            if (run.isEmpty())
+                run.append(QPointF(mapX(from.x), mapY(from.y)));
+            runColour = to.colour;
+            run.append(QPointF(mapX(to.x), mapY(to.y)));
+        }
+        flush();
+    }
+    painter.restore();
+}
+
+QImage ChartWidget::renderImage() const
+{
+    const QSize pictureSize = size().isEmpty() ? sizeHint() : size();
+    QImage image(pictureSize, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    paint(painter, QRect(QPoint(0, 0), pictureSize));
+    painter.end();
+    return image;
+}
+
+void ChartWidget::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    paint(painter, rect());
+}
+
+void ChartWidget::contextMenuEvent(QContextMenuEvent* event)
+{
+    emit contextMenuRequested(this);
+    event->accept();
+}
+
+}  // namespace strs

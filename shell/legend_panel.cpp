@@ -1,0 +1,132 @@
+#include "shell/legend_panel.h"
+
+#include "matematic/errors.h"
+#include "shell/jpeg_codec.h"
+
+#include <QCursor>
+#include <QEvent>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPixmap>
+
+#include <algorithm>
+
+namespace strs {
+
+namespace {
+
+constexpr QSize kLegendSize(124, 43);
+
+// The legend picture carried in the resources; a blank white picture of the same size
+// when it is missing or unreadable, so the panel keeps its place and size.
+QImage LoadLegendPicture()
+{
+    QFile file(QStringLiteral(":/pictures/legend.jpg"));
+    if (file.open(QIODevice::ReadOnly)) {
+        try {
+            QImage picture = DecodeJpeg(file.readAll());
+            if (!picture.isNull())
+                return picture;
+        } catch (const Error&) {
+        }
+    }
+    QImage blank(kLegendSize, QImage::Format_RGB32);
+    blank.fill(Qt::white);
+    return blank;
+}
+
+}  // namespace
+
+LegendPanel::LegendPanel(QWidget* chart, const QString& pictureName)
+    : QFrame(chart), picture_(new QLabel(this))
+{
+    setFrameShape(QFrame::NoFrame);
+
+    const QImage legend = LoadLegendPicture();
+    picture_->setObjectName(pictureName);
+    picture_->setPixmap(QPixmap::fromImage(legend));
+    picture_->setFixedSize(legend.size());
+    picture_->move(0, 0);
+    picture_->installEventFilter(this);
+
+    setFixedSize(legend.size());
+}
+
+void LegendPanel::StartMove()
+{
+    if (moving_)
+        return;
+    moving_ = true;
+    grabOffset_ = mapFromGlobal(QCursor::pos());
+    grabMouse();
+}
+
+void LegendPanel::followMouse(const QPoint& globalPosition)
+{
+    QWidget* chart = parentWidget();
+    if (chart == nullptr)
+        return;
+    const QPoint wanted = chart->mapFromGlobal(globalPosition) - grabOffset_;
+    const int maxX = std::max(chart->width() - width(), 0);
+    const int maxY = std::max(chart->height() - height(), 0);
+    move(std::clamp(wanted.x(), 0, maxX), std::clamp(wanted.y(), 0, maxY));
+}
+
+void LegendPanel::endMove()
+{
+    moving_ = false;
+    releaseMouse();
+}
+
+bool LegendPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != picture_)
+        return QFrame::eventFilter(watched, event);
+
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        if (!moving_)
+            emit picturePressed();
+        return true;  // the panel must not see it as its own press
+    case QEvent::MouseMove:
+        if (moving_) {
+            followMouse(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+            return true;
+        }
+        break;
+    case QEvent::MouseButtonRelease:
+        if (moving_) {
+            endMove();
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QFrame::eventFilter(watched, event);
+}
+
+void LegendPanel::mousePressEvent(QMouseEvent* event)
+{
+    if (!moving_)
+        emit panelPressed();
+    event->accept();
+}
+
+void LegendPanel::mouseMoveEvent(QMouseEvent* event)
+{
+    if (moving_)
+        followMouse(event->globalPosition().toPoint());
+    event->accept();
+}
+
+void LegendPanel::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (moving_)
+        endMove();
+    event->accept();
+}
+
+}  // namespace strs

@@ -1,0 +1,170 @@
+#include "shell/picture_file.h"
+
+#include "matematic/errors.h"
+#include "shell/chart_widget.h"
+#include "shell/jpeg_codec.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QMessageBox>
+#include <QSaveFile>
+#include <QStringList>
+
+#include <utility>
+
+namespace strs {
+
+namespace {
+
+// The dialog's filters in the order of their indexes.
+QStringList PictureFilters()
+{
+    return {QStringLiteral("JPEG Image File (*.jpg)"), QStringLiteral("JPEG Image File (*.jpeg)"),
+            QStringLiteral("Bitmaps (*.bmp)")};
+}
+
+OverwriteQuestion& InstalledQuestion()
+{
+    static OverwriteQuestion question;
+    return question;
+}
+
+bool AskWithMessageBox(QWidget* parent, const QString& fullName)
+{
+    const QString text = QStringLiteral("Файл %1 уже существует. Заменить?").arg(fullName);
+    return QMessageBox::question(parent, QGuiApplication::applicationDisplayName(), text,
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+           == QMessageBox::Yes;
+}
+
+[[noreturn]] void ThrowCannotCreate(const QString& fullName, const QString& reason)
+{
+    throw FileCreateError(QDir::toNativeSeparators(fullName).toStdString(), reason.toStdString());
+}
+
+QByteArray EncodeBitmap(const QImage& image)
+{
+    // A 32-bit picture without alpha is written as a 24-bit bitmap.
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.convertToFormat(QImage::Format_RGB32).save(&buffer, "BMP"))
+        return {};
+    return data;
+}
+
+QByteArray EncodePicture(const QImage& image, PictureType type)
+{
+    return type == PictureType::Bmp ? EncodeBitmap(image) : EncodeJpeg(image);
+}
+
+}  // namespace
+
+QString PictureExtension(PictureType type)
+{
+    switch (type) {
+    case PictureType::Jpg:
+        return QStringLiteral(".jpg");
+    case PictureType::Jpeg:
+        return QStringLiteral(".jpeg");
+    case PictureType::Bmp:
+        return QStringLiteral(".bmp");
+    }
+    return QStringLiteral(".jpg");
+}
+
+QString NameWithExtension(const QString& name, PictureType type)
+{
+    const QString extension = PictureExtension(type);
+    if (name.endsWith(extension, Qt::CaseInsensitive))
+        return name;
+    return name + extension;
+}
+
+PictureType PictureTypeFromFileName(const QString& fileName)
+{
+    for (PictureType type : {PictureType::Jpeg, PictureType::Jpg, PictureType::Bmp}) {
+        if (fileName.endsWith(PictureExtension(type), Qt::CaseInsensitive))
+            return type;
+    }
+    throw Error("Unknown picture type of \"" + QDir::toNativeSeparators(fileName).toStdString()
+                + "\"; use .jpg, .jpeg or .bmp");
+}
+
+PictureType PictureTypeFromFilterIndex(int index)
+{
+    switch (index) {
+    case 2:
+        return PictureType::Jpeg;
+    case 3:
+        return PictureType::Bmp;
+    default:
+        return PictureType::Jpg;
+    }
+}
+
+void WritePicture(const QImage& image, const QString& fullName, PictureType type)
+{
+    const QByteArray data = EncodePicture(image, type);
+    if (data.isEmpty())
+        ThrowCannotCreate(fullName, QStringLiteral("The picture could not be encoded"));
+
+    // QSaveFile writes beside the target and renames over it only on commit, so the
+    // target is either the complete new picture or whatever it was before.
+    QSaveFile file(fullName);
+    if (!file.open(QIODevice::WriteOnly))
+        ThrowCannotCreate(fullName, file.errorString());
+    if (file.write(data) != data.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        ThrowCannotCreate(fullName, reason);
+    }
+    if (!file.commit())
+        ThrowCannotCreate(fullName, file.errorString());
+}
+
+void ConfigureSavePictureDialog(QFileDialog& dialog)
+{
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(PictureFilters());
+    dialog.selectNameFilter(PictureFilters().first());
+    dialog.setDefaultSuffix(QString());
+    dialog.setDirectory(QCoreApplication::applicationDirPath());
+    // The Save command asks its own question before replacing a file.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+}
+
+PictureType SelectedPictureType(const QFileDialog& dialog)
+{
+    const qsizetype position = PictureFilters().indexOf(dialog.selectedNameFilter());
+    return PictureTypeFromFilterIndex(int(position) + 1);
+}
+
+void SetOverwriteQuestion(OverwriteQuestion question)
+{
+    InstalledQuestion() = std::move(question);
+}
+
+void SaveChartPicture(QWidget* parent, const ChartWidget& chart, const QString& chosenName,
+                      PictureType type)
+{
+    const QString fullName = NameWithExtension(chosenName, type);
+    const QFileInfo target(fullName);
+    if (target.exists() && !target.isDir()) {
+        const QString shownName = QDir::toNativeSeparators(fullName);
+        const OverwriteQuestion& question = InstalledQuestion();
+        const bool replace = question ? question(parent, shownName)
+                                      : AskWithMessageBox(parent, shownName);
+        if (!replace)
+            return;
+    }
+    WritePicture(chart.renderImage(), fullName, type);
+}
+
+}  // namespace strs

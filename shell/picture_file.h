@@ -1,0 +1,58 @@
+#pragma once
+// Saving the picture of a chart: the three file types of the save dialog, the file name
+// with its type's extension, the question before an existing file is replaced, and a
+// write that never leaves a truncated picture behind.
+
+#include <QString>
+
+#include <functional>
+
+class QFileDialog;
+class QImage;
+class QWidget;
+
+namespace strs {
+
+class ChartWidget;
+
+// The save dialog's file types, numbered as its filter indexes (1-based).
+enum class PictureType { Jpg = 1, Jpeg = 2, Bmp = 3 };
+
+// ".jpg", ".jpeg" or ".bmp".
+QString PictureExtension(PictureType type);
+
+// name with its type's extension appended, unless it already ends with that extension
+// (compared without regard to case).
+QString NameWithExtension(const QString& name, PictureType type);
+
+// The type that a file name's extension names (".jpg", ".jpeg", ".bmp", any case).
+// Throws strs::Error for any other name.
+PictureType PictureTypeFromFileName(const QString& fileName);
+
+// The type of a 1-based filter index; indexes out of range count as the first type.
+PictureType PictureTypeFromFilterIndex(int index);
+
+// Writes image as a JPEG (Jpg, Jpeg) or a 24-bit Windows bitmap (Bmp). The data goes
+// to a temporary file beside the target that then replaces it, so a failed write leaves
+// an existing file as it was. Throws strs::FileCreateError naming fullName.
+void WritePicture(const QImage& image, const QString& fullName, PictureType type);
+
+// Sets up the reused save dialog: save mode, the three file types with the first one
+// selected, no default suffix, the executable's folder, no overwrite question of its own.
+void ConfigureSavePictureDialog(QFileDialog& dialog);
+
+// The file type chosen in a dialog set up by ConfigureSavePictureDialog.
+PictureType SelectedPictureType(const QFileDialog& dialog);
+
+// Asked before an existing file is replaced; true replaces it.
+using OverwriteQuestion = std::function<bool(QWidget* parent, const QString& fullName)>;
+
+// nullptr restores the real Yes/No box.
+void SetOverwriteQuestion(OverwriteQuestion question);
+
+// Everything the Save command does after its dialog: appends the extension, asks before
+// replacing an existing file (a "No" writes nothing) and writes the chart's picture.
+void SaveChartPicture(QWidget* parent, const ChartWidget& chart, const QString& chosenName,
+                      PictureType type);
+
+}  // namespace strs
