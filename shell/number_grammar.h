@@ -1,0 +1,32 @@
+#pragma once
+// The number grammar of the numeric fields and the general number format of the labels,
+// free of Qt: the decimal separator is passed in, so that a test or a fuzz target can
+// drive them on their own. shell/number_text.h adds the locale on top.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace strs {
+
+// Reads the whole text as a decimal floating-point number:
+//   blanks* [+|-] mantissa [(E|e) [+|-] digit+] blanks*
+// where blanks are spaces and tabs and the mantissa is digits with at most one
+// separator among them and at least one digit, so "5", "5,", ",5" and "5,25" all read.
+// No thousands separators, no "inf"/"nan", no other separator than the one given.
+// Gives nothing for a text outside the grammar or a value beyond the double range;
+// a value too small for a double reads as a zero of its sign (denormals are kept).
+// The value is correctly rounded (round to nearest, ties to even).
+std::optional<double> ParseDecimalNumber(std::u16string_view text, char16_t separator);
+std::optional<double> ParseDecimalNumber(std::string_view text, char separator);
+
+// Writes value in the general format: rounded to 15 significant digits, trailing zeros
+// dropped, the given separator, no thousands separator. Plain notation while the
+// rounded magnitude m satisfies 1E-4 <= m < 1E15 ("0,0001", "18,484",
+// "999999999999999"); exponent notation outside it, with a capital E, a sign only for
+// negative exponents and no leading zeros ("1E15", "1,5E-6", "1E-5"). Zeros of either
+// sign give "0"; non-finite values give "INF", "-INF" or "NAN".
+std::u16string FormatGeneralNumber(double value, char16_t separator);
+std::string FormatGeneralNumber(double value, char separator);
+
+}  // namespace strs
