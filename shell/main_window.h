@@ -138,6 +138,9 @@ public:
     // All twelve numeric fields.
     std::vector<NumericField*> numericFields() const;
 
+    // How many times the hidden credit display has been drawn since the window was made.
+    int creditDrawCount() const;
+
 public slots:
     // Creation: loads the normal law's formula picture.
     void FormCreate();

@@ -1,0 +1,31 @@
+#pragma once
+// One line of a replay script: an action word and its arguments.
+
+#include <QString>
+#include <QStringList>
+
+#include <stdexcept>
+
+namespace strs::replay {
+
+struct ScriptLine {
+    int number = 0;       // 1-based line number in the script
+    QString action;       // "page", "set", ...; empty for a blank or comment line
+    QStringList args;
+};
+
+// A script line that cannot be understood or carried out.
+class ScriptError : public std::runtime_error {
+public:
+    ScriptError(int line, const QString& message)
+        : std::runtime_error(QStringLiteral("line %1: %2").arg(line).arg(message).toStdString())
+    {
+    }
+};
+
+// Splits a line into words. A word may be double-quoted ("" is the empty text; inside
+// quotes \" and \\ stand for " and \). Blank lines and lines starting with # are empty.
+// The last argument of set/type/keys is the rest of the line when it is not quoted.
+ScriptLine ParseScriptLine(const QString& text, int number);
+
+}  // namespace strs::replay

@@ -1,0 +1,147 @@
+#include "tools/replay/replay_session.h"
+
+#include "matematic/random.h"
+#include "shell/error_guard.h"
+#include "shell/main_window.h"
+#include "shell/picture_file.h"
+#include "shell/radio_group.h"
+#include "tools/replay/snapshot.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QJsonDocument>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTabWidget>
+
+namespace strs::replay {
+
+namespace {
+
+int toInt(const ScriptLine& line, int index, int low, int high)
+{
+    bool ok = false;
+    const int value = line.args.value(index).toInt(&ok);
+    if (!ok || value < low || value > high)
+        throw ScriptError(line.number, QStringLiteral("'%1' is not a number from %2 to %3")
+                                           .arg(line.args.value(index)).arg(low).arg(high));
+    return value;
+}
+
+void requireArgs(const ScriptLine& line, int count, const char* usage)
+{
+    if (line.args.size() != count)
+        throw ScriptError(line.number, QStringLiteral("usage: %1").arg(QString::fromLatin1(usage)));
+}
+
+template <typename T>
+T* findNamed(TForm1& w, const ScriptLine& line, const QString& name, const char* what)
+{
+    auto* found = w.findChild<T*>(name);
+    if (!found)
+        throw ScriptError(line.number, QStringLiteral("no %1 named '%2'").arg(QString::fromLatin1(what), name));
+    return found;
+}
+
+}  // namespace
+
+ReplaySession::ReplaySession(std::function<void(const QByteArray&)> print)
+    : print_(std::move(print))
+{
+    SetErrorPresenter([this](const QString& text) { errors_ << text; });
+    restart();
+}
+
+ReplaySession::~ReplaySession()
+{
+    SetErrorPresenter(nullptr);
+}
+
+void ReplaySession::restart()
+{
+    // A fresh program start: a new window and the generator back at its start state.
+    window_.reset();
+    ResetRandomGenerator();
+    window_ = std::make_unique<TForm1>();
+    window_->show();
+    window_->activateWindow();
+    QApplication::processEvents();
+}
+
+void ReplaySession::runScript(const QString& script)
+{
+    const QStringList lines = script.split(u'\n');
+    for (int i = 0; i < lines.size(); ++i)
+        execute(ParseScriptLine(lines[i], i + 1));
+}
+
+void ReplaySession::typeInto(QWidget* target, const QString& text)
+{
+    for (QChar c : text) {
+        const int key = c.toUpper().unicode();
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(target, &press);
+        QApplication::sendEvent(target, &release);
+    }
+    QApplication::processEvents();
+}
+
+void ReplaySession::execute(const ScriptLine& line)
+{
+    TForm1& w = *window_;
+    const QString& a = line.action;
+    if (a.isEmpty())
+        return;
+
+    if (a == QLatin1String("page")) {
+        requireArgs(line, 1, "page N (1-4)");
+        w.PageControl1->setCurrentIndex(toInt(line, 0, 1, 4) - 1);
+    } else if (a == QLatin1String("set")) {
+        requireArgs(line, 2, "set FIELD TEXT");
+        // Replaces the whole text at once, as a paste over a selection would.
+        findNamed<NumericField>(w, line, line.args[0], "field")->setText(line.args[1]);
+    } else if (a == QLatin1String("type")) {
+        requireArgs(line, 2, "type FIELD TEXT");
+        auto* field = findNamed<NumericField>(w, line, line.args[0], "field");
+        w.PageControl1->setCurrentWidget(field->parentWidget()->parentWidget());
+        field->setFocus();
+        field->end(false);
+        typeInto(field, line.args[1]);
+    } else if (a == QLatin1String("select")) {
+        requireArgs(line, 2, "select CB1 N");
+        auto* list = findNamed<QComboBox>(w, line, line.args[0], "drop-down list");
+        list->setCurrentIndex(toInt(line, 1, 0, list->count() - 1));
+    } else if (a == QLatin1String("radio")) {
+        requireArgs(line, 2, "radio RG2|RG4 N");
+        auto* group = findNamed<RadioGroup>(w, line, line.args[0], "radio group");
+        group->button(toInt(line, 1, 0, group->count() - 1))->click();
+    } else if (a == QLatin1String("press")) {
+        requireArgs(line, 1, "press BB1|BitBtn1|BB3|BitBtn2");
+        findNamed<QPushButton>(w, line, line.args[0], "button")->click();
+    } else if (a == QLatin1String("keys")) {
+        requireArgs(line, 1, "keys TEXT");
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &w;
+        typeInto(target, line.args[0]);
+    } else if (a == QLatin1String("save")) {
+        requireArgs(line, 2, "save CHART PATH");
+        auto* chart = findNamed<ChartWidget>(w, line, line.args[0], "chart");
+        const QString path = line.args[1];
+        RunGuarded(&w, [chart, &path] {
+            WritePicture(chart->renderImage(), path, PictureTypeFromFileName(path));
+        });
+    } else if (a == QLatin1String("dump")) {
+        requireArgs(line, 0, "dump");
+        QApplication::processEvents();
+        const QJsonObject snapshot = TakeSnapshot(w, errors_, w.creditDrawCount());
+        errors_.clear();
+        print_(QJsonDocument(snapshot).toJson(QJsonDocument::Compact));
+    } else if (a == QLatin1String("restart")) {
+        requireArgs(line, 0, "restart");
+        restart();
+    } else {
+        throw ScriptError(line.number, QStringLiteral("unknown action '%1'").arg(a));
+    }
+}
+
+}  // namespace strs::replay

@@ -1,0 +1,39 @@
+#pragma once
+// Carries out replay script lines on a real main window (no splash, no waits).
+
+#include "tools/replay/replay_script.h"
+
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+namespace strs {
+class TForm1;
+}
+
+namespace strs::replay {
+
+class ReplaySession {
+public:
+    // print receives one JSON line per dump.
+    explicit ReplaySession(std::function<void(const QByteArray&)> print);
+    ~ReplaySession();
+
+    // Runs a whole script; throws ScriptError at the first bad line.
+    void runScript(const QString& script);
+    void execute(const ScriptLine& line);
+
+    TForm1& window() { return *window_; }
+    const QStringList& pendingErrors() const { return errors_; }
+
+private:
+    void restart();
+    void typeInto(QWidget* target, const QString& text);
+
+    std::function<void(const QByteArray&)> print_;
+    std::unique_ptr<TForm1> window_;
+    QStringList errors_;  // shown by the error box since the last dump
+};
+
+}  // namespace strs::replay

@@ -1,0 +1,16 @@
+#pragma once
+// The JSON picture of what the main window shows: fields, labels, visibility, chart
+// titles, every series' points, and the error messages shown since the last snapshot.
+
+#include <QJsonObject>
+#include <QStringList>
+
+namespace strs {
+class TForm1;
+}
+
+namespace strs::replay {
+
+QJsonObject TakeSnapshot(const TForm1& window, const QStringList& errors, int creditDraws);
+
+}  // namespace strs::replay
