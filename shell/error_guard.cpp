@@ -1,0 +1,66 @@
+#include "shell/error_guard.h"
+
+#include "matematic/errors.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+
+#include <exception>
+#include <new>
+#include <optional>
+#include <utility>
+
+namespace strs {
+namespace {
+
+ErrorPresenter& InstalledPresenter() {
+    static ErrorPresenter presenter;
+    return presenter;
+}
+
+// The standard error box: modal, error icon, one OK button, titled with the
+// application's name (the executable's name unless the program sets another).
+void ShowStandardBox(QWidget* parent, const QString& boxText) {
+    QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(), boxText,
+                    QMessageBox::Ok, parent);
+    box.exec();
+}
+
+void Present(QWidget* parent, const QString& message) {
+    const QString boxText = ErrorBoxText(message);
+    if (const ErrorPresenter& presenter = InstalledPresenter())
+        presenter(boxText);
+    else
+        ShowStandardBox(parent, boxText);
+}
+
+}  // namespace
+
+void SetErrorPresenter(ErrorPresenter presenter) {
+    InstalledPresenter() = std::move(presenter);
+}
+
+QString ErrorBoxText(const QString& message) {
+    // An empty message has no last character to judge and is shown as it is.
+    if (message.isEmpty() || message.back() <= QLatin1Char('.')) return message;
+    return message + QLatin1Char('.');
+}
+
+void RunGuarded(QWidget* parent, const std::function<void()>& handler) {
+    // The box is shown after the catch block has been left, so that its event loop
+    // does not run inside exception handling.
+    std::optional<QString> message;
+    try {
+        handler();
+    } catch (const Error& error) {
+        message = QString::fromUtf8(error.what());
+    } catch (const std::bad_alloc&) {
+        message = QStringLiteral("Out of memory");
+    } catch (const std::exception& error) {
+        // Not one of the program's own errors, but no exception may cross the event loop.
+        message = QString::fromUtf8(error.what());
+    }
+    if (message) Present(parent, *message);
+}
+
+}  // namespace strs

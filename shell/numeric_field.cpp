@@ -1,0 +1,41 @@
+#include "shell/numeric_field.h"
+
+#include "shell/number_text.h"
+
+namespace strs {
+
+NumericField::NumericField(QWidget* parent, bool allowLoneMinus)
+    : QLineEdit(parent), allowLoneMinus_(allowLoneMinus) {
+    // textChanged, unlike textEdited, also reports texts set by the program, and stays
+    // silent when a text is set to the one it already holds.
+    connect(this, &QLineEdit::textChanged, this, &NumericField::ApplyRule);
+}
+
+double NumericField::Value() const {
+    return StrToFloat(text());
+}
+
+void NumericField::ReplaceExactZero() {
+    if (text() == QStringLiteral("0")) setText(LocalizedText("0,001"));
+}
+
+void NumericField::ApplyRule() {
+    const QString current = text();
+    if (current.isEmpty()) return;  // allowed while editing, never remembered
+    if (allowLoneMinus_ && current == QStringLiteral("-")) return;  // start of a negative number
+
+    double discarded = 0.0;
+    if (TryStrToFloat(current, discarded)) {
+        lastAccepted_ = current;
+        return;
+    }
+
+    // Runs this rule once more, nested, on a text that passes or is empty; should even
+    // that text fail (the locale changed meanwhile), setting it again is no change, so
+    // the nesting ends there as well.
+    setText(lastAccepted_);
+    setCursorPosition(static_cast<int>(text().size()));
+    deselect();
+}
+
+}  // namespace strs
