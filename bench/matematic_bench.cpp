@@ -1,0 +1,82 @@
+// Timings of the numerical routines at the sizes the labs use.
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <memory>
+
+#include "matematic/matrix.h"
+#include "matematic/random.h"
+
+namespace {
+
+using strs::kMatrixOrder;
+
+// The Wiener filter's observation correlation for r = 0.8, D = 1, Dn = 4.
+void FillWienerCorrelation(strs::Matrix100& m) {
+    for (std::size_t i = 0; i < kMatrixOrder; ++i) {
+        for (std::size_t j = 0; j < kMatrixOrder; ++j) {
+            const int lag = static_cast<int>(i > j ? i - j : j - i);
+            m[i * kMatrixOrder + j] = std::pow(0.8, lag) + (i == j ? 4.0 : 0.0);
+        }
+    }
+}
+
+void BM_InvertMatrix(benchmark::State& state) {
+    auto ry = std::make_unique<strs::Matrix100>();
+    FillWienerCorrelation(*ry);
+    auto q = std::make_unique<strs::Matrix100>();
+    for (auto _ : state) {
+        *q = *ry;
+        strs::InvertMatrix(*q);
+        benchmark::DoNotOptimize(q->data());
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_InvertMatrix)->Unit(benchmark::kMillisecond);
+
+void BM_MatVecMul(benchmark::State& state) {
+    auto a = std::make_unique<strs::Matrix100>();
+    FillWienerCorrelation(*a);
+    strs::Vector100 x;
+    for (std::size_t i = 0; i < kMatrixOrder; ++i) {
+        x[i] = std::pow(0.8, static_cast<int>(i));
+    }
+    strs::Vector100 y;
+    for (auto _ : state) {
+        strs::MatVecMul(*a, x, y);
+        benchmark::DoNotOptimize(y.data());
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_MatVecMul)->Unit(benchmark::kMicrosecond);
+
+void BM_VecMatMul(benchmark::State& state) {
+    auto a = std::make_unique<strs::Matrix100>();
+    FillWienerCorrelation(*a);
+    strs::Vector100 x;
+    for (std::size_t i = 0; i < kMatrixOrder; ++i) {
+        x[i] = std::pow(0.8, static_cast<int>(i));
+    }
+    strs::Vector100 y;
+    for (auto _ : state) {
+        strs::VecMatMul(x, *a, y);
+        benchmark::DoNotOptimize(y.data());
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_VecMatMul)->Unit(benchmark::kMicrosecond);
+
+void BM_RandomNormal1000(benchmark::State& state) {
+    for (auto _ : state) {
+        long double sum = 0;
+        for (int i = 0; i < 1000; ++i) {
+            sum += strs::RandomNormal(0.0L, 1.0L);
+        }
+        benchmark::DoNotOptimize(sum);
+    }
+}
+BENCHMARK(BM_RandomNormal1000)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,14 @@
+#pragma once
+// The numerical routines: the random generator, the Gamma approximation, the
+// fixed-size vector and matrix routines with Matrix100 and Vector100, the display
+// rounding, powers, checked extended arithmetic and the autoregressive model.
+
+#include "matematic/ar_model.h"
+#include "matematic/checked.h"
+#include "matematic/errors.h"
+#include "matematic/extended.h"
+#include "matematic/gamma.h"
+#include "matematic/matrix.h"
+#include "matematic/power.h"
+#include "matematic/random.h"
+#include "matematic/rounding.h"
