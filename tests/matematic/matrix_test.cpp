@@ -3,6 +3,7 @@
 #include <cmath>
 #include <memory>
 
+#include "matematic/ar_model.h"
 #include "matematic/errors.h"
 #include "matematic/matrix.h"
 
@@ -272,39 +273,71 @@ TEST(InvertMatrixTest, ElementBeyondTheDoubleRangeOverflows) {
     EXPECT_EQ(At(*a, 0, 0), 1e-300);  // unchanged: step 0 failed
 }
 
-// The error variance of a block Wiener estimate of a first-order signal
-// (r = 0.8, D = 1) seen in white noise (Dn = 4), as the Wiener filter lab forms it.
-TEST(InvertMatrixTest, WienerErrorVarianceOfAFirstOrderSignal) {
-    const double r = 0.8;
-    const double d = 1.0;
-    const double dn = 4.0;
-    auto rx = std::make_unique<Matrix100>();
-    auto ry = std::make_unique<Matrix100>();
-    for (std::size_t i = 0; i < kN; ++i) {
-        for (std::size_t j = 0; j < kN; ++j) {
-            const int lag = static_cast<int>(i > j ? i - j : j - i);
-            At(*rx, i, j) = d * std::pow(r, lag);
-            At(*ry, i, j) = At(*rx, i, j) + (i == j ? dn : 0.0);
+// The theoretical error variances of a block Wiener estimate from observations
+// in white noise of variance dn, formed as the Wiener filter lab forms them:
+// err[i] = (D - 2 h^T c) + (h^T Ry) h, h = Ry^-1 c, c = column i of Rx.
+class WienerErrors {
+public:
+    WienerErrors(const Matrix100& rx, double d, double dn)
+        : rx_(std::make_unique<Matrix100>(rx)), ry_(std::make_unique<Matrix100>(rx)), d_(d) {
+        for (std::size_t i = 0; i < kN; ++i) {
+            At(*ry_, i, i) = At(rx, i, i) + dn;
         }
+        q_ = std::make_unique<Matrix100>(*ry_);
+        InvertMatrix(*q_);
     }
-    auto q = std::make_unique<Matrix100>(*ry);
-    InvertMatrix(*q);
-    auto errorAt = [&](std::size_t i) {
+
+    double ErrorAt(std::size_t i) const {
         Vector100 c;
         for (std::size_t j = 0; j < kN; ++j) {
-            c[j] = At(*rx, j, i);
+            c[j] = At(*rx_, j, i);
         }
         Vector100 h;
-        MatVecMul(*q, c, h);
+        MatVecMul(*q_, c, h);
         Vector100 t;
-        VecMatMul(h, *ry, t);
-        return (d - 2.0 * DotProduct(h, c)) + DotProduct(t, h);
-    };
-    EXPECT_NEAR(errorAt(0), 0.649848, 5e-7);
-    EXPECT_NEAR(errorAt(99), 0.649848, 5e-7);
-    EXPECT_NEAR(errorAt(1), 0.593257, 5e-7);
-    EXPECT_NEAR(errorAt(49), 0.547153, 5e-7);
-    EXPECT_NEAR(errorAt(50), 0.547153, 5e-7);
+        VecMatMul(h, *ry_, t);
+        return (d_ - 2.0 * DotProduct(h, c)) + DotProduct(t, h);
+    }
+
+private:
+    std::unique_ptr<Matrix100> rx_;
+    std::unique_ptr<Matrix100> ry_;
+    std::unique_ptr<Matrix100> q_;
+    double d_;
+};
+
+// Signal correlation D * corr(|i - j|).
+template <typename Corr>
+std::unique_ptr<Matrix100> ToeplitzCorrelation(double d, Corr corr) {
+    auto m = std::make_unique<Matrix100>();
+    for (std::size_t i = 0; i < kN; ++i) {
+        for (std::size_t j = 0; j < kN; ++j) {
+            At(*m, i, j) = d * corr(i > j ? i - j : j - i);
+        }
+    }
+    return m;
+}
+
+TEST(InvertMatrixTest, WienerErrorVarianceOfAFirstOrderSignal) {
+    // r = 0.8, D = 1, Dn = 4.
+    const auto rx = ToeplitzCorrelation(1.0, [](std::size_t lag) { return std::pow(0.8, static_cast<int>(lag)); });
+    const WienerErrors err(*rx, 1.0, 4.0);
+    EXPECT_NEAR(err.ErrorAt(0), 0.649848, 5e-7);
+    EXPECT_NEAR(err.ErrorAt(99), 0.649848, 5e-7);
+    EXPECT_NEAR(err.ErrorAt(1), 0.593257, 5e-7);
+    EXPECT_NEAR(err.ErrorAt(49), 0.547153, 5e-7);
+    EXPECT_NEAR(err.ErrorAt(50), 0.547153, 5e-7);
+}
+
+TEST(InvertMatrixTest, WienerErrorVarianceOfASecondOrderSignal) {
+    // R1 = 0.8, R2 = 0.9, D = 1, Dn = 4.
+    double rho[kN];
+    Ar2NormalisedCorrelation(YuleWalker2(0.8, 0.9), rho, static_cast<int>(kN));
+    const auto rx = ToeplitzCorrelation(1.0, [&rho](std::size_t lag) { return rho[lag]; });
+    const WienerErrors err(*rx, 1.0, 4.0);
+    EXPECT_NEAR(err.ErrorAt(0), 0.437634, 5e-7);
+    EXPECT_NEAR(err.ErrorAt(99), 0.437634, 5e-7);
+    EXPECT_NEAR(err.ErrorAt(49), 0.321584, 5e-7);
 }
 
 }  // namespace
