@@ -5,6 +5,7 @@
 #include "shell/legend_panel.h"
 #include "shell/number_text.h"
 #include "shell/picture_file.h"
+#include "shell/pictures.h"
 #include "shell/radio_group.h"
 #include "shell/ui_texts.h"
 
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalBlocker>
 #include <QTabWidget>
 
@@ -143,6 +145,7 @@ TForm1::TForm1(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
 {
+    RegisterPictures();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Статистическая теория радиотехнических систем"));
     setFont(WindowFont());

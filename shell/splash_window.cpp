@@ -1,6 +1,7 @@
 #include "shell/splash_window.h"
 
 #include "shell/jpeg_codec.h"
+#include "shell/pictures.h"
 #include "shell/ui_texts.h"
 
 #include <QFile>
@@ -14,6 +15,7 @@ namespace {
 
 QPixmap splashPicture()
 {
+    RegisterPictures();
     QFile file(QStringLiteral(":/pictures/splash.jpg"));
     if (!file.open(QIODevice::ReadOnly))
         return {};

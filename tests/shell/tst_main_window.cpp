@@ -1,6 +1,7 @@
 // The main window as it stands right after creation.
 
 #include "shell/main_window.h"
+#include "shell/legend_panel.h"
 #include "shell/radio_group.h"
 #include "support/error_recorder.h"
 
@@ -8,6 +9,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QtTest>
 

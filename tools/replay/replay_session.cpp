@@ -11,7 +11,9 @@
 #include <QComboBox>
 #include <QJsonDocument>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 
 namespace strs::replay {
@@ -138,6 +140,14 @@ void ReplaySession::execute(const ScriptLine& line)
         print_(QJsonDocument(snapshot).toJson(QJsonDocument::Compact));
     } else if (a == QLatin1String("restart")) {
         requireArgs(line, 0, "restart");
+        restart();
+    } else if (a == QLatin1String("locale")) {
+        // A fresh start under another locale (its decimal separator), e.g. "locale ru_RU".
+        requireArgs(line, 1, "locale NAME");
+        const QLocale locale(line.args[0]);
+        if (locale == QLocale::c() && line.args[0] != QLatin1String("C"))
+            throw ScriptError(line.number, QStringLiteral("unknown locale '%1'").arg(line.args[0]));
+        QLocale::setDefault(locale);
         restart();
     } else {
         throw ScriptError(line.number, QStringLiteral("unknown action '%1'").arg(a));

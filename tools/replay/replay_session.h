@@ -5,6 +5,8 @@
 
 #include <QStringList>
 
+class QWidget;
+
 #include <functional>
 #include <memory>
 
