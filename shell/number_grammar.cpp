@@ -140,7 +140,7 @@ std::basic_string<CharT> Format(double value, CharT separator) {
         for (const char c : part) out.push_back(CharT(c));
     };
     const std::string_view all(digits);
-    if (exponent >= 15 || exponent < -4) {
+    if (exponent >= 15 || exponent < -5) {  // >= 1E15 or < 1E-5
         out.push_back(CharT(all[0]));
         if (all.size() > 1) {
             out.push_back(separator);

@@ -22,9 +22,9 @@ std::optional<double> ParseDecimalNumber(std::string_view text, char separator);
 
 // Writes value in the general format: rounded to 15 significant digits, trailing zeros
 // dropped, the given separator, no thousands separator. Plain notation while the
-// rounded magnitude m satisfies 1E-4 <= m < 1E15 ("0,0001", "18,484",
+// rounded magnitude m satisfies 1E-5 <= m < 1E15 ("0,00001", "18,484",
 // "999999999999999"); exponent notation outside it, with a capital E, a sign only for
-// negative exponents and no leading zeros ("1E15", "1,5E-6", "1E-5"). Zeros of either
+// negative exponents and no leading zeros ("1E15", "1,5E-6"). Zeros of either
 // sign give "0"; non-finite values give "INF", "-INF" or "NAN".
 std::u16string FormatGeneralNumber(double value, char16_t separator);
 std::string FormatGeneralNumber(double value, char separator);

@@ -260,7 +260,8 @@ void NumberTextTest::generalFormat_data() {
     QTest::newRow("123456789012345678") << 123456789012345678.0
                                         << QStringLiteral("1,23456789012346E17");
     QTest::newRow("-0.9") << -0.9 << QStringLiteral("-0,9");
-    QTest::newRow("0.00001") << 0.00001 << QStringLiteral("1E-5");
+    QTest::newRow("0.00001 stays plain") << 0.00001 << QStringLiteral("0,00001");
+    QTest::newRow("0.000001 in exponent form") << 0.000001 << QStringLiteral("1E-6");
     QTest::newRow("0.0001") << 0.0001 << QStringLiteral("0,0001");
     QTest::newRow("18.484") << 18.484 << QStringLiteral("18,484");
     QTest::newRow("zero") << 0.0 << QStringLiteral("0");
@@ -277,7 +278,8 @@ void NumberTextTest::generalFormat_data() {
     QTest::newRow("two thirds") << 2.0 / 3.0 << QStringLiteral("0,666666666666667");
     QTest::newRow("12345.678") << 12345.678 << QStringLiteral("12345,678");
     QTest::newRow("0.00012 stays plain") << 0.00012 << QStringLiteral("0,00012");
-    QTest::newRow("0.00005 in exponent form") << 0.00005 << QStringLiteral("5E-5");
+    QTest::newRow("0.00005 stays plain") << 0.00005 << QStringLiteral("0,00005");
+    QTest::newRow("just below 1E-5 in exponent form") << 0.0000099 << QStringLiteral("9,9E-6");
     QTest::newRow("rounds up to 0.0001") << 0.000099999999999999996 << QStringLiteral("0,0001");
     QTest::newRow("-2.5e-10") << -2.5e-10 << QStringLiteral("-2,5E-10");
     QTest::newRow("1.5e300") << 1.5e300 << QStringLiteral("1,5E300");
