@@ -1,0 +1,343 @@
+// Saving a chart's picture: names, file types, the replace question and failed writes.
+
+#include "matematic/errors.h"
+#include "shell/chart_widget.h"
+#include "shell/colours.h"
+#include "shell/jpeg_codec.h"
+#include "shell/picture_file.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QImage>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sys/resource.h>
+
+#include <cmath>
+#include <csignal>
+#include <memory>
+
+using strs::PictureType;
+
+namespace {
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+void WriteAll(const QString& path, const QByteArray& data)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(data), data.size());
+}
+
+// Names in a folder, so that a leftover temporary file would show.
+QStringList FolderContents(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+}
+
+// A chart like the upper chart of the first page after a run.
+std::unique_ptr<strs::ChartWidget> MakeChart()
+{
+    auto chart = std::make_unique<strs::ChartWidget>();
+    chart->resize(409, 209);
+    chart->setTitleLines({QStringLiteral("Случайная величина")});
+    strs::ChartSeries* s = chart->addSeries(QStringLiteral("Series11"), strs::ChartSeries::Kind::Line,
+                                            strs::clRed);
+    for (int i = 0; i < 200; ++i)
+        s->AppendValue(std::sin(i * 0.1) * 3, strs::clRed);
+    return chart;
+}
+
+// Keeps file writes beyond `bytes` failing (as on a full disk) while it lives.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limited = saved_;
+        limited.rlim_cur = bytes;
+        active_ = setrlimit(RLIMIT_FSIZE, &limited) == 0;
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+    bool active() const { return active_; }
+
+private:
+    rlimit saved_{};
+    void (*previousHandler_)(int) = nullptr;
+    bool active_ = false;
+};
+
+}  // namespace
+
+class SavingTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
+
+    // Every test answers the replace question itself; a test that does not expect the
+    // question fails if it comes.
+    void init()
+    {
+        questions_.clear();
+        answer_ = false;
+        strs::SetOverwriteQuestion([this](QWidget*, const QString& fullName) {
+            questions_.append(fullName);
+            return answer_;
+        });
+    }
+    void cleanupTestCase() { strs::SetOverwriteQuestion(nullptr); }
+
+    // ---- names and types
+
+    void extensionIsAppendedOnlyWhenMissing_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("jpg added") << QStringLiteral("/tmp/a") << 1 << QStringLiteral("/tmp/a.jpg");
+        QTest::newRow("jpeg added") << QStringLiteral("/tmp/a") << 2 << QStringLiteral("/tmp/a.jpeg");
+        QTest::newRow("bmp added") << QStringLiteral("/tmp/a") << 3 << QStringLiteral("/tmp/a.bmp");
+        QTest::newRow("jpg kept") << QStringLiteral("a.jpg") << 1 << QStringLiteral("a.jpg");
+        QTest::newRow("JPG kept, any case") << QStringLiteral("a.JPG") << 1 << QStringLiteral("a.JPG");
+        QTest::newRow("Jpeg kept") << QStringLiteral("a.Jpeg") << 2 << QStringLiteral("a.Jpeg");
+        QTest::newRow("BMP kept") << QStringLiteral("a.BMP") << 3 << QStringLiteral("a.BMP");
+        QTest::newRow("jpg under bmp") << QStringLiteral("a.jpg") << 3 << QStringLiteral("a.jpg.bmp");
+        QTest::newRow("jpeg under jpg") << QStringLiteral("a.jpeg") << 1 << QStringLiteral("a.jpeg.jpg");
+        QTest::newRow("jpg under jpeg") << QStringLiteral("a.jpg") << 2 << QStringLiteral("a.jpg.jpeg");
+        QTest::newRow("dot only") << QStringLiteral("a.") << 1 << QStringLiteral("a..jpg");
+        QTest::newRow("cyrillic") << QStringLiteral("график") << 3 << QStringLiteral("график.bmp");
+    }
+    void extensionIsAppendedOnlyWhenMissing()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, type);
+        QFETCH(QString, expected);
+        QCOMPARE(strs::NameWithExtension(name, PictureType(type)), expected);
+    }
+
+    void typeFromFileName()
+    {
+        QCOMPARE(strs::PictureTypeFromFileName(QStringLiteral("x.jpg")), PictureType::Jpg);
+        QCOMPARE(strs::PictureTypeFromFileName(QStringLiteral("/a/b/x.JPEG")), PictureType::Jpeg);
+        QCOMPARE(strs::PictureTypeFromFileName(QStringLiteral("x.Bmp")), PictureType::Bmp);
+        QVERIFY_THROWS_EXCEPTION(strs::Error, strs::PictureTypeFromFileName(QStringLiteral("x.png")));
+        QVERIFY_THROWS_EXCEPTION(strs::Error, strs::PictureTypeFromFileName(QStringLiteral("jpg")));
+    }
+
+    void typeFromFilterIndex()
+    {
+        QCOMPARE(strs::PictureTypeFromFilterIndex(1), PictureType::Jpg);
+        QCOMPARE(strs::PictureTypeFromFilterIndex(2), PictureType::Jpeg);
+        QCOMPARE(strs::PictureTypeFromFilterIndex(3), PictureType::Bmp);
+        QCOMPARE(strs::PictureTypeFromFilterIndex(0), PictureType::Jpg);
+    }
+
+    void dialogIsSetUpForPictures()
+    {
+        QFileDialog dialog;
+        dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+        strs::ConfigureSavePictureDialog(dialog);
+        QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptSave);
+        QCOMPARE(dialog.nameFilters(),
+                 QStringList({QStringLiteral("JPEG Image File (*.jpg)"),
+                              QStringLiteral("JPEG Image File (*.jpeg)"), QStringLiteral("Bitmaps (*.bmp)")}));
+        QCOMPARE(dialog.selectedNameFilter(), QStringLiteral("JPEG Image File (*.jpg)"));
+        QCOMPARE(strs::SelectedPictureType(dialog), PictureType::Jpg);
+        QVERIFY(dialog.defaultSuffix().isEmpty());
+        QVERIFY(dialog.testOption(QFileDialog::DontConfirmOverwrite));
+        QCOMPARE(QDir(dialog.directory()).canonicalPath(),
+                 QDir(QCoreApplication::applicationDirPath()).canonicalPath());
+
+        dialog.selectNameFilter(QStringLiteral("Bitmaps (*.bmp)"));
+        QCOMPARE(strs::SelectedPictureType(dialog), PictureType::Bmp);
+        dialog.selectNameFilter(QStringLiteral("JPEG Image File (*.jpeg)"));
+        QCOMPARE(strs::SelectedPictureType(dialog), PictureType::Jpeg);
+    }
+
+    // ---- writing
+
+    void savedJpegDecodesToTheChartSize_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("fileName");
+        QTest::newRow("jpg") << 1 << QStringLiteral("chart.jpg");
+        QTest::newRow("jpeg") << 2 << QStringLiteral("chart.jpeg");
+    }
+    void savedJpegDecodesToTheChartSize()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, fileName);
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        auto chart = MakeChart();
+        strs::SaveChartPicture(nullptr, *chart, folder.filePath(QStringLiteral("chart")), PictureType(type));
+
+        QCOMPARE(FolderContents(folder.path()), QStringList{fileName});
+        const QByteArray data = ReadAll(folder.filePath(fileName));
+        QVERIFY(data.startsWith("\xFF\xD8"));
+        const QImage decoded = strs::DecodeJpeg(data);
+        QCOMPARE(decoded.size(), QSize(409, 209));
+
+        // It is the chart's picture: close to the rendering, pixel by pixel on average.
+        const QImage rendered = chart->renderImage().convertToFormat(QImage::Format_RGB32);
+        const QImage got = decoded.convertToFormat(QImage::Format_RGB32);
+        double difference = 0;
+        for (int y = 0; y < 209; ++y)
+            for (int x = 0; x < 409; ++x)
+                difference += std::abs(qGray(rendered.pixel(x, y)) - qGray(got.pixel(x, y)));
+        QVERIFY2(difference / (409 * 209) < 6, qPrintable(QString::number(difference / (409 * 209))));
+        QVERIFY(questions_.isEmpty());
+    }
+
+    void savedBitmapIsTheChartPixelForPixel()
+    {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        auto chart = MakeChart();
+        strs::SaveChartPicture(nullptr, *chart, folder.filePath(QStringLiteral("chart")), PictureType::Bmp);
+
+        const QString path = folder.filePath(QStringLiteral("chart.bmp"));
+        const QByteArray data = ReadAll(path);
+        QVERIFY(data.startsWith("BM"));
+        QCOMPARE(int(quint8(data[28])) | int(quint8(data[29])) << 8, 24);  // bits per pixel
+        QImage read(path);
+        QCOMPARE(read.size(), QSize(409, 209));
+        QCOMPARE(read.convertToFormat(QImage::Format_RGB32), chart->renderImage().convertToFormat(QImage::Format_RGB32));
+    }
+
+    void typedExtensionIsNotDoubled()
+    {
+        QTemporaryDir folder;
+        auto chart = MakeChart();
+        strs::SaveChartPicture(nullptr, *chart, folder.filePath(QStringLiteral("a.JPG")), PictureType::Jpg);
+        QCOMPARE(FolderContents(folder.path()), QStringList{QStringLiteral("a.JPG")});
+    }
+
+    void answeringNoKeepsTheExistingFile()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("old.bmp"));
+        const QByteArray old("an older file, not a picture");
+        WriteAll(path, old);
+        auto chart = MakeChart();
+
+        answer_ = false;
+        strs::SaveChartPicture(nullptr, *chart, folder.filePath(QStringLiteral("old")), PictureType::Bmp);
+        QCOMPARE(questions_, QStringList{QDir::toNativeSeparators(path)});
+        QCOMPARE(ReadAll(path), old);
+        QCOMPARE(FolderContents(folder.path()), QStringList{QStringLiteral("old.bmp")});
+    }
+
+    void answeringYesReplacesTheExistingFile()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("old.bmp"));
+        WriteAll(path, "an older file, not a picture");
+        auto chart = MakeChart();
+
+        answer_ = true;
+        strs::SaveChartPicture(nullptr, *chart, path, PictureType::Bmp);
+        QCOMPARE(questions_.size(), 1);
+        QCOMPARE(QImage(path).size(), QSize(409, 209));
+        QCOMPARE(FolderContents(folder.path()), QStringList{QStringLiteral("old.bmp")});
+    }
+
+    // ---- failed writes
+
+    void missingFolderGivesTheFileCreateMessage()
+    {
+        QTemporaryDir folder;
+        const QString asked = folder.filePath(QStringLiteral("нет такой папки/график"));
+        const QString expectedName = QDir::toNativeSeparators(asked + QStringLiteral(".jpg"));
+        auto chart = MakeChart();
+        try {
+            strs::SaveChartPicture(nullptr, *chart, asked, PictureType::Jpg);
+            QFAIL("no error for a folder that does not exist");
+        } catch (const strs::FileCreateError& e) {
+            const QString message = QString::fromUtf8(e.what());
+            const QString prefix = QStringLiteral("Cannot create file \"%1\". ").arg(expectedName);
+            QVERIFY2(message.startsWith(prefix), qPrintable(message));
+            QVERIFY2(message.size() > prefix.size(), "the system's error text follows");
+            QCOMPARE(message.count(QStringLiteral("график")), 1);  // no temporary name
+        }
+        QVERIFY(FolderContents(folder.path()).isEmpty());
+    }
+
+    void targetThatIsAFolderGivesTheFileCreateMessage()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("taken.bmp"));
+        QVERIFY(QDir().mkdir(path));
+        auto chart = MakeChart();
+        try {
+            strs::WritePicture(chart->renderImage(), path, PictureType::Bmp);
+            QFAIL("no error for a name that is a folder");
+        } catch (const strs::FileCreateError& e) {
+            const QString message = QString::fromUtf8(e.what());
+            QVERIFY2(message.startsWith(QStringLiteral("Cannot create file \"%1\". ")
+                                            .arg(QDir::toNativeSeparators(path))),
+                     qPrintable(message));
+            QCOMPARE(message.count(QStringLiteral("taken")), 1);
+        }
+        // Through the Save command no question is asked for a folder.
+        QVERIFY_THROWS_EXCEPTION(strs::FileCreateError,
+                                 strs::SaveChartPicture(nullptr, *chart, path, PictureType::Bmp));
+        QVERIFY(questions_.isEmpty());
+        QVERIFY(QFileInfo(path).isDir());
+        QCOMPARE(FolderContents(folder.path()), QStringList{QStringLiteral("taken.bmp")});
+    }
+
+    void failedWriteLeavesTheExistingFileWhole()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("kept.jpg"));
+        const QByteArray old(64, 'x');
+        WriteAll(path, old);
+        auto chart = MakeChart();
+
+        answer_ = true;
+        {
+            // Writes stop at 1000 bytes, far less than the picture needs (a full disk).
+            FileSizeLimit limit(1000);
+            QVERIFY(limit.active());
+            try {
+                strs::SaveChartPicture(nullptr, *chart, path, PictureType::Jpg);
+                QFAIL("the cut-off write went unnoticed");
+            } catch (const strs::FileCreateError& e) {
+                const QString message = QString::fromUtf8(e.what());
+                QVERIFY2(message.startsWith(QStringLiteral("Cannot create file \"%1\". ")
+                                                .arg(QDir::toNativeSeparators(path))),
+                         qPrintable(message));
+                QCOMPARE(message.count(QStringLiteral("kept")), 1);
+            }
+        }
+        QCOMPARE(questions_.size(), 1);
+        QCOMPARE(ReadAll(path), old);
+        QCOMPARE(FolderContents(folder.path()), QStringList{QStringLiteral("kept.jpg")});
+    }
+
+private:
+    QStringList questions_;
+    bool answer_ = false;
+};
+
+QTEST_MAIN(SavingTest)
+#include "tst_saving.moc"
