@@ -373,6 +373,20 @@ private slots:
         QCOMPARE(panel.picture()->size(), QSize(124, 43));
         QCOMPARE(panel.frameShape(), QFrame::NoFrame);
         QCOMPARE(panel.parentWidget(), chart.get());
+
+        // The legend picture itself, not the blank stand-in: it shows the three line colours.
+        const QImage picture = panel.picture()->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+        int reddish = 0, greenish = 0, bluish = 0;
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x) {
+                const QRgb p = picture.pixel(x, y);
+                reddish += qRed(p) > 180 && qGreen(p) < 90 && qBlue(p) < 90;
+                greenish += qGreen(p) > 90 && qRed(p) < 80 && qBlue(p) < 80;
+                bluish += qBlue(p) > 180 && qRed(p) < 90 && qGreen(p) < 90;
+            }
+        }
+        QVERIFY2(reddish > 5 && greenish > 5 && bluish > 5,
+                 qPrintable(QStringLiteral("%1 %2 %3").arg(reddish).arg(greenish).arg(bluish)));
     }
 
     void anyButtonOnPanelOrPictureAsksForAMove_data()
