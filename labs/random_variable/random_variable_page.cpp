@@ -125,6 +125,7 @@ void TForm1::BB1Click()
     QLabel* const scaleLabels[] = {ch1, ch2, ch3, ch4, ch5};
     for (std::size_t i = 0; i < scale.size(); ++i)
         scaleLabels[i]->setText(Shown3(scale[i]));
+    ch2->adjustSize();  // the one scale label without a fixed width
 
     const rv::Moments sample = rv::SampleMoments(x);
     if (law->density != nullptr) {

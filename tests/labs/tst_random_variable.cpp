@@ -80,6 +80,8 @@ private slots:
         QCOMPARE(w->L14->text(), Text("1,35"));
         QCOMPARE(w->L16->text(), Text("0,002"));
         QCOMPARE(w->Series11->points().size(), std::size_t(1000));
+        for (const QLabel* label : {w->ch1, w->ch2, w->ch3, w->ch4, w->ch5})
+            QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->objectName()));
     }
 
     void uniformLawFirstPress()
