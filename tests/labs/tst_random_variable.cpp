@@ -409,6 +409,19 @@ private slots:
         QCOMPARE(w->L16->text(), variance);
     }
 
+    // The generator's one exact zero per period: ln 0 ends the press like a division by zero.
+    void uniformZeroEndsTheExponentialPress()
+    {
+        strs::testing::ErrorRecorder errors;
+        auto w = freshWindow(kExponential);
+        strs::SetRandomGeneratorState(649090867u);  // followed by state 0
+        w->BB1->click();
+        QCOMPARE(errors.messages, QStringList{Text("Floating point division by zero.")});
+        QCOMPARE(strs::RandomGeneratorState(), 0u);  // failed at the first value
+        QVERIFY(w->Series11->points().empty());
+        QVERIFY(w->Series12->points().empty());
+    }
+
     void unusualInputsAreComputed()
     {
         strs::testing::ErrorRecorder errors;
