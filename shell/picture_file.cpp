@@ -15,6 +15,8 @@
 #include <QSaveFile>
 #include <QStringList>
 
+#include <cerrno>
+
 #include <utility>
 
 namespace strs {
@@ -45,6 +47,13 @@ bool AskWithMessageBox(QWidget* parent, const QString& fullName)
 [[noreturn]] void ThrowCannotCreate(const QString& fullName, const QString& reason)
 {
     throw FileCreateError(QDir::toNativeSeparators(fullName).toStdString(), reason.toStdString());
+}
+
+// Why a write failed: a short write (a full disk, a file size limit) leaves the system's
+// reason in errno but not always in the device's error text.
+QString WriteFailureReason(const QSaveFile& file, int systemError)
+{
+    return systemError != 0 ? qt_error_string(systemError) : file.errorString();
 }
 
 QByteArray EncodeBitmap(const QImage& image)
@@ -119,8 +128,11 @@ void WritePicture(const QImage& image, const QString& fullName, PictureType type
     QSaveFile file(fullName);
     if (!file.open(QIODevice::WriteOnly))
         ThrowCannotCreate(fullName, file.errorString());
-    if (file.write(data) != data.size()) {
-        const QString reason = file.errorString();
+    // A failed flush of the last buffered bytes does not always make commit() fail, so
+    // it is checked here, before the temporary file can replace the target.
+    errno = 0;
+    if (file.write(data) != data.size() || !file.flush()) {
+        const QString reason = WriteFailureReason(file, errno);
         file.cancelWriting();
         ThrowCannotCreate(fullName, reason);
     }
