@@ -6,6 +6,7 @@
 
 namespace strs {
 
+// The picture's ground (the colour of its bottom-left pixel) is transparent.
 // Returns a null pixmap when no picture has that name.
 QPixmap FormulaPicture(const QString& name);
 

@@ -114,6 +114,14 @@ private slots:
         QCOMPARE(w.L12->text(), QStringLiteral("b"));
         QVERIFY(!w.E12->isHidden());
         QCOMPARE(w.I0->pixmap().size(), QSize(95, 95));
+        // The white ground is transparent, the black formula is not.
+        const QImage picture = w.I0->pixmap().toImage();
+        QCOMPARE(qAlpha(picture.pixel(0, 94)), 0);
+        bool opaqueInk = false;
+        for (int y = 0; y < 95 && !opaqueInk; ++y)
+            for (int x = 0; x < 95 && !opaqueInk; ++x)
+                opaqueInk = qAlpha(picture.pixel(x, y)) == 255 && qGray(picture.pixel(x, y)) < 64;
+        QVERIFY(opaqueInk);
     }
 
     void orderGroupsStartAtTheFirstItem()

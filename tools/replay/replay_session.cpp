@@ -132,6 +132,12 @@ void ReplaySession::execute(const ScriptLine& line)
         RunGuarded(&w, [chart, &path] {
             WritePicture(chart->renderImage(), path, PictureTypeFromFileName(path));
         });
+    } else if (a == QLatin1String("shot")) {
+        // A picture of the whole window as it stands, e.g. for an answer key.
+        requireArgs(line, 1, "shot PATH.png");
+        QApplication::processEvents();
+        if (!w.grab().save(line.args[0], "PNG"))
+            throw ScriptError(line.number, QStringLiteral("cannot write '%1'").arg(line.args[0]));
     } else if (a == QLatin1String("dump")) {
         requireArgs(line, 0, "dump");
         QApplication::processEvents();
