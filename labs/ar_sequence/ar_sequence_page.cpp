@@ -1,5 +1,7 @@
 #include "shell/main_window.h"
 
+#include "shell/order_layout.h"
+
 #include "labs/ar_sequence/sequence_study.h"
 #include "matematic/rounding.h"
 #include "shell/colours.h"
@@ -30,12 +32,7 @@ void AppendCorrelations(ChartSeries& experimental, ChartSeries& theoretical,
 
 // The order switch: second order shows R2 beside a narrowed R1 under a two-part caption.
 void TForm1::RG2Click() {
-    const bool firstOrder = RG2->itemIndex() == 0;
-    Es->setVisible(!firstOrder);
-    E21->resize(firstOrder ? 105 : 50, E21->height());
-    L21->setText(firstOrder ? QStringLiteral("Коэффициент корреляции")
-                            : QStringLiteral("КФ R1       КФ R2"));
-    L21->move(firstOrder ? 8 : 17, L21->y());
+    ApplyOrderLayout(RG2->itemIndex() == 0, *L21, *E21, *Es);
 }
 
 void TForm1::BitBtn1Click() {

@@ -3,6 +3,7 @@
 #include "labs/wiener/wiener_estimator.h"
 #include "matematic/ar_model.h"
 #include "shell/main_window.h"
+#include "shell/order_layout.h"
 #include "shell/radio_group.h"
 
 #include <QLabel>
@@ -51,12 +52,7 @@ BlockVariances SecondOrderBlock(const TForm1& w, Vector100& x, Vector100& y, Mat
 }  // namespace
 
 void TForm1::RG4Click() {
-    const bool firstOrder = RG4->itemIndex() == 0;
-    Es4->setVisible(!firstOrder);
-    E41->resize(firstOrder ? 105 : 50, E41->height());
-    L41->setText(firstOrder ? QStringLiteral("Коэффициент корреляции")
-                            : QStringLiteral("КФ R1       КФ R2"));
-    L41->move(firstOrder ? 8 : 17, L41->y());
+    ApplyOrderLayout(RG4->itemIndex() == 0, *L41, *E41, *Es4);
 }
 
 void TForm1::BitBtn2Click() {
