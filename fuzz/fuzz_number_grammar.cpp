@@ -5,7 +5,8 @@
 // is the text. The text is read four ways: as 8-bit characters, widened to 16 bits one byte
 // per unit, decoded from UTF-8 and decoded from UTF-16; every reading must agree with
 // an independent reading of the grammar and with strtod. An accepted value must be
-// finite, and its formatted text must be accepted again and format to itself.
+// finite, and its formatted text must be accepted again and format to itself; the
+// same holds for the double whose bytes open the text.
 
 #include "shell/number_grammar.h"
 
@@ -17,6 +18,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -244,6 +246,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!value) continue;
         REQUIRE(std::isfinite(*value));
         CheckFormat(*value, separator);
+    }
+
+    // The first eight bytes of the text as a double: the format on values no short text
+    // reaches (denormals, the ends of the range, every digit pattern).
+    if (bytes.size() >= sizeof(double)) {
+        double raw = 0.0;
+        std::memcpy(&raw, bytes.data(), sizeof raw);
+        if (std::isfinite(raw)) CheckFormat(raw, separator);
     }
     return 0;
 }
