@@ -86,6 +86,7 @@ QGroupBox* makeGroup(QWidget* parent, const char* name, const QString& title, QR
     auto* group = new QGroupBox(title, parent);
     group->setObjectName(QString::fromLatin1(name));
     group->setGeometry(geometry);
+    UseCaptionInFrameStyle(group);
     if (windowColour)
         PaintWindowColour(group);
     return group;
@@ -122,6 +123,7 @@ RadioGroup* makeOrderGroup(QWidget* page, const char* name)
                                  page);
     group->setObjectName(QString::fromLatin1(name));
     group->setGeometry(8, 65, 225, 80);
+    UseCaptionInFrameStyle(group);
     group->button(0)->setChecked(true);
     return group;
 }
@@ -135,6 +137,7 @@ QWidget* makePage(QTabWidget* tabs, const char* name, const QString& caption)
 {
     auto* page = new QWidget(tabs);
     page->setObjectName(QString::fromLatin1(name));
+    PaintPageColour(page);
     tabs->addTab(page, caption);
     return page;
 }

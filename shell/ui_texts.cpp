@@ -2,7 +2,10 @@
 
 #include "shell/colours.h"
 
+#include <QCoreApplication>
 #include <QPalette>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QWidget>
 
 namespace strs {
@@ -15,12 +18,39 @@ QFont WindowFont()
     return font;
 }
 
-void PaintWindowColour(QWidget* widget)
+namespace {
+
+void paintBackground(QWidget* widget, const QColor& colour)
 {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, ToQColor(clWindow));
+    palette.setColor(QPalette::Window, colour);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
+}
+
+}  // namespace
+
+void PaintWindowColour(QWidget* widget)
+{
+    paintBackground(widget, ToQColor(clWindow));
+}
+
+void PaintPageColour(QWidget* widget)
+{
+    paintBackground(widget, QColor(240, 240, 240));
+}
+
+void UseCaptionInFrameStyle(QWidget* group)
+{
+    // One style object for all groups, owned by the application.
+    static QStyle* const style = [] {
+        QStyle* s = QStyleFactory::create(QStringLiteral("Windows"));
+        if (s)
+            s->setParent(QCoreApplication::instance());
+        return s;
+    }();
+    if (style)
+        group->setStyle(style);
 }
 
 }  // namespace strs
