@@ -1,8 +1,10 @@
 #include "shell/number_grammar.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <string>
 #include <system_error>
 
 namespace strs {
@@ -111,6 +113,15 @@ std::basic_string<CharT> Widen(std::string_view ascii) {
     return std::basic_string<CharT>(ascii.begin(), ascii.end());
 }
 
+// Whether a "d.ddde+XX" text lies inside the double range.
+bool ReadsAsFinite(std::string_view scientific) {
+    double parsed = 0.0;
+    const auto [end, error] =
+        std::from_chars(scientific.data(), scientific.data() + scientific.size(), parsed);
+    (void)end;
+    return error == std::errc();
+}
+
 template <typename CharT>
 std::basic_string<CharT> Format(double value, CharT separator) {
     if (std::isnan(value)) return Widen<CharT>("NAN");
@@ -119,8 +130,19 @@ std::basic_string<CharT> Format(double value, CharT separator) {
 
     // Fifteen significant digits, correctly rounded: "-d.dddddddddddddde+XX".
     char buffer[40];
-    const auto result =
+    auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+    if (!ReadsAsFinite(std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer)))) {
+        // The few largest doubles round up past the double range; cut their digits instead,
+        // so that every label text reads back as a number.
+        result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 16);
+        const std::string_view full(buffer, static_cast<std::size_t>(result.ptr - buffer));
+        const std::size_t e = full.find('e');
+        std::string cut(full.substr(0, e - 2));
+        cut += full.substr(e);
+        std::copy(cut.begin(), cut.end(), buffer);
+        result.ptr = buffer + cut.size();
+    }
     const std::string_view scientific(buffer, static_cast<std::size_t>(result.ptr - buffer));
 
     const bool negative = scientific.front() == '-';

@@ -284,7 +284,8 @@ void NumberTextTest::generalFormat_data() {
     QTest::newRow("-2.5e-10") << -2.5e-10 << QStringLiteral("-2,5E-10");
     QTest::newRow("1.5e300") << 1.5e300 << QStringLiteral("1,5E300");
     QTest::newRow("1e100") << 1e100 << QStringLiteral("1E100");
-    QTest::newRow("largest double") << DBL_MAX << QStringLiteral("1,79769313486232E308");
+    QTest::newRow("largest double, cut to stay in range") << DBL_MAX << QStringLiteral("1,79769313486231E308");
+    QTest::newRow("most negative double") << -DBL_MAX << QStringLiteral("-1,79769313486231E308");
     QTest::newRow("smallest denormal") << std::numeric_limits<double>::denorm_min()
                                        << QStringLiteral("4,94065645841247E-324");
 }
