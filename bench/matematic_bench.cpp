@@ -34,6 +34,21 @@ void BM_InvertMatrix(benchmark::State& state) {
 }
 BENCHMARK(BM_InvertMatrix)->Unit(benchmark::kMillisecond);
 
+// The same matrix one step away from symmetry: the general exchange steps.
+void BM_InvertMatrixNonSymmetric(benchmark::State& state) {
+    auto ry = std::make_unique<strs::Matrix100>();
+    FillWienerCorrelation(*ry);
+    (*ry)[1] = std::nextafter((*ry)[1], 1.0);
+    auto q = std::make_unique<strs::Matrix100>();
+    for (auto _ : state) {
+        *q = *ry;
+        strs::InvertMatrix(*q);
+        benchmark::DoNotOptimize(q->data());
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_InvertMatrixNonSymmetric)->Unit(benchmark::kMillisecond);
+
 void BM_MatVecMul(benchmark::State& state) {
     auto a = std::make_unique<strs::Matrix100>();
     FillWienerCorrelation(*a);
@@ -65,6 +80,17 @@ void BM_VecMatMul(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_VecMatMul)->Unit(benchmark::kMicrosecond);
+
+void BM_DotProduct(benchmark::State& state) {
+    strs::Vector100 x;
+    for (std::size_t i = 0; i < kMatrixOrder; ++i) {
+        x[i] = std::pow(0.8, static_cast<int>(i));
+    }
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(strs::DotProduct(x, x));
+    }
+}
+BENCHMARK(BM_DotProduct)->Unit(benchmark::kMicrosecond);
 
 void BM_RandomNormal1000(benchmark::State& state) {
     for (auto _ : state) {

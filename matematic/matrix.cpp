@@ -1,7 +1,9 @@
 #include "matematic/matrix.h"
 
-#include <cfloat>
+#include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <memory>
 #include <utility>
 
@@ -13,26 +15,58 @@ namespace {
 
 constexpr std::size_t kN = kMatrixOrder;
 
-// True when every element of the row is finite (NaN fails the comparison too).
-// The loop has no branch per element, so the compiler can vectorise it.
-bool AllFinite(const double* row, std::size_t count) {
-    bool finite = true;
-    for (std::size_t j = 0; j < count; ++j) {
-        finite &= std::fabs(row[j]) <= DBL_MAX;
-    }
-    return finite;
+// ---------------------------------------------------------------------------
+// Scans of stored elements. Intermediates are extended and cannot overflow
+// there; only the store to double can leave the range, so a step looks at what
+// it stored. The scans use integer operations on the bits, in four independent
+// lanes, which the compiler packs into vector registers.
+
+std::uint64_t Magnitude(double v) {
+    return std::bit_cast<std::uint64_t>(v) & ~(std::uint64_t{1} << 63);
 }
 
-// A zero pivot fails at the step's first division, element (0, 0).
-[[noreturn]] void ThrowZeroPivot(const Matrix100& a, std::size_t k) {
+// Bit 63 is set exactly for an infinity or a NaN (exponent field all ones).
+std::uint64_t NonFiniteMark(double v) { return Magnitude(v) + (std::uint64_t{1} << 52); }
+
+// Bit 63 is set exactly for +0 and -0.
+std::uint64_t ZeroMark(double v) { return Magnitude(v) - 1; }
+
+// True when mark(v) has bit 63 set for one of the values.
+template <typename Mark>
+bool AnyMarked(const double* v, std::size_t count, Mark mark) {
+    constexpr std::size_t kLanes = 4;
+    std::uint64_t lanes[kLanes] = {};
+    const std::size_t head = count % kLanes;
+    for (std::size_t j = 0; j < head; ++j) {
+        lanes[j] |= mark(v[j]);
+    }
+    for (std::size_t j = head; j < count; j += kLanes) {
+        for (std::size_t lane = 0; lane < kLanes; ++lane) {
+            lanes[lane] |= mark(v[j + lane]);
+        }
+    }
+    return ((lanes[0] | lanes[1] | lanes[2] | lanes[3]) >> 63) != 0;
+}
+
+// ---------------------------------------------------------------------------
+// Gauss-Jordan exchange steps.
+
+// A zero pivot fails at the step's first division, element (0, 0), whose
+// numerator is A(k, 0) A(0, k) when k > 0.
+[[noreturn]] void ThrowZeroPivot(std::size_t k, double ak0, double a0k) {
     if (k == 0) {
         throw DivisionByZero();  // 1 / 0
     }
-    const Extended numerator = static_cast<Extended>(a[k * kN]) * a[k];
-    if (numerator == 0.0L) {
+    if (static_cast<Extended>(ak0) * a0k == 0.0L) {
         throw InvalidOperation();  // 0 / 0
     }
     throw DivisionByZero();
+}
+
+// W(i, j) for i, j != k from A(i, j), A(k, j), A(i, k) and the pivot: the product
+// first, then the division, then the subtraction.
+Extended Updated(double aij, double akj, Extended aik, Extended p) {
+    return aij - static_cast<Extended>(akj) * aik / p;
 }
 
 // One exchange step on pivot k: reads `from`, writes all of `to`.
@@ -50,13 +84,138 @@ void ExchangeStep(const Matrix100& from, Matrix100& to, std::size_t k) {
         } else {
             const Extended aik = src[k];
             for (std::size_t j = 0; j < kN; ++j) {
-                dst[j] = static_cast<double>(src[j] - static_cast<Extended>(pivotRow[j]) * aik / p);
+                dst[j] = static_cast<double>(Updated(src[j], pivotRow[j], aik, p));
             }
             dst[k] = static_cast<double>(aik / p);
         }
-        // Intermediates are extended and cannot overflow there; only the store to
-        // double can leave the range.
-        if (!AllFinite(dst, kN)) {
+        if (AnyMarked(dst, kN, NonFiniteMark)) {
+            throw FloatingOverflow();
+        }
+    }
+}
+
+// ---------------------------------------------------------------------------
+// The symmetric case.
+//
+// The exchange steps of an exactly symmetric matrix keep a signed symmetry.
+// Before step k the pivots 0..k-1 are done; give index i the sign d(i) = -1 when
+// i < k and +1 otherwise. Then every element of the current A satisfies
+//     A(j, i) == d(i) d(j) A(i, j)                                      (*)
+// compared as doubles (so +0 and -0 count as equal, every other value must
+// match bit for bit). (*) holds for k = 0 by symmetry. If it holds before step k
+// (with d(k) = +1), then:
+//   - W(k, j) = -A(k, j) / p and W(j, k) = A(j, k) / p = d(j) A(k, j) / p, so
+//     W(k, j) == -d(j) W(j, k): (*) with d(k) = -1 from now on;
+//   - for i, j != k, with s = d(i) d(j): A(k, i) A(j, k) == s A(i, k) A(k, j)
+//     and A(j, i) == s A(i, j). Products commute, and rounding to nearest
+//     commutes with a change of sign, so every operation of W(j, i) gives s times
+//     the one of W(i, j) and W(j, i) == s W(i, j).
+// So (*) holds after step k with d(k) = -1, which is the sign pattern of step
+// k + 1. For i < j the factor d(i) d(j) is -1 exactly when i < k <= j.
+//
+// (*) fixes an element's bits from its mirror's except when it is zero. The sign
+// of a zero need not follow (*): an exact zero difference is +0 on both sides
+// (x - x = +0 whatever the sign of x), and a zero operand's sign travels on. A
+// non-zero W(i, j), though, is exactly s times its mirror: either the product
+// A(k, j) A(i, k) is not zero, so neither factor is and (*) fixes the bits of
+// their mirrors, while a zero A(i, j) drops out of the difference whatever its
+// sign; or the product is zero and W(i, j) = A(i, j) is not, and (*) fixes
+// A(j, i) while the zero product drops out.
+//
+// So a symmetric inversion keeps its matrices in a half form: the diagonal and
+// the elements right of it are always stored; an element left of the diagonal is
+// stored only where its mirror is zero, and is s times its mirror everywhere
+// else (what is stored there is stale). A step computes the upper half, the
+// lower half where the upper result is zero, and row k and column k in full;
+// LowerElement reads the rest. FillLowerHalf makes the plain matrix, the one the
+// general steps give, bit for bit.
+
+// The input qualifies when it satisfies (*) for k = 0 and is finite, so that (*)
+// is about ordinary numbers (NaN fails the comparison anyway).
+bool IsFiniteSymmetric(const Matrix100& a) {
+    for (std::size_t i = 0; i < kN; ++i) {
+        for (std::size_t j = i; j < kN; ++j) {
+            if (!std::isfinite(a[i * kN + j]) || a[i * kN + j] != a[j * kN + i]) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// Element (j, i), j > i, of a half-form matrix whose pivots 0..done-1 are done.
+double LowerElement(const Matrix100& m, std::size_t j, std::size_t i, std::size_t done) {
+    const double mirror = m[i * kN + j];
+    if (mirror == 0.0) {
+        return m[j * kN + i];
+    }
+    return (i < done && done <= j) ? -mirror : mirror;
+}
+
+double HalfFormElement(const Matrix100& m, std::size_t i, std::size_t j, std::size_t done) {
+    return i <= j ? m[i * kN + j] : LowerElement(m, i, j, done);
+}
+
+void FillLowerHalf(Matrix100& m, std::size_t done) {
+    for (std::size_t j = 1; j < kN; ++j) {
+        for (std::size_t i = 0; i < j; ++i) {
+            m[j * kN + i] = LowerElement(m, j, i, done);
+        }
+    }
+}
+
+// Exchange step k on half-form matrices: reads `from` (pivots 0..k-1 done),
+// writes `to` (pivots 0..k done).
+void SymmetricExchangeStep(const Matrix100& from, Matrix100& to, std::size_t k) {
+    const Extended p = from[k * kN + k];
+    Vector100 rowK;     // A(k, j)
+    Vector100 columnK;  // A(i, k)
+    for (std::size_t j = 0; j < kN; ++j) {
+        rowK[j] = HalfFormElement(from, k, j, k);
+        columnK[j] = HalfFormElement(from, j, k, k);
+    }
+
+    // W(i, j) for jBegin <= j < jEnd, with i <= j and i, j != k. A zero among
+    // them also needs its mirror W(j, i), computed in full.
+    const auto updateRun = [&](std::size_t i, std::size_t jBegin, std::size_t jEnd) {
+        const double* src = &from[i * kN];
+        double* dst = &to[i * kN];
+        const Extended aik = columnK[i];
+        for (std::size_t j = jBegin; j < jEnd; ++j) {
+            dst[j] = static_cast<double>(Updated(src[j], rowK[j], aik, p));
+        }
+        const auto zeroOrNonFinite = [](double v) { return ZeroMark(v) | NonFiniteMark(v); };
+        if (!AnyMarked(dst + jBegin, jEnd - jBegin, zeroOrNonFinite)) {
+            return;  // the usual case
+        }
+        if (AnyMarked(dst + jBegin, jEnd - jBegin, NonFiniteMark)) {
+            throw FloatingOverflow();
+        }
+        for (std::size_t j = std::max(jBegin, i + 1); j < jEnd; ++j) {
+            if (dst[j] == 0.0) {
+                // Zero as well by (*), so always finite.
+                to[j * kN + i] =
+                    static_cast<double>(Updated(LowerElement(from, j, i, k), rowK[i], columnK[j], p));
+            }
+        }
+    };
+    for (std::size_t i = 0; i < kN; ++i) {
+        if (i < k) {
+            updateRun(i, i, k);
+            updateRun(i, k + 1, kN);
+        } else if (i > k) {
+            updateRun(i, i, kN);
+        }
+    }
+
+    // Row k and column k, on both sides of the diagonal.
+    for (std::size_t j = 0; j < kN; ++j) {
+        to[k * kN + j] = static_cast<double>(-static_cast<Extended>(rowK[j]) / p);
+        to[j * kN + k] = static_cast<double>(static_cast<Extended>(columnK[j]) / p);
+    }
+    to[k * kN + k] = static_cast<double>(1.0L / p);
+    for (std::size_t j = 0; j < kN; ++j) {
+        if (!std::isfinite(to[k * kN + j]) || !std::isfinite(to[j * kN + k])) {
             throw FloatingOverflow();
         }
     }
@@ -64,49 +223,42 @@ void ExchangeStep(const Matrix100& from, Matrix100& to, std::size_t k) {
 
 }  // namespace
 
-// Both products keep four running sums at once: each sum still adds its terms in
-// the order j = 0..99 and is rounded to double after every addition, but the four
-// independent chains let the additions overlap.
-static_assert(kN % 4 == 0);
+// ---------------------------------------------------------------------------
+// Products.
+//
+// Both products keep ten running sums at once: each sum still adds its terms in
+// the order j = 0..99 and is rounded to double after every addition, but the ten
+// independent chains let the additions overlap. Every rounding to double goes
+// through memory on the x87 unit, so a chain is long and four were too few.
+// Every y(i) starts from 0 in its running sum and is written once at the end.
+constexpr std::size_t kSums = 10;
+static_assert(kN % kSums == 0);
 
 void MatVecMul(const Matrix100& a, const Vector100& x, Vector100& y) {
-    y.fill(0.0);
-    for (std::size_t i = 0; i < kN; i += 4) {
-        const double* r0 = &a[i * kN];
-        const double* r1 = r0 + kN;
-        const double* r2 = r1 + kN;
-        const double* r3 = r2 + kN;
-        double s0 = 0.0, s1 = 0.0, s2 = 0.0, s3 = 0.0;
+    for (std::size_t i = 0; i < kN; i += kSums) {
+        const double* rows = &a[i * kN];
+        double s[kSums] = {};
         for (std::size_t j = 0; j < kN; ++j) {
             const Extended xj = x[j];
-            s0 = static_cast<double>(r0[j] * xj + s0);
-            s1 = static_cast<double>(r1[j] * xj + s1);
-            s2 = static_cast<double>(r2[j] * xj + s2);
-            s3 = static_cast<double>(r3[j] * xj + s3);
+            for (std::size_t r = 0; r < kSums; ++r) {
+                s[r] = static_cast<double>(rows[r * kN + j] * xj + s[r]);
+            }
         }
-        y[i] = s0;
-        y[i + 1] = s1;
-        y[i + 2] = s2;
-        y[i + 3] = s3;
+        std::copy(s, s + kSums, &y[i]);
     }
 }
 
 void VecMatMul(const Vector100& x, const Matrix100& a, Vector100& y) {
-    y.fill(0.0);
-    for (std::size_t i = 0; i < kN; i += 4) {
-        double s0 = 0.0, s1 = 0.0, s2 = 0.0, s3 = 0.0;
+    for (std::size_t i = 0; i < kN; i += kSums) {
+        double s[kSums] = {};
         for (std::size_t j = 0; j < kN; ++j) {
             const Extended xj = x[j];
-            const double* column = &a[j * kN + i];
-            s0 = static_cast<double>(xj * column[0] + s0);
-            s1 = static_cast<double>(xj * column[1] + s1);
-            s2 = static_cast<double>(xj * column[2] + s2);
-            s3 = static_cast<double>(xj * column[3] + s3);
+            const double* columns = &a[j * kN + i];
+            for (std::size_t c = 0; c < kSums; ++c) {
+                s[c] = static_cast<double>(xj * columns[c] + s[c]);
+            }
         }
-        y[i] = s0;
-        y[i + 1] = s1;
-        y[i + 2] = s2;
-        y[i + 3] = s3;
+        std::copy(s, s + kSums, &y[i]);
     }
 }
 
@@ -118,25 +270,44 @@ double DotProduct(const Vector100& a, const Vector100& b) {
     return s;
 }
 
+// ---------------------------------------------------------------------------
+// Inversion.
+
 void InvertMatrix(Matrix100& a) {
     // The two buffers take turns as source and destination, so a completed step
     // needs no copy; A receives the last completed step when the work ends.
-    auto work = std::make_unique<Matrix100>();
+    // A symmetric matrix goes through the half form, which computes about half of
+    // the elements, and is made whole again at the end.
+    auto work = std::make_unique_for_overwrite<Matrix100>();
+    const bool symmetric = IsFiniteSymmetric(a);
     Matrix100* current = &a;
     Matrix100* next = work.get();
+    std::size_t done = 0;
     try {
-        for (std::size_t k = 0; k < kN; ++k) {
+        for (; done < kN; ++done) {
+            const std::size_t k = done;
             if ((*current)[k * kN + k] == 0.0) {
-                ThrowZeroPivot(*current, k);
+                const double ak0 = symmetric ? HalfFormElement(*current, k, 0, done) : (*current)[k * kN];
+                ThrowZeroPivot(k, ak0, (*current)[k]);
             }
-            ExchangeStep(*current, *next, k);
+            if (symmetric) {
+                SymmetricExchangeStep(*current, *next, k);
+            } else {
+                ExchangeStep(*current, *next, k);
+            }
             std::swap(current, next);
         }
     } catch (...) {
+        if (symmetric) {
+            FillLowerHalf(*current, done);
+        }
         if (current != &a) {
             a = *current;
         }
         throw;
+    }
+    if (symmetric) {
+        FillLowerHalf(*current, done);
     }
     if (current != &a) {
         a = *current;

@@ -43,6 +43,11 @@ double DotProduct(const Vector100& a, const Vector100& b);
 //     1/p when k = 0 (DivisionByZero) and (A(k, 0) * A(0, k)) / p otherwise
 //     (InvalidOperation when that product is 0, DivisionByZero when it is not);
 //   - an element beyond the double range -> FloatingOverflow.
+//
+// An exactly symmetric A (every A(i, j) == A(j, i), all finite; the Wiener filter's
+// correlation matrices) is worked in a half form that computes about half of the
+// elements of each step. Results, failures and the matrix a failure leaves are
+// those of the steps above, bit for bit.
 void InvertMatrix(Matrix100& a);
 
 }  // namespace strs

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
+#include <functional>
 #include <memory>
+#include <string>
 
 #include "matematic/ar_model.h"
 #include "matematic/errors.h"
@@ -338,6 +341,496 @@ TEST(InvertMatrixTest, WienerErrorVarianceOfASecondOrderSignal) {
     EXPECT_NEAR(err.ErrorAt(0), 0.437634, 5e-7);
     EXPECT_NEAR(err.ErrorAt(99), 0.437634, 5e-7);
     EXPECT_NEAR(err.ErrorAt(49), 0.321584, 5e-7);
+}
+
+
+// ---------------------------------------------------------------------------
+// The fast routines against plain references, bit for bit.
+//
+// The references below are written the way the routines are defined, element by
+// element in the defining order, with no blocking, no symmetry and no shortcut.
+
+void ReferenceMatVecMul(const Matrix100& a, const Vector100& x, Vector100& y) {
+    y.fill(0.0);
+    for (std::size_t i = 0; i < kN; ++i) {
+        for (std::size_t j = 0; j < kN; ++j) {
+            y[i] = static_cast<double>(static_cast<long double>(At(a, i, j)) * x[j] + y[i]);
+        }
+    }
+}
+
+void ReferenceVecMatMul(const Vector100& x, const Matrix100& a, Vector100& y) {
+    y.fill(0.0);
+    for (std::size_t i = 0; i < kN; ++i) {
+        for (std::size_t j = 0; j < kN; ++j) {
+            y[i] = static_cast<double>(static_cast<long double>(x[j]) * At(a, j, i) + y[i]);
+        }
+    }
+}
+
+double ReferenceDotProduct(const Vector100& a, const Vector100& b) {
+    double s = 0.0;
+    for (std::size_t j = 0; j < kN; ++j) {
+        s = static_cast<double>(static_cast<long double>(a[j]) * b[j] + s);
+    }
+    return s;
+}
+
+// A division as the x87 unit reports it: 0/0 is invalid, x/0 divides by zero.
+long double Divide(long double numerator, long double divisor) {
+    if (divisor == 0.0L) {
+        if (numerator == 0.0L) {
+            throw InvalidOperation();
+        }
+        throw DivisionByZero();
+    }
+    return numerator / divisor;
+}
+
+double StoreChecked(long double value) {
+    const double stored = static_cast<double>(value);
+    if (!std::isfinite(stored)) {
+        throw FloatingOverflow();
+    }
+    return stored;
+}
+
+// Gauss-Jordan in the exchange form on the diagonal: every element of every step
+// in row-major order, the first failing operation ends the work, and A takes a
+// step only when all of it is done. afterStep(A, k) sees A after step k.
+void ReferenceInvert(Matrix100& a, const std::function<void(const Matrix100&, std::size_t)>& afterStep = {}) {
+    auto w = std::make_unique<Matrix100>();
+    w->fill(0.0);
+    for (std::size_t k = 0; k < kN; ++k) {
+        const long double p = At(a, k, k);
+        for (std::size_t i = 0; i < kN; ++i) {
+            for (std::size_t j = 0; j < kN; ++j) {
+                long double v;
+                if (i == k && j == k) {
+                    v = Divide(1.0L, p);
+                } else if (i == k) {
+                    v = Divide(-static_cast<long double>(At(a, k, j)), p);
+                } else if (j == k) {
+                    v = Divide(At(a, i, k), p);
+                } else {
+                    v = At(a, i, j) - Divide(static_cast<long double>(At(a, k, j)) * At(a, i, k), p);
+                }
+                At(*w, i, j) = StoreChecked(v);
+            }
+        }
+        a = *w;
+        if (afterStep) {
+            afterStep(a, k);
+        }
+    }
+}
+
+enum class Outcome { Completed, DivisionByZero, InvalidOperation, FloatingOverflow };
+
+const char* OutcomeName(Outcome o) {
+    switch (o) {
+        case Outcome::Completed: return "completed";
+        case Outcome::DivisionByZero: return "DivisionByZero";
+        case Outcome::InvalidOperation: return "InvalidOperation";
+        case Outcome::FloatingOverflow: return "FloatingOverflow";
+    }
+    return "?";
+}
+
+template <typename Invert>
+Outcome RunInversion(Matrix100& a, Invert invert) {
+    try {
+        invert(a);
+        return Outcome::Completed;
+    } catch (const DivisionByZero&) {
+        return Outcome::DivisionByZero;
+    } catch (const InvalidOperation&) {
+        return Outcome::InvalidOperation;
+    } catch (const FloatingOverflow&) {
+        return Outcome::FloatingOverflow;
+    }
+}
+
+// Where two matrices differ in their bits, for the failure message.
+std::string FirstBitDifference(const Matrix100& x, const Matrix100& y) {
+    for (std::size_t e = 0; e < kN * kN; ++e) {
+        if (std::memcmp(&x[e], &y[e], sizeof(double)) != 0) {
+            return "(" + std::to_string(e / kN) + "," + std::to_string(e % kN) + "): " +
+                   std::to_string(x[e]) + (std::signbit(x[e]) ? " (sign set)" : "") + " vs " +
+                   std::to_string(y[e]) + (std::signbit(y[e]) ? " (sign set)" : "");
+        }
+    }
+    return "none";
+}
+
+// InvertMatrix against ReferenceInvert: the same outcome and the same bits left in A.
+// Returns the reference's outcome.
+Outcome ExpectInversionMatchesReference(const Matrix100& input, const std::string& what) {
+    auto fast = std::make_unique<Matrix100>(input);
+    auto reference = std::make_unique<Matrix100>(input);
+    const Outcome fastOutcome = RunInversion(*fast, [](Matrix100& m) { InvertMatrix(m); });
+    const Outcome referenceOutcome = RunInversion(*reference, [](Matrix100& m) { ReferenceInvert(m); });
+    EXPECT_EQ(OutcomeName(fastOutcome), std::string(OutcomeName(referenceOutcome))) << what;
+    EXPECT_EQ(std::memcmp(fast->data(), reference->data(), sizeof(Matrix100)), 0)
+        << what << ": first difference at " << FirstBitDifference(*fast, *reference);
+    return referenceOutcome;
+}
+
+std::size_t ReferenceCompletedSteps(const Matrix100& input) {
+    auto a = std::make_unique<Matrix100>(input);
+    std::size_t completed = 0;
+    try {
+        ReferenceInvert(*a, [&](const Matrix100&, std::size_t k) { completed = k + 1; });
+    } catch (const ArithmeticError&) {
+    }
+    return completed;
+}
+
+// Test matrices. Symmetric ones are filled above the diagonal and mirrored.
+template <typename Element>
+std::unique_ptr<Matrix100> SymmetricMatrix(Element element) {
+    auto m = std::make_unique<Matrix100>();
+    for (std::size_t i = 0; i < kN; ++i) {
+        for (std::size_t j = i; j < kN; ++j) {
+            At(*m, i, j) = element(i, j);
+            At(*m, j, i) = At(*m, i, j);
+        }
+    }
+    return m;
+}
+
+// Strictly diagonally dominant with a positive diagonal: positive definite.
+std::unique_ptr<Matrix100> SymmetricPositiveDefinite(TestNumbers& numbers) {
+    return SymmetricMatrix([&](std::size_t i, std::size_t j) {
+        return i == j ? 50.0 + numbers.Next() : numbers.Next();
+    });
+}
+
+// Strictly diagonally dominant with diagonal signs mixed: indefinite, and every
+// leading block is dominant too, so no leading minor is zero.
+std::unique_ptr<Matrix100> SymmetricIndefinite(TestNumbers& numbers) {
+    return SymmetricMatrix([&](std::size_t i, std::size_t j) {
+        if (i != j) {
+            return numbers.Next();
+        }
+        const double magnitude = 50.0 + numbers.Next();
+        return numbers.Next() < 0.0 ? -magnitude : magnitude;
+    });
+}
+
+// No dominance at all: the steps grow and cancel freely.
+std::unique_ptr<Matrix100> SymmetricUnstructured(TestNumbers& numbers) {
+    return SymmetricMatrix([&](std::size_t, std::size_t) { return numbers.Next(); });
+}
+
+// Small integers, mostly zeros, and zeros whose mirror has the other sign: many
+// exact cancellations and signed zeros along the way.
+std::unique_ptr<Matrix100> SymmetricSparseIntegers(TestNumbers& numbers) {
+    auto m = SymmetricMatrix([&](std::size_t i, std::size_t j) {
+        if (i == j) {
+            return numbers.Next() < 0.0 ? -1.0 : 1.0;
+        }
+        return numbers.Next() < 0.3 ? 0.0 : std::round(numbers.Next() * 4.0);
+    });
+    for (std::size_t i = 0; i < kN; ++i) {
+        for (std::size_t j = i + 1; j < kN; ++j) {
+            if (At(*m, i, j) == 0.0 && numbers.Next() < 0.0) {
+                At(*m, j, i) = -At(*m, i, j);
+            }
+        }
+    }
+    return m;
+}
+
+std::unique_ptr<Matrix100> WienerObservationCorrelation(const Matrix100& rx, double dn) {
+    auto ry = std::make_unique<Matrix100>(rx);
+    for (std::size_t i = 0; i < kN; ++i) {
+        At(*ry, i, i) = static_cast<double>(static_cast<long double>(At(rx, i, i)) + dn);
+    }
+    return ry;
+}
+
+// What the symmetric inversion relies on, checked on the reference's own steps:
+// after step k, with d(i) = -1 for the done pivots i <= k and +1 for the others,
+// A(j, i) == d(i) d(j) A(i, j) as numbers for every pair, and the bits agree too
+// unless the value is zero. Returns how many zero pairs have the other sign than
+// that rule gives (those the inversion must compute instead of deriving).
+int CheckSignedSymmetryAtEveryStep(const Matrix100& input, const std::string& what) {
+    auto a = std::make_unique<Matrix100>(input);
+    int zeroSignExceptions = 0;
+    int violations = 0;
+    ReferenceInvert(*a, [&](const Matrix100& m, std::size_t k) {
+        for (std::size_t i = 0; i < kN; ++i) {
+            for (std::size_t j = i + 1; j < kN; ++j) {
+                const bool flipped = (i <= k) != (j <= k);
+                const double derived = flipped ? -At(m, i, j) : At(m, i, j);
+                if (At(m, j, i) != derived) {
+                    if (++violations < 5) {
+                        ADD_FAILURE() << what << " step " << k << " (" << i << "," << j << ")";
+                    }
+                } else if (std::signbit(At(m, j, i)) != std::signbit(derived)) {
+                    EXPECT_EQ(derived, 0.0) << what << " step " << k << " (" << i << "," << j << ")";
+                    ++zeroSignExceptions;
+                }
+            }
+        }
+    });
+    EXPECT_EQ(violations, 0) << what;
+    return zeroSignExceptions;
+}
+
+TEST(InvertMatrixReferenceTest, ExchangeStepsKeepTheSignedSymmetryAtEveryStep) {
+    TestNumbers numbers;
+    CheckSignedSymmetryAtEveryStep(*SymmetricPositiveDefinite(numbers), "SPD");
+    CheckSignedSymmetryAtEveryStep(*SymmetricIndefinite(numbers), "indefinite");
+    CheckSignedSymmetryAtEveryStep(*SymmetricUnstructured(numbers), "unstructured");
+    // The sparse integer matrices really have zeros whose sign breaks the rule,
+    // so the bit-for-bit tests above exercise the inversion's handling of them.
+    int zeroSignExceptions = 0;
+    for (int n = 0; n < 12; ++n) {
+        const auto a = SymmetricSparseIntegers(numbers);
+        if (ReferenceCompletedSteps(*a) == kN) {
+            zeroSignExceptions += CheckSignedSymmetryAtEveryStep(*a, "sparse #" + std::to_string(n));
+        }
+    }
+    EXPECT_GT(zeroSignExceptions, 0);
+}
+
+TEST(InvertMatrixReferenceTest, SymmetricPositiveDefiniteMatchesBitForBit) {
+    TestNumbers numbers;
+    for (int n = 0; n < 4; ++n) {
+        const auto a = SymmetricPositiveDefinite(numbers);
+        EXPECT_EQ(ExpectInversionMatchesReference(*a, "SPD #" + std::to_string(n)), Outcome::Completed);
+    }
+}
+
+TEST(InvertMatrixReferenceTest, SymmetricIndefiniteMatchesBitForBit) {
+    TestNumbers numbers;
+    for (int n = 0; n < 4; ++n) {
+        const auto a = SymmetricIndefinite(numbers);
+        EXPECT_EQ(ExpectInversionMatchesReference(*a, "indefinite #" + std::to_string(n)), Outcome::Completed);
+        const auto b = SymmetricUnstructured(numbers);
+        EXPECT_EQ(ExpectInversionMatchesReference(*b, "unstructured #" + std::to_string(n)), Outcome::Completed);
+    }
+}
+
+TEST(InvertMatrixReferenceTest, SymmetricWithSignedZerosMatchesBitForBit) {
+    TestNumbers numbers;
+    int completed = 0;
+    for (int n = 0; n < 12; ++n) {
+        const auto a = SymmetricSparseIntegers(numbers);
+        if (ExpectInversionMatchesReference(*a, "sparse #" + std::to_string(n)) == Outcome::Completed) {
+            ++completed;
+        }
+    }
+    EXPECT_GT(completed, 0);  // not only failures
+}
+
+TEST(InvertMatrixReferenceTest, WienerCorrelationsMatchBitForBit) {
+    const auto ar1 = ToeplitzCorrelation(1.0, [](std::size_t lag) { return std::pow(0.8, static_cast<int>(lag)); });
+    ExpectInversionMatchesReference(*WienerObservationCorrelation(*ar1, 4.0), "first order");
+    double rho[kN];
+    Ar2NormalisedCorrelation(YuleWalker2(0.8, 0.9), rho, static_cast<int>(kN));
+    const auto ar2 = ToeplitzCorrelation(1.0, [&rho](std::size_t lag) { return rho[lag]; });
+    ExpectInversionMatchesReference(*WienerObservationCorrelation(*ar2, 4.0), "second order");
+    ExpectInversionMatchesReference(*WienerObservationCorrelation(*ar2, 0.01), "second order, little noise");
+}
+
+TEST(InvertMatrixReferenceTest, NonSymmetricMatchesBitForBit) {
+    TestNumbers numbers;
+    for (int n = 0; n < 3; ++n) {
+        auto a = SymmetricPositiveDefinite(numbers);
+        for (std::size_t i = 0; i < kN; ++i) {
+            for (std::size_t j = 0; j < i; ++j) {
+                At(*a, i, j) = numbers.Next();
+            }
+        }
+        EXPECT_EQ(ExpectInversionMatchesReference(*a, "non-symmetric #" + std::to_string(n)), Outcome::Completed);
+    }
+    // One element one step away from symmetry.
+    auto nearly = SymmetricUnstructured(numbers);
+    At(*nearly, 70, 3) = std::nextafter(At(*nearly, 70, 3), 1.0);
+    ExpectInversionMatchesReference(*nearly, "nearly symmetric");
+    // NaN is not equal to itself: the matrix does not count as symmetric.
+    auto withNan = SymmetricPositiveDefinite(numbers);
+    At(*withNan, 10, 20) = std::nan("");
+    At(*withNan, 20, 10) = At(*withNan, 10, 20);
+    EXPECT_EQ(ExpectInversionMatchesReference(*withNan, "NaN"), Outcome::FloatingOverflow);
+}
+
+// A = L D L^T with L unit lower triangular of small integers and D(5) = 0: the
+// first five steps are exact, so the pivot of step 5 is exactly zero.
+std::unique_ptr<Matrix100> SymmetricWithZeroPivotAtStep5(TestNumbers& numbers, bool coupleRow5ToRow0) {
+    auto l = Identity();
+    Vector100 d;
+    for (std::size_t i = 0; i < kN; ++i) {
+        for (std::size_t j = 0; j < i; ++j) {
+            const double u = numbers.Next();
+            At(*l, i, j) = u < -0.45 ? -1.0 : (u > 0.45 ? 1.0 : 0.0);
+        }
+        d[i] = (numbers.Next() < 0.0 ? -1.0 : 1.0) * (numbers.Next() < 0.0 ? 1.0 : 2.0);
+    }
+    d[5] = 0.0;
+    At(*l, 5, 0) = coupleRow5ToRow0 ? 1.0 : 0.0;
+    auto a = std::make_unique<Matrix100>();
+    for (std::size_t i = 0; i < kN; ++i) {
+        for (std::size_t j = 0; j < kN; ++j) {
+            double s = 0.0;  // integers: exact in any order
+            for (std::size_t m = 0; m < kN; ++m) {
+                s += At(*l, i, m) * d[m] * At(*l, j, m);
+            }
+            At(*a, i, j) = s;
+        }
+    }
+    return a;
+}
+
+TEST(InvertMatrixReferenceTest, SymmetricZeroPivotAtTheFirstStepLeavesTheInput) {
+    TestNumbers numbers;
+    auto a = SymmetricPositiveDefinite(numbers);
+    At(*a, 0, 0) = 0.0;
+    At(*a, 0, 7) = 0.0;
+    At(*a, 7, 0) = -0.0;  // still symmetric as numbers
+    EXPECT_EQ(ExpectInversionMatchesReference(*a, "zero first pivot"), Outcome::DivisionByZero);
+    auto attempted = std::make_unique<Matrix100>(*a);
+    EXPECT_THROW(InvertMatrix(*attempted), DivisionByZero);
+    EXPECT_EQ(std::memcmp(attempted->data(), a->data(), sizeof(Matrix100)), 0);
+    EXPECT_TRUE(std::signbit(At(*attempted, 7, 0)));
+}
+
+TEST(InvertMatrixReferenceTest, SymmetricZeroPivotAtALaterStepLeavesThatStep) {
+    TestNumbers numbers;
+    const auto divides = SymmetricWithZeroPivotAtStep5(numbers, true);
+    EXPECT_EQ(ReferenceCompletedSteps(*divides), 5u);
+    EXPECT_EQ(ExpectInversionMatchesReference(*divides, "coupled"), Outcome::DivisionByZero);
+
+    const auto invalid = SymmetricWithZeroPivotAtStep5(numbers, false);
+    EXPECT_EQ(ReferenceCompletedSteps(*invalid), 5u);
+    EXPECT_EQ(ExpectInversionMatchesReference(*invalid, "uncoupled"), Outcome::InvalidOperation);
+}
+
+TEST(InvertMatrixReferenceTest, SymmetricOverflowLeavesTheLastCompletedStep) {
+    // Step 0 is harmless and leaves -0 in row 0; step 1 has the pivot 1e-300
+    // and the product 1e300 * 1e300.
+    auto a = Identity();
+    At(*a, 1, 1) = 1e-300;
+    At(*a, 1, 2) = 1e300;
+    At(*a, 2, 1) = 1e300;
+    EXPECT_EQ(ReferenceCompletedSteps(*a), 1u);
+    EXPECT_EQ(ExpectInversionMatchesReference(*a, "overflow at step 1"), Outcome::FloatingOverflow);
+}
+
+TEST(InvertMatrixReferenceTest, SymmetricOverflowInsideTheMatrixOnly) {
+    // Step 1: row and column 1 get -+1e200, only W(2, 2) = 1 - 1e400 overflows.
+    TestNumbers numbers;
+    auto a = SymmetricPositiveDefinite(numbers);
+    At(*a, 1, 1) = 1.0;
+    At(*a, 1, 2) = 1e200;
+    At(*a, 2, 1) = 1e200;
+    EXPECT_EQ(ReferenceCompletedSteps(*a), 1u);
+    EXPECT_EQ(ExpectInversionMatchesReference(*a, "interior overflow"), Outcome::FloatingOverflow);
+}
+
+TEST(InvertMatrixReferenceTest, SymmetricOverflowInThePivotRowAndColumnOnly) {
+    // Step 1 with the subnormal pivot 1e-313: A(1, 2) / p = 1e310 overflows,
+    // while W(2, 2) = 1 - 1e-6 / p = -1e307 does not.
+    TestNumbers numbers;
+    auto a = SymmetricPositiveDefinite(numbers);
+    for (std::size_t j = 0; j < kN; ++j) {
+        At(*a, 1, j) = 0.0;
+        At(*a, j, 1) = 0.0;
+    }
+    At(*a, 1, 1) = 1e-313;
+    At(*a, 1, 2) = 1e-3;
+    At(*a, 2, 1) = 1e-3;
+    EXPECT_EQ(ReferenceCompletedSteps(*a), 1u);
+    EXPECT_EQ(ExpectInversionMatchesReference(*a, "pivot row overflow"), Outcome::FloatingOverflow);
+}
+
+TEST(InvertMatrixReferenceTest, SymmetricWithInfinities) {
+    TestNumbers numbers;
+    auto offDiagonal = SymmetricPositiveDefinite(numbers);
+    At(*offDiagonal, 3, 40) = INFINITY;
+    At(*offDiagonal, 40, 3) = INFINITY;
+    EXPECT_EQ(ExpectInversionMatchesReference(*offDiagonal, "infinite element"), Outcome::FloatingOverflow);
+    // An infinite pivot: 1/inf = 0 and the step completes.
+    auto pivot = SymmetricPositiveDefinite(numbers);
+    At(*pivot, 0, 0) = INFINITY;
+    ExpectInversionMatchesReference(*pivot, "infinite pivot");
+}
+
+// Values from 2^-1074 to 2^1023 of both signs, zeros of both signs, and now and
+// then an infinity: the products and sums overflow, underflow and meet NaN.
+double WideValue(TestNumbers& numbers) {
+    const double u = numbers.Next();
+    if (std::fabs(u) < 0.02) {
+        return u < 0.0 ? -0.0 : 0.0;
+    }
+    if (std::fabs(u) > 0.499) {
+        return u < 0.0 ? -INFINITY : INFINITY;
+    }
+    const int exponent = static_cast<int>(std::floor((numbers.Next() + 0.5) * 2097.0)) - 1074;
+    return std::ldexp(u, exponent);
+}
+
+TEST(ProductsReferenceTest, MatchBitForBitOnOrdinaryAndExtremeValues) {
+    TestNumbers numbers;
+    for (int n = 0; n < 6; ++n) {
+        const bool wide = n >= 3;
+        auto a = std::make_unique<Matrix100>();
+        for (auto& e : *a) {
+            e = wide ? WideValue(numbers) : numbers.Next();
+        }
+        Vector100 x;
+        for (auto& e : x) {
+            e = wide ? WideValue(numbers) : numbers.Next();
+        }
+        Vector100 fast;
+        Vector100 reference;
+        fast.fill(7.0);  // the routines must not keep what was there
+        MatVecMul(*a, x, fast);
+        ReferenceMatVecMul(*a, x, reference);
+        EXPECT_EQ(std::memcmp(fast.data(), reference.data(), sizeof(Vector100)), 0) << "A x #" << n;
+        fast.fill(7.0);
+        VecMatMul(x, *a, fast);
+        ReferenceVecMatMul(x, *a, reference);
+        EXPECT_EQ(std::memcmp(fast.data(), reference.data(), sizeof(Vector100)), 0) << "x^T A #" << n;
+        const double dot = DotProduct(x, fast);
+        const double referenceDot = ReferenceDotProduct(x, fast);
+        EXPECT_EQ(std::memcmp(&dot, &referenceDot, sizeof(double)), 0) << "dot #" << n;
+    }
+}
+
+// The whole chain of the Wiener filter lab, with every routine against its
+// reference: Q = Ry^-1, h = Q c, xx = y . h, t = h^T Ry, h . c, t . h.
+TEST(ProductsReferenceTest, WienerChainMatchesBitForBit) {
+    double rho[kN];
+    Ar2NormalisedCorrelation(YuleWalker2(0.8, 0.9), rho, static_cast<int>(kN));
+    const auto rx = ToeplitzCorrelation(1.0, [&rho](std::size_t lag) { return rho[lag]; });
+    const auto ry = WienerObservationCorrelation(*rx, 4.0);
+    auto q = std::make_unique<Matrix100>(*ry);
+    auto referenceQ = std::make_unique<Matrix100>(*ry);
+    InvertMatrix(*q);
+    ReferenceInvert(*referenceQ);
+    ASSERT_EQ(std::memcmp(q->data(), referenceQ->data(), sizeof(Matrix100)), 0);
+    TestNumbers numbers;
+    const Vector100 y = SomeVector(numbers);
+    for (std::size_t i = 0; i < kN; ++i) {
+        Vector100 c;
+        for (std::size_t j = 0; j < kN; ++j) {
+            c[j] = At(*rx, j, i);
+        }
+        Vector100 h, referenceH, t, referenceT;
+        MatVecMul(*q, c, h);
+        ReferenceMatVecMul(*referenceQ, c, referenceH);
+        ASSERT_EQ(std::memcmp(h.data(), referenceH.data(), sizeof(Vector100)), 0) << i;
+        VecMatMul(h, *ry, t);
+        ReferenceVecMatMul(referenceH, *ry, referenceT);
+        ASSERT_EQ(std::memcmp(t.data(), referenceT.data(), sizeof(Vector100)), 0) << i;
+        EXPECT_EQ(DotProduct(y, h), ReferenceDotProduct(y, referenceH)) << i;
+        EXPECT_EQ(DotProduct(h, c), ReferenceDotProduct(referenceH, c)) << i;
+        EXPECT_EQ(DotProduct(t, h), ReferenceDotProduct(referenceT, referenceH)) << i;
+    }
 }
 
 }  // namespace
