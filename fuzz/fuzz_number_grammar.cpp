@@ -175,6 +175,15 @@ std::string ExpectedFormat(double value, char separator) {
     if (value == 0.0) return "0";
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.14e", value);  // "-d.dddddddddddddde+XX"
+    if (std::isinf(std::strtod(buffer, nullptr))) {
+        // Rounded past the double range: the format cuts the digits instead.
+        char full[64];
+        std::snprintf(full, sizeof full, "%.16e", value);
+        const std::string_view f(full);
+        const std::size_t fe = f.find('e');
+        const std::string cut = std::string(f.substr(0, fe - 2)) + std::string(f.substr(fe));
+        std::snprintf(buffer, sizeof buffer, "%s", cut.c_str());
+    }
     std::string_view printed(buffer);
     std::string out;
     if (printed.front() == '-') {
