@@ -37,7 +37,7 @@ private slots:
         QCOMPARE(steps, QStringList({QStringLiteral("splash shown"), QStringLiteral("splash ticked"),
                                      QStringLiteral("main window created"), QStringLiteral("splash hidden"),
                                      QStringLiteral("splash destroyed")}));
-        QVERIFY2(tickedAfterMs >= 880, qPrintable(QString::number(tickedAfterMs)));
+        QVERIFY2(tickedAfterMs >= 899, qPrintable(QString::number(tickedAfterMs)));
         QVERIFY(window);
         QVERIFY(!window->isVisible());
         QVERIFY(!splashVisibleWithMain);
