@@ -5,6 +5,7 @@
 #include "matematic/random.h"
 #include "shell/main_window.h"
 #include "support/error_recorder.h"
+#include "support/series_values.h"
 
 #include <QLocale>
 #include <QPushButton>
@@ -15,29 +16,9 @@
 
 using strs::ChartSeries;
 using strs::TForm1;
-
-namespace {
-
-std::vector<double> Values(const ChartSeries* series) {
-    std::vector<double> v;
-    for (const strs::ChartPoint& p : series->points()) v.push_back(p.y);
-    return v;
-}
-
-double Round6(double v) { return std::round(v * 1e6) / 1e6; }
-
-// The generator's state after `draws` normal variates from the start state; the
-// generator itself is left as it was.
-std::uint32_t StateAfterNormalDraws(int draws) {
-    const std::uint32_t saved = strs::RandomGeneratorState();
-    strs::ResetRandomGenerator();
-    for (int i = 0; i < draws; ++i) strs::RandomNormal(0.0L, 1.0L);
-    const std::uint32_t state = strs::RandomGeneratorState();
-    strs::SetRandomGeneratorState(saved);
-    return state;
-}
-
-}  // namespace
+using strs::testing::Round6;
+using strs::testing::StateAfterNormalDraws;
+using strs::testing::Values;
 
 class KalmanPageTest : public QObject {
     Q_OBJECT
