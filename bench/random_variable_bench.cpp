@@ -79,15 +79,3 @@ void BM_RepaintSampleChart(benchmark::State& state) {
 BENCHMARK(BM_RepaintSampleChart)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
-    // A failing press must not open a modal box in the middle of a measurement.
-    strs::SetErrorPresenter([](const QString& text) { qFatal("%s", qPrintable(text)); });
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
