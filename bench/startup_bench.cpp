@@ -1,6 +1,6 @@
 // Start-up to a created main window (offscreen, without the splash wait).
 
-#include "shell/main_window.h"
+#include "app/main_window.h"
 
 #include <QApplication>
 #include <QLocale>

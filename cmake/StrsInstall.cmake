@@ -1,5 +1,5 @@
 # Desktop integration: the menu entry and its icon. The executables install themselves
-# (shell/ and tools/replay/).
+# (app/ and tools/replay/).
 install(FILES ${PROJECT_SOURCE_DIR}/install/strs-workbench.desktop
         DESTINATION share/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/install/strs-workbench.png

@@ -19,7 +19,7 @@
 // have been taken back to the last accepted text with the caret at the end; and the
 // rule must have ended after at most one nested change.
 
-#include "matematic/errors.h"
+#include "core/errors.h"
 #include "shell/number_text.h"
 #include "shell/numeric_field.h"
 

@@ -8,7 +8,7 @@
 // finite, and its formatted text must be accepted again and format to itself; the
 // same holds for the double whose bytes open the text.
 
-#include "shell/number_grammar.h"
+#include "core/number_grammar.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,5 +1,6 @@
 #include "shell/chart_widget.h"
 
+#include "core/axis_ticks.h"
 #include "shell/number_text.h"
 
 #include <QContextMenuEvent>
@@ -50,11 +51,8 @@ void ChartSeries::append(double y, TColor colour)
 
 namespace {
 
-// Axis arithmetic runs in long double: its wider exponent keeps differences such as
-// 1e308 - (-1e308) finite, and the tick counts below stay exact.
-using Wide = long double;
+using Wide = AxisValue;
 
-constexpr int kMaxTicks = 64;         // never more labels than this, whatever the data
 constexpr int kOuterMargin = 4;       // blank border of the panel
 constexpr int kTitleGap = 6;          // between the title and the plot area
 constexpr int kLabelGap = 4;          // between the plot area and its tick labels
@@ -62,48 +60,9 @@ constexpr int kRightMargin = 14;      // room for half of the last bottom label
 
 const QColor kGridColour(0xD8, 0xD8, 0xD8);
 
-struct AxisRange {
-    Wide lo = 0;
-    Wide hi = 1;
-    Wide span() const { return hi - lo; }
-};
-
-// Grows [lo, hi] over the values it is given; empty until the first one.
-class Extent {
-public:
-    void include(double v)
-    {
-        if (!std::isfinite(v))
-            return;
-        lo_ = any_ ? std::min(lo_, v) : v;
-        hi_ = any_ ? std::max(hi_, v) : v;
-        any_ = true;
-    }
-
-    // A usable range: [0, 1] without data, a range around the value when all are equal.
-    AxisRange range() const
-    {
-        if (!any_)
-            return {0, 1};
-        const Wide lo = lo_;
-        const Wide hi = hi_;
-        if (hi > lo)
-            return {lo, hi};
-        Wide half = std::fabs(lo) * 0.1L;
-        if (half == 0)
-            half = 1;
-        return {lo - half, hi + half};
-    }
-
-private:
-    bool any_ = false;
-    double lo_ = 0;
-    double hi_ = 0;
-};
-
 struct DataExtents {
-    Extent x;
-    Extent y;
+    AxisExtent x;
+    AxisExtent y;
 };
 
 DataExtents MeasureData(const std::vector<std::unique_ptr<ChartSeries>>& series)
@@ -126,46 +85,17 @@ DataExtents MeasureData(const std::vector<std::unique_ptr<ChartSeries>>& series)
     return extents;
 }
 
-// The smallest of 1, 2, 5 times a power of ten that is not below raw (raw > 0).
-Wide NiceStepAtLeast(Wide raw)
-{
-    const Wide magnitude = std::pow(10.0L, std::floor(std::log10(raw)));
-    for (Wide factor : {1.0L, 2.0L, 5.0L}) {
-        if (factor * magnitude >= raw * (1 - 1e-12L))
-            return factor * magnitude;
-    }
-    return 10 * magnitude;
-}
-
-Wide NextNiceStep(Wide step)
-{
-    return NiceStepAtLeast(step * 1.5L);
-}
-
-// A step that gives at most about `count` intervals over the range.
-Wide StepForCount(const AxisRange& range, int count)
-{
-    return NiceStepAtLeast(range.span() / Wide(std::max(count, 1)));
-}
-
 struct Tick {
     Wide value;
     QString label;
 };
 
-// Multiples of step within the range, capped at kMaxTicks; values that have no double
-// (beyond the double range after widening) get no label.
+// The tick values of the step, each with its label.
 std::vector<Tick> TicksOf(const AxisRange& range, Wide step)
 {
     std::vector<Tick> ticks;
-    const Wide first = std::ceil(range.lo / step - 1e-9L);
-    const Wide last = std::floor(range.hi / step + 1e-9L);
-    for (int i = 0; i < kMaxTicks && first + i <= last; ++i) {
-        const Wide value = (first + i) * step;
-        const double shown = double(value);
-        if (std::isfinite(shown))
-            ticks.push_back({value, FloatToStr(shown)});
-    }
+    for (Wide value : TickValues(range, step))
+        ticks.push_back({value, FloatToStr(double(value))});
     return ticks;
 }
 
@@ -176,26 +106,6 @@ int WidestLabel(const std::vector<Tick>& ticks, const QFontMetrics& metrics)
         widest = std::max(widest, metrics.horizontalAdvance(t.label));
     return widest;
 }
-
-// Maps axis values linearly onto pixel positions; `from` is the pixel of range.lo.
-class AxisMap {
-public:
-    AxisMap(const AxisRange& range, qreal from, qreal to) : range_(range), from_(from), to_(to) {}
-
-    qreal operator()(Wide v) const
-    {
-        const Wide fraction = (v - range_.lo) / range_.span();
-        const Wide pixel = from_ + fraction * (to_ - from_);
-        // Far-off values (a bar base below the range, say) are pinned well outside
-        // the plot; the painter clips them.
-        return qreal(std::clamp(pixel, Wide(-1e5), Wide(1e5)));
-    }
-
-private:
-    AxisRange range_;
-    Wide from_;
-    Wide to_;
-};
 
 QFont ChartFont()
 {

@@ -12,7 +12,7 @@
 // One CreditDisplay belongs to each main window, as its child object; it holds the
 // key-sequence state, the overlay and the number of times the credits were drawn.
 
-#include "shell/key_sequence.h"
+#include "core/key_sequence.h"
 
 #include <QObject>
 #include <QPixmap>

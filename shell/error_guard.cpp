@@ -1,6 +1,6 @@
 #include "shell/error_guard.h"
 
-#include "matematic/errors.h"
+#include "core/errors.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>

@@ -1,6 +1,6 @@
 #include "shell/jpeg_codec.h"
 
-#include "matematic/errors.h"
+#include "core/errors.h"
 
 #include <csetjmp>
 #include <cstddef>

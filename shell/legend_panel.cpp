@@ -1,6 +1,6 @@
 #include "shell/legend_panel.h"
 
-#include "matematic/errors.h"
+#include "core/errors.h"
 #include "shell/jpeg_codec.h"
 
 #include <QCursor>

@@ -1,7 +1,7 @@
 #include "shell/number_text.h"
 
-#include "matematic/errors.h"
-#include "shell/number_grammar.h"
+#include "core/errors.h"
+#include "core/number_grammar.h"
 
 #include <QLocale>
 #include <QStringView>

@@ -1,6 +1,6 @@
 #include "shell/picture_file.h"
 
-#include "matematic/errors.h"
+#include "core/errors.h"
 #include "shell/chart_widget.h"
 #include "shell/jpeg_codec.h"
 

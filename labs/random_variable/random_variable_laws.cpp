@@ -121,22 +121,31 @@ Moments ExponentialMoments(const LawParameters& p)
     return {StoreDouble(inverse), StoreDouble(CheckedDiv(inverse, p.first))};
 }
 
-// In the order of the page's list.
+// In the order of the page's list: labelling; params, zero replaced, draw, density,
+// t0, step, theory, result labels.
 constexpr Law kLaws[] = {
-    // params, zero replaced, draw, density, t0, step, theory, result labels
-    {2, false, DrawNormal, nullptr, 0.0, 0.0, nullptr, ResultForm::SampleOnly},
-    {2, false, DrawUniform, nullptr, 0.0, 0.0, UniformMoments, ResultForm::Compared},
-    {2, true, DrawWeibull, WeibullDensity, 0.001, 0.02, WeibullMoments, ResultForm::ComparedCoarse},
-    {1, true, DrawRayleigh, RayleighDensity, 0.0, 0.03, RayleighMoments, ResultForm::Compared},
-    {1, true, DrawExponential, ExponentialDensity, 0.0, 0.1, ExponentialMoments, ResultForm::Compared},
+    {{"Нормальное распределение", "norm", "a", "b", true, "Случайная величина"},
+     2, false, DrawNormal, nullptr, 0.0, 0.0, nullptr, ResultForm::SampleOnly},
+    {{"Равномерное распределение", "ravnom", "a", "b", true, "Случайная величина"},
+     2, false, DrawUniform, nullptr, 0.0, 0.0, UniformMoments, ResultForm::Compared},
+    {{"Распределение Вейбулла", "veb", "α", "β", true, "Теоретическое распределение"},
+     2, true, DrawWeibull, WeibullDensity, 0.001, 0.02, WeibullMoments, ResultForm::ComparedCoarse},
+    {{"Распределение Рэлея", "rel", "Дисперсия СВ X1 и X2", "b", false, "Теоретическое распределение"},
+     1, true, DrawRayleigh, RayleighDensity, 0.0, 0.03, RayleighMoments, ResultForm::Compared},
+    {{"Экспоненциальное распределение", "exp", "λ", nullptr, false, "Теоретическое распределение"},
+     1, true, DrawExponential, ExponentialDensity, 0.0, 0.1, ExponentialMoments, ResultForm::Compared},
 };
 
 }  // namespace
 
+int LawCount()
+{
+    return static_cast<int>(std::size(kLaws));
+}
+
 const Law* LawAt(int index)
 {
-    constexpr int count = static_cast<int>(std::size(kLaws));
-    return index >= 0 && index < count ? &kLaws[index] : nullptr;
+    return index >= 0 && index < LawCount() ? &kLaws[index] : nullptr;
 }
 
 Sample DrawSample(const Law& law, const LawParameters& p)

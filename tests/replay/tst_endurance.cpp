@@ -3,7 +3,8 @@
 // and orders; presses. Nothing may crash, every error is one of the known messages, no
 // series ever holds a non-finite value, and every series length is one the labs produce.
 
-#include "shell/main_window.h"
+#include "app/main_window.h"
+#include "shell/chart_widget.h"
 #include "tools/replay/replay_session.h"
 
 #include <QLocale>
@@ -107,7 +108,7 @@ private slots:
             }
             if (line.action != QLatin1String("press"))
                 continue;
-            for (strs::ChartWidget* chart : session.window().charts()) {
+            for (strs::ChartWidget* chart : session.window().findChildren<strs::ChartWidget*>()) {
                 for (const auto& series : chart->allSeries()) {
                     const auto& allowed = kAllowedLengths.at(series->name());
                     QVERIFY2(allowed.count(series->points().size()),

@@ -2,8 +2,8 @@
 // a comma locale (Russian), a point locale (US English), the C locale and a locale with a
 // separator outside ASCII (Egyptian Arabic).
 
-#include "matematic/errors.h"
-#include "shell/number_grammar.h"
+#include "core/errors.h"
+#include "core/number_grammar.h"
 #include "shell/number_text.h"
 
 #include <QLocale>

@@ -1,6 +1,6 @@
 // The numeric-field rule, driven mostly by typed keys, as a user meets it.
 
-#include "matematic/errors.h"
+#include "core/errors.h"
 #include "shell/number_text.h"
 #include "shell/numeric_field.h"
 

@@ -1,7 +1,7 @@
 // The pictures carried with the program, and the libjpeg codec that reads and writes
 // the JPEG ones.
 
-#include "matematic/errors.h"
+#include "core/errors.h"
 #include "shell/jpeg_codec.h"
 #include "shell/pictures.h"
 

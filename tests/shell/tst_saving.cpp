@@ -1,6 +1,6 @@
 // Saving a chart's picture: names, file types, the replace question and failed writes.
 
-#include "matematic/errors.h"
+#include "core/errors.h"
 #include "shell/chart_widget.h"
 #include "shell/colours.h"
 #include "shell/jpeg_codec.h"

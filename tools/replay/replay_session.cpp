@@ -1,8 +1,10 @@
 #include "tools/replay/replay_session.h"
 
+#include "app/main_window.h"
 #include "matematic/random.h"
+#include "shell/chart_widget.h"
 #include "shell/error_guard.h"
-#include "shell/main_window.h"
+#include "shell/numeric_field.h"
 #include "shell/picture_file.h"
 #include "shell/radio_group.h"
 #include "tools/replay/snapshot.h"
@@ -43,6 +45,15 @@ T* findNamed(TForm1& w, const ScriptLine& line, const QString& name, const char*
     if (!found)
         throw ScriptError(line.number, QStringLiteral("no %1 named '%2'").arg(QString::fromLatin1(what), name));
     return found;
+}
+
+// The index of the page the widget sits on, however deep inside it.
+int PageHolding(const QTabWidget& pages, const QWidget& widget)
+{
+    for (int i = 0; i < pages.count(); ++i)
+        if (pages.widget(i)->isAncestorOf(&widget))
+            return i;
+    return pages.currentIndex();
 }
 
 }  // namespace
@@ -96,9 +107,10 @@ void ReplaySession::execute(const ScriptLine& line)
     if (a.isEmpty())
         return;
 
+    auto* pages = findNamed<QTabWidget>(w, line, QStringLiteral("PageControl1"), "page control");
     if (a == QLatin1String("page")) {
         requireArgs(line, 1, "page N (1-4)");
-        w.PageControl1->setCurrentIndex(toInt(line, 0, 1, 4) - 1);
+        pages->setCurrentIndex(toInt(line, 0, 1, 4) - 1);
     } else if (a == QLatin1String("set")) {
         requireArgs(line, 2, "set FIELD TEXT");
         // Replaces the whole text at once, as a paste over a selection would.
@@ -106,7 +118,7 @@ void ReplaySession::execute(const ScriptLine& line)
     } else if (a == QLatin1String("type")) {
         requireArgs(line, 2, "type FIELD TEXT");
         auto* field = findNamed<NumericField>(w, line, line.args[0], "field");
-        w.PageControl1->setCurrentWidget(field->parentWidget()->parentWidget());
+        pages->setCurrentIndex(PageHolding(*pages, *field));
         field->setFocus();
         field->end(false);
         typeInto(field, line.args[1]);

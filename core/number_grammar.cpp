@@ -1,4 +1,4 @@
-#include "shell/number_grammar.h"
+#include "core/number_grammar.h"
 
 #include <algorithm>
 #include <charconv>

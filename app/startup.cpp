@@ -1,6 +1,6 @@
-#include "shell/startup.h"
+#include "app/startup.h"
 
-#include "shell/main_window.h"
+#include "app/main_window.h"
 #include "shell/splash_window.h"
 
 #include <QCoreApplication>

@@ -1,5 +1,5 @@
+#include "app/main_window.h"
 #include "shell/credit_display.h"
-#include "shell/main_window.h"
 
 // The window's key press: every typed character passes through the hidden credit
 // sequence before it goes on to the focused control, unchanged.

@@ -1,9 +1,12 @@
 // The main window as it stands right after creation.
 
-#include "shell/main_window.h"
+#include "app/main_window.h"
+#include "matematic/random.h"
 #include "shell/legend_panel.h"
 #include "shell/radio_group.h"
+#include "support/components.h"
 #include "support/error_recorder.h"
+#include "support/series_values.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -14,6 +17,7 @@
 #include <QtTest>
 
 using strs::TForm1;
+using namespace strs::testing;
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -35,10 +39,10 @@ private slots:
     void fourTabsWithTheFirstActive()
     {
         TForm1 w;
-        QCOMPARE(w.PageControl1->count(), 4);
+        QCOMPARE(Named<QTabWidget>(w, "PageControl1")->count(), 4);
         for (int i = 0; i < 4; ++i)
-            QCOMPARE(w.PageControl1->tabText(i), QStringLiteral("Лаб. №%1").arg(i + 1));
-        QCOMPARE(w.PageControl1->currentWidget(), w.TS1);
+            QCOMPARE(Named<QTabWidget>(w, "PageControl1")->tabText(i), QStringLiteral("Лаб. №%1").arg(i + 1));
+        QCOMPARE(Named<QTabWidget>(w, "PageControl1")->currentWidget(), Named<QWidget>(w, "TS1"));
     }
 
     void fieldsHoldTheirDefaultTexts_data()
@@ -67,55 +71,55 @@ private slots:
     {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         TForm1 w;
-        QCOMPARE(w.E11->text(), QStringLiteral("1.2"));
-        QCOMPARE(w.E41->text(), QStringLiteral("0.8"));
+        QCOMPARE(Field(w, "E11")->text(), QStringLiteral("1.2"));
+        QCOMPARE(Field(w, "E41")->text(), QStringLiteral("0.8"));
         QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     }
 
     void chartsHiddenAndResultLabelsEmpty()
     {
         TForm1 w;
-        QCOMPARE(w.charts().size(), std::size_t(8));
-        for (strs::ChartWidget* chart : w.charts()) {
+        QCOMPARE(w.findChildren<strs::ChartWidget*>().size(), std::size_t(8));
+        for (strs::ChartWidget* chart : w.findChildren<strs::ChartWidget*>()) {
             QVERIFY(chart->isHidden());
             QCOMPARE(chart->size(), QSize(409, 209));
             for (const auto& series : chart->allSeries())
                 QVERIFY(series->points().empty());
         }
-        for (QLabel* label : {w.L14, w.L16, w.L24, w.L26})
+        for (QLabel* label : {Label(w, "L14"), Label(w, "L16"), Label(w, "L24"), Label(w, "L26")})
             QVERIFY(label->text().isEmpty());
-        for (QLabel* label : {w.ch1, w.ch2, w.ch3, w.ch4, w.ch5})
+        for (QLabel* label : {Label(w, "ch1"), Label(w, "ch2"), Label(w, "ch3"), Label(w, "ch4"), Label(w, "ch5")})
             QCOMPARE(label->text(), QStringLiteral("0"));
-        QVERIFY(w.Es->isHidden());
-        QVERIFY(w.Es4->isHidden());
+        QVERIFY(Field(w, "Es")->isHidden());
+        QVERIFY(Field(w, "Es4")->isHidden());
     }
 
     void chartTitlesAndSeries()
     {
         TForm1 w;
-        QCOMPARE(w.Chart22->titleLines(),
+        QCOMPARE(Chart(w, "Chart22")->titleLines(),
                  QStringList({QStringLiteral("Экспериментальная и теоретическая "),
                               QStringLiteral("корреляционные функции")}));
-        QCOMPARE(w.Chart31->titleLines().join(QString()), QStringLiteral("Результат работы фильтра Калмана"));
-        QCOMPARE(w.Series12->kind(), strs::ChartSeries::Kind::Bar);
-        QCOMPARE(w.Series12->colour(), strs::TColor(10485760));
-        QCOMPARE(w.Series312->colour(), strs::TColor(32768));
-        QCOMPARE(w.Series423->colour(), strs::TColor(16711680));
-        QCOMPARE(w.Series311->name(), QStringLiteral("Series311"));
+        QCOMPARE(Chart(w, "Chart31")->titleLines().join(QString()), QStringLiteral("Результат работы фильтра Калмана"));
+        QCOMPARE(Series(w, "Series12")->kind(), strs::ChartSeries::Kind::Bar);
+        QCOMPARE(Series(w, "Series12")->colour(), strs::TColor(10485760));
+        QCOMPARE(Series(w, "Series312")->colour(), strs::TColor(32768));
+        QCOMPARE(Series(w, "Series423")->colour(), strs::TColor(16711680));
+        QCOMPARE(Series(w, "Series311")->name(), QStringLiteral("Series311"));
     }
 
     void firstPageStartsWithTheNormalLaw()
     {
         TForm1 w;
-        QCOMPARE(w.CB1->count(), 5);
-        QCOMPARE(w.CB1->currentIndex(), 0);
-        QCOMPARE(w.CB1->currentText(), QStringLiteral("Нормальное распределение"));
-        QCOMPARE(w.L11->text(), QStringLiteral("a"));
-        QCOMPARE(w.L12->text(), QStringLiteral("b"));
-        QVERIFY(!w.E12->isHidden());
-        QCOMPARE(w.I0->pixmap().size(), QSize(95, 95));
+        QCOMPARE(List(w, "CB1")->count(), 5);
+        QCOMPARE(List(w, "CB1")->currentIndex(), 0);
+        QCOMPARE(List(w, "CB1")->currentText(), QStringLiteral("Нормальное распределение"));
+        QCOMPARE(Label(w, "L11")->text(), QStringLiteral("a"));
+        QCOMPARE(Label(w, "L12")->text(), QStringLiteral("b"));
+        QVERIFY(!Field(w, "E12")->isHidden());
+        QCOMPARE(Label(w, "I0")->pixmap().size(), QSize(95, 95));
         // The white ground is transparent, the black formula is not.
-        const QImage picture = w.I0->pixmap().toImage();
+        const QImage picture = Label(w, "I0")->pixmap().toImage();
         QCOMPARE(qAlpha(picture.pixel(0, 94)), 0);
         bool opaqueInk = false;
         for (int y = 0; y < 95 && !opaqueInk; ++y)
@@ -127,7 +131,7 @@ private slots:
     void orderGroupsStartAtTheFirstItem()
     {
         TForm1 w;
-        for (strs::RadioGroup* group : {w.RG2, w.RG4}) {
+        for (strs::RadioGroup* group : {Radio(w, "RG2"), Radio(w, "RG4")}) {
             QCOMPARE(group->title(), QStringLiteral("Порядок последовательности"));
             QCOMPARE(group->count(), 2);
             QCOMPARE(group->itemIndex(), 0);
@@ -138,15 +142,15 @@ private slots:
     void geometryOfKeyComponents()
     {
         TForm1 w;
-        QCOMPARE(w.BB1->geometry(), QRect(16, 413, 73, 25));
-        QCOMPARE(w.BB1->text(), QStringLiteral("Обновить"));
-        QCOMPARE(w.Graf1->geometry(), QRect(248, 10, 425, 433));
-        QCOMPARE(w.Chart12->geometry(), QRect(8, 216, 409, 209));
-        QCOMPARE(w.Es->geometry(), QRect(72, 43, 50, 21));
-        QCOMPARE(w.Panel1->pos(), QPoint(265, 35));
-        QCOMPARE(w.ch3->pos(), QPoint(216, 192));
-        QVERIFY(w.L1->wordWrap());
-        QVERIFY(w.L1->font().bold());
+        QCOMPARE(Button(w, "BB1")->geometry(), QRect(16, 413, 73, 25));
+        QCOMPARE(Button(w, "BB1")->text(), QStringLiteral("Обновить"));
+        QCOMPARE(Named<QGroupBox>(w, "Graf1")->geometry(), QRect(248, 10, 425, 433));
+        QCOMPARE(Chart(w, "Chart12")->geometry(), QRect(8, 216, 409, 209));
+        QCOMPARE(Field(w, "Es")->geometry(), QRect(72, 43, 50, 21));
+        QCOMPARE(Named<strs::LegendPanel>(w, "Panel1")->pos(), QPoint(265, 35));
+        QCOMPARE(Label(w, "ch3")->pos(), QPoint(216, 192));
+        QVERIFY(Label(w, "L1")->wordWrap());
+        QVERIFY(Label(w, "L1")->font().bold());
     }
 
     void switchingPagesComputesNothing()
@@ -154,9 +158,28 @@ private slots:
         strs::testing::ErrorRecorder errors;
         TForm1 w;
         for (int i : {1, 2, 3, 0})
-            w.PageControl1->setCurrentIndex(i);
-        for (strs::ChartWidget* chart : w.charts())
+            Named<QTabWidget>(w, "PageControl1")->setCurrentIndex(i);
+        for (strs::ChartWidget* chart : w.findChildren<strs::ChartWidget*>())
             QVERIFY(chart->isHidden());
+        QVERIFY(errors.messages.isEmpty());
+    }
+
+    void pagesShareTheOneGenerator() {
+        strs::testing::ErrorRecorder errors;
+        std::vector<double> freshY;
+        {
+            TForm1 w;
+            Button(w, "BitBtn2")->click();
+            freshY = strs::testing::Values(Series(w, "Series421"));
+        }
+        strs::ResetRandomGenerator();
+        TForm1 w;
+        Button(w, "BB3")->click();  // page 3 draws 200 variates first
+        Button(w, "BitBtn2")->click();
+        const std::vector<double> y = strs::testing::Values(Series(w, "Series421"));
+        QCOMPARE(y.size(), std::size_t(100));
+        QVERIFY(y != freshY);
+        QCOMPARE(strs::RandomGeneratorState(), strs::testing::StateAfterNormalDraws(400));
         QVERIFY(errors.messages.isEmpty());
     }
 };

@@ -3,8 +3,10 @@
 #include "labs/kalman/kalman_filter.h"
 #include "matematic/ar_model.h"
 #include "matematic/random.h"
-#include "shell/main_window.h"
+#include "labs/kalman/kalman_page.h"
+#include "support/components.h"
 #include "support/error_recorder.h"
+#include "support/page_host.h"
 #include "support/series_values.h"
 
 #include <QLocale>
@@ -15,24 +17,22 @@
 #include <vector>
 
 using strs::ChartSeries;
-using strs::TForm1;
-using strs::testing::Round6;
-using strs::testing::StateAfterNormalDraws;
-using strs::testing::Values;
+using Page = strs::testing::PageHost<strs::KalmanPage>;
+using namespace strs::testing;
 
 class KalmanPageTest : public QObject {
     Q_OBJECT
 private:
-    std::vector<ChartSeries*> pageSeries(const TForm1& w) const {
-        return {w.Series32, w.Series311, w.Series312, w.Series313};
+    std::vector<ChartSeries*> pageSeries(const Page& w) const {
+        return {Series(w, "Series32"), Series(w, "Series311"), Series(w, "Series312"), Series(w, "Series313")};
     }
 
     // Both charts shown and all four series empty: what a failed press leaves.
-    void verifyFailedPress(const TForm1& w, const strs::testing::ErrorRecorder& errors,
+    void verifyFailedPress(const Page& w, const strs::testing::ErrorRecorder& errors,
                            const QString& message) {
         QCOMPARE(errors.messages, QStringList{message});
-        QVERIFY(!w.Chart31->isHidden());
-        QVERIFY(!w.Chart32->isHidden());
+        QVERIFY(!Chart(w, "Chart31")->isHidden());
+        QVERIFY(!Chart(w, "Chart32")->isHidden());
         for (const ChartSeries* s : pageSeries(w)) QVERIFY(s->points().empty());
     }
 
@@ -42,20 +42,20 @@ private slots:
 
     void chartsAppearOnlyWithTheFirstPress() {
         strs::testing::ErrorRecorder errors;
-        TForm1 w;
-        QVERIFY(w.Chart31->isHidden());
-        QVERIFY(w.Chart32->isHidden());
-        w.BB3->click();
-        QVERIFY(!w.Chart31->isHidden());
-        QVERIFY(!w.Chart32->isHidden());
+        Page w;
+        QVERIFY(Chart(w, "Chart31")->isHidden());
+        QVERIFY(Chart(w, "Chart32")->isHidden());
+        Button(w, "BB3")->click();
+        QVERIFY(!Chart(w, "Chart31")->isHidden());
+        QVERIFY(!Chart(w, "Chart32")->isHidden());
         QVERIFY(errors.messages.isEmpty());
     }
 
     void defaultsGiveTheKnownErrorVariance() {
         strs::testing::ErrorRecorder errors;
-        TForm1 w;
-        w.BB3->click();
-        const std::vector<double> p = Values(w.Series32);
+        Page w;
+        Button(w, "BB3")->click();
+        const std::vector<double> p = Values(Series(w, "Series32"));
         QCOMPARE(p.size(), std::size_t(100));
         QCOMPARE(p[0], 0.8);
         QCOMPARE(Round6(p[1]), 0.692848);
@@ -66,24 +66,24 @@ private slots:
 
     void secondPressReplacesTheSeries() {
         strs::testing::ErrorRecorder errors;
-        TForm1 w;
-        w.BB3->click();
-        const std::vector<double> p1 = Values(w.Series32);
-        const std::vector<double> x1 = Values(w.Series312);
-        w.BB3->click();
+        Page w;
+        Button(w, "BB3")->click();
+        const std::vector<double> p1 = Values(Series(w, "Series32"));
+        const std::vector<double> x1 = Values(Series(w, "Series312"));
+        Button(w, "BB3")->click();
         for (const ChartSeries* s : pageSeries(w)) {
             QCOMPARE(s->points().size(), std::size_t(100));
             for (std::size_t k = 0; k < 100; ++k) QCOMPARE(s->points()[k].x, double(k));
         }
-        QCOMPARE(Values(w.Series32), p1);    // the variance depends on the parameters only
-        QVERIFY(Values(w.Series312) != x1);  // a new realisation of the signal
+        QCOMPARE(Values(Series(w, "Series32")), p1);    // the variance depends on the parameters only
+        QVERIFY(Values(Series(w, "Series312")) != x1);  // a new realisation of the signal
         QVERIFY(errors.messages.isEmpty());
     }
 
     void seriesHoldTheModelTheFilterAndTheirColours() {
         strs::testing::ErrorRecorder errors;
-        TForm1 w;
-        w.BB3->click();
+        Page w;
+        Button(w, "BB3")->click();
 
         // The same draws through the shared model, in the page's order: x, then y.
         strs::ResetRandomGenerator();
@@ -101,58 +101,58 @@ private slots:
                 QCOMPARE(s->points()[k].colour, colour);
             }
         };
-        check(w.Series311, y, strs::clRed);
-        check(w.Series312, x, strs::clGreen);
-        check(w.Series313, xx, strs::clBlue);
-        check(w.Series32, p, strs::clRed);
+        check(Series(w, "Series311"), y, strs::clRed);
+        check(Series(w, "Series312"), x, strs::clGreen);
+        check(Series(w, "Series313"), xx, strs::clBlue);
+        check(Series(w, "Series32"), p, strs::clRed);
         QVERIFY(errors.messages.isEmpty());
     }
 
     void exactZeroBecomesOneThousandth() {
         strs::testing::ErrorRecorder errors;
-        TForm1 w;
-        w.E33->setText(QStringLiteral("0"));
-        w.BB3->click();
-        QCOMPARE(w.E33->text(), QStringLiteral("0,001"));
-        QCOMPARE(w.Series32->points()[0].y, 0.001 / (0.001 / 4.0 + 1.0));
+        Page w;
+        Field(w, "E33")->setText(QStringLiteral("0"));
+        Button(w, "BB3")->click();
+        QCOMPARE(Field(w, "E33")->text(), QStringLiteral("0,001"));
+        QCOMPARE(Series(w, "Series32")->points()[0].y, 0.001 / (0.001 / 4.0 + 1.0));
 
-        w.E33->setText(QStringLiteral("1"));
-        w.E34->setText(QStringLiteral("0"));
-        w.BB3->click();
-        QCOMPARE(w.E34->text(), QStringLiteral("0,001"));
-        QCOMPARE(w.Series32->points()[0].y, 1.0 / (1.0 / 0.001 + 1.0));
+        Field(w, "E33")->setText(QStringLiteral("1"));
+        Field(w, "E34")->setText(QStringLiteral("0"));
+        Button(w, "BB3")->click();
+        QCOMPARE(Field(w, "E34")->text(), QStringLiteral("0,001"));
+        QCOMPARE(Series(w, "Series32")->points()[0].y, 1.0 / (1.0 / 0.001 + 1.0));
         QVERIFY(errors.messages.isEmpty());
     }
 
     void otherZeroTextIsADivisionByZero() {
         strs::testing::ErrorRecorder errors;
-        TForm1 w;
-        w.BB3->click();  // filled series, to be emptied by the failing press
+        Page w;
+        Button(w, "BB3")->click();  // filled series, to be emptied by the failing press
         strs::ResetRandomGenerator();
-        w.E33->setText(QStringLiteral("0"));
-        w.E34->setText(QStringLiteral("0,0"));
-        w.BB3->click();
+        Field(w, "E33")->setText(QStringLiteral("0"));
+        Field(w, "E34")->setText(QStringLiteral("0,0"));
+        Button(w, "BB3")->click();
         verifyFailedPress(w, errors, QStringLiteral("Floating point division by zero."));
-        QCOMPARE(w.E34->text(), QStringLiteral("0,0"));
-        QCOMPARE(w.E33->text(), QStringLiteral("0,001"));  // the replacement stays
+        QCOMPARE(Field(w, "E34")->text(), QStringLiteral("0,0"));
+        QCOMPARE(Field(w, "E33")->text(), QStringLiteral("0,001"));  // the replacement stays
         // It fails in the filter, after the signal and the observations were drawn.
         QCOMPARE(strs::RandomGeneratorState(), StateAfterNormalDraws(200));
     }
 
     void zeroSignalAndNoiseIsAnInvalidOperation() {
         strs::testing::ErrorRecorder errors;
-        TForm1 w;
-        w.E33->setText(QStringLiteral("0,0"));
-        w.E34->setText(QStringLiteral("0,0"));
-        w.BB3->click();
+        Page w;
+        Field(w, "E33")->setText(QStringLiteral("0,0"));
+        Field(w, "E34")->setText(QStringLiteral("0,0"));
+        Button(w, "BB3")->click();
         verifyFailedPress(w, errors, QStringLiteral("Invalid floating point operation."));
     }
 
     void correlationAboveOneIsAnInvalidOperation() {
         strs::testing::ErrorRecorder errors;
-        TForm1 w;
-        w.E32->setText(QStringLiteral("1,1"));
-        w.BB3->click();
+        Page w;
+        Field(w, "E32")->setText(QStringLiteral("1,1"));
+        Button(w, "BB3")->click();
         verifyFailedPress(w, errors, QStringLiteral("Invalid floating point operation."));
         // The root of the negative driving variance fails at x[1], after x[0]'s variate.
         QCOMPARE(strs::RandomGeneratorState(), StateAfterNormalDraws(1));
@@ -160,14 +160,14 @@ private slots:
 
     void negativeVariancesAreInvalidOperations() {
         strs::testing::ErrorRecorder errors;
-        TForm1 w;
-        w.E33->setText(QStringLiteral("-1"));
-        w.BB3->click();
+        Page w;
+        Field(w, "E33")->setText(QStringLiteral("-1"));
+        Button(w, "BB3")->click();
         QCOMPARE(strs::RandomGeneratorState(), std::uint32_t(0));  // fails at sqrt(D)
-        w.E33->setText(QStringLiteral("1"));
+        Field(w, "E33")->setText(QStringLiteral("1"));
         strs::ResetRandomGenerator();
-        w.E34->setText(QStringLiteral("-4"));
-        w.BB3->click();
+        Field(w, "E34")->setText(QStringLiteral("-4"));
+        Button(w, "BB3")->click();
         QCOMPARE(strs::RandomGeneratorState(), StateAfterNormalDraws(100));  // at sqrt(Dn)
         QCOMPARE(errors.messages, QStringList(2, QStringLiteral("Invalid floating point operation.")));
         for (const ChartSeries* s : pageSeries(w)) QVERIFY(s->points().empty());
@@ -175,11 +175,11 @@ private slots:
 
     void unitCorrelationGivesAConstantSignal() {
         strs::testing::ErrorRecorder errors;
-        TForm1 w;
-        w.E32->setText(QStringLiteral("1"));
-        w.BB3->click();
+        Page w;
+        Field(w, "E32")->setText(QStringLiteral("1"));
+        Button(w, "BB3")->click();
         QVERIFY(errors.messages.isEmpty());
-        const std::vector<double> x = Values(w.Series312);
+        const std::vector<double> x = Values(Series(w, "Series312"));
         QCOMPARE(x.size(), std::size_t(100));
         QVERIFY(x[0] != 0.0);
         for (double v : x) QCOMPARE(v, x[0]);
@@ -187,17 +187,17 @@ private slots:
 
     void zeroSignalVarianceGivesZeroSignalEstimatesAndVariance() {
         strs::testing::ErrorRecorder errors;
-        TForm1 w;
-        w.E33->setText(QStringLiteral("0,0"));
-        w.BB3->click();
+        Page w;
+        Field(w, "E33")->setText(QStringLiteral("0,0"));
+        Button(w, "BB3")->click();
         QVERIFY(errors.messages.isEmpty());
-        QCOMPARE(w.E33->text(), QStringLiteral("0,0"));
-        for (const ChartSeries* s : {w.Series312, w.Series313, w.Series32}) {
+        QCOMPARE(Field(w, "E33")->text(), QStringLiteral("0,0"));
+        for (const ChartSeries* s : {Series(w, "Series312"), Series(w, "Series313"), Series(w, "Series32")}) {
             QCOMPARE(s->points().size(), std::size_t(100));
             for (const strs::ChartPoint& p : s->points()) QCOMPARE(p.y, 0.0);
         }
         int nonZero = 0;  // the observations are pure noise
-        for (double v : Values(w.Series311)) nonZero += v != 0.0;
+        for (double v : Values(Series(w, "Series311"))) nonZero += v != 0.0;
         QCOMPARE(nonZero, 100);
     }
 
@@ -212,9 +212,9 @@ private slots:
         QFETCH(QString, field);
         QFETCH(int, drawsBefore);
         strs::testing::ErrorRecorder errors;
-        TForm1 w;
+        Page w;
         w.findChild<strs::NumericField*>(field)->clear();
-        w.BB3->click();
+        Button(w, "BB3")->click();
         verifyFailedPress(w, errors, QStringLiteral("'' is not a valid floating point value."));
         QCOMPARE(strs::RandomGeneratorState(), StateAfterNormalDraws(drawsBefore));
         if (drawsBefore > 0) QVERIFY(strs::RandomGeneratorState() != 0);

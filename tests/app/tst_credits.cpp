@@ -2,7 +2,8 @@
 // at the next key, click or after a few seconds.
 
 #include "shell/credit_display.h"
-#include "shell/main_window.h"
+#include "app/main_window.h"
+#include "support/components.h"
 #include "support/error_recorder.h"
 
 #include <QApplication>
@@ -18,6 +19,7 @@
 
 using strs::CreditDisplay;
 using strs::TForm1;
+using namespace strs::testing;
 
 namespace {
 
@@ -119,18 +121,18 @@ private slots:
     {
         strs::testing::ErrorRecorder errors;
         TForm1 w;
-        Focus(w, w.E21);
-        QCOMPARE(w.E21->text(), QStringLiteral("0,8"));
+        Focus(w, Field(w, "E21"));
+        QCOMPARE(Field(w, "E21")->text(), QStringLiteral("0,8"));
 
-        QTest::keyClicks(w.E21, QStringLiteral("abou"));
+        QTest::keyClicks(Field(w, "E21"), QStringLiteral("abou"));
         QCOMPARE(w.creditDrawCount(), 0);
-        QTest::keyClicks(w.E21, QStringLiteral("t"));
+        QTest::keyClicks(Field(w, "E21"), QStringLiteral("t"));
         QCOMPARE(w.creditDrawCount(), 1);
 
         // Every letter reached the field and was taken back by its rule: its default text
         // never passed the check, so it falls back to empty.
-        QCOMPARE(w.E21->text(), QString());
-        QVERIFY(w.E21->lastAccepted().isEmpty());
+        QCOMPARE(Field(w, "E21")->text(), QString());
+        QVERIFY(Field(w, "E21")->lastAccepted().isEmpty());
         QVERIFY(errors.messages.isEmpty());
 
         // The overlay covers the screen without taking the focus from the field.
@@ -150,27 +152,27 @@ private slots:
         QVERIFY(overlay->testAttribute(Qt::WA_TransparentForMouseEvents));
         QCoreApplication::processEvents();
         QCOMPARE(QApplication::activeWindow(), &w);
-        QCOMPARE(QApplication::focusWidget(), w.E21);
+        QCOMPARE(QApplication::focusWidget(), Field(w, "E21"));
     }
 
     void acceptedTextStaysWhileAboutIsTyped()
     {
         TForm1 w;
-        Focus(w, w.E21);
-        w.E21->clear();
-        QTest::keyClicks(w.E21, QStringLiteral("0,5"));
-        QCOMPARE(w.E21->lastAccepted(), QStringLiteral("0,5"));
-        QTest::keyClicks(w.E21, QStringLiteral("about"));
+        Focus(w, Field(w, "E21"));
+        Field(w, "E21")->clear();
+        QTest::keyClicks(Field(w, "E21"), QStringLiteral("0,5"));
+        QCOMPARE(Field(w, "E21")->lastAccepted(), QStringLiteral("0,5"));
+        QTest::keyClicks(Field(w, "E21"), QStringLiteral("about"));
         QCOMPARE(w.creditDrawCount(), 1);
-        QCOMPARE(w.E21->text(), QStringLiteral("0,5"));
-        QCOMPARE(w.E21->cursorPosition(), 3);
+        QCOMPARE(Field(w, "E21")->text(), QStringLiteral("0,5"));
+        QCOMPARE(Field(w, "E21")->cursorPosition(), 3);
     }
 
     void overlayPaintsTheTexts()
     {
         TForm1 w;
-        Focus(w, w.E11);
-        QTest::keyClicks(w.E11, QStringLiteral("about"));
+        Focus(w, Field(w, "E11"));
+        QTest::keyClicks(Field(w, "E11"), QStringLiteral("about"));
         auto* credits = w.findChild<CreditDisplay*>();
         QVERIFY(credits && credits->isShown());
         const QImage shown = credits->overlay()->grab().toImage();
@@ -194,12 +196,12 @@ private slots:
     void overlayShowsTheScreenWhereItCanBeGrabbed()
     {
         TForm1 w;
-        Focus(w, w.E11);
+        Focus(w, Field(w, "E11"));
         QTest::qWait(100);  // let the window paint before the screen is grabbed
         const QImage before = w.screen()->grabWindow(0).toImage();
         if (before.isNull())
             QSKIP("this platform lets no program grab the screen");
-        QTest::keyClicks(w.E11, QStringLiteral("about"));
+        QTest::keyClicks(Field(w, "E11"), QStringLiteral("about"));
         auto* credits = w.findChild<CreditDisplay*>();
         QVERIFY(credits->overlay()->showsScreenPicture());
         const QImage shown = credits->overlay()->grab().toImage();
@@ -233,18 +235,18 @@ private slots:
     void russianAndMixedLayoutsDraw()
     {
         TForm1 w;
-        Focus(w, w.E33);
+        Focus(w, Field(w, "E33"));
         for (char16_t c : u"фищге")
             if (c != 0)
-                TypeRussian(w.E33, c);
+                TypeRussian(Field(w, "E33"), c);
         QCOMPARE(w.creditDrawCount(), 1);
         for (char16_t c : u"фbщuе") {
             if (c == 0)
                 continue;
             if (c < 0x80)
-                QTest::keyClick(w.E33, char(c));
+                QTest::keyClick(Field(w, "E33"), char(c));
             else
-                TypeRussian(w.E33, c);
+                TypeRussian(Field(w, "E33"), c);
         }
         QCOMPARE(w.creditDrawCount(), 2);
     }
@@ -252,37 +254,37 @@ private slots:
     void capitalsDigitsAndBlanksReset()
     {
         TForm1 w;
-        Focus(w, w.E22);
+        Focus(w, Field(w, "E22"));
         for (const QString& typed : {QStringLiteral("abOut"), QStringLiteral("ab1out"),
                                      QStringLiteral("abo ut"), QStringLiteral("Tabou")})
-            QTest::keyClicks(w.E22, typed);
+            QTest::keyClicks(Field(w, "E22"), typed);
         QCOMPARE(w.creditDrawCount(), 0);
-        QTest::keyClick(w.E22, Qt::Key_Backspace);  // a control character resets as well
-        QTest::keyClicks(w.E22, QStringLiteral("t"));
+        QTest::keyClick(Field(w, "E22"), Qt::Key_Backspace);  // a control character resets as well
+        QTest::keyClicks(Field(w, "E22"), QStringLiteral("t"));
         QCOMPARE(w.creditDrawCount(), 0);
-        QTest::keyClicks(w.E22, QStringLiteral("abou"));
-        QTest::keyClick(w.E22, Qt::Key_Escape);
-        QTest::keyClicks(w.E22, QStringLiteral("t"));
+        QTest::keyClicks(Field(w, "E22"), QStringLiteral("abou"));
+        QTest::keyClick(Field(w, "E22"), Qt::Key_Escape);
+        QTest::keyClicks(Field(w, "E22"), QStringLiteral("t"));
         QCOMPARE(w.creditDrawCount(), 0);
-        QTest::keyClicks(w.E22, QStringLiteral("abobut"));
+        QTest::keyClicks(Field(w, "E22"), QStringLiteral("abobut"));
         QCOMPARE(w.creditDrawCount(), 1);
     }
 
     void worksWhicheverControlHasTheFocus()
     {
         TForm1 w;
-        Focus(w, w.BB1);
+        Focus(w, Button(w, "BB1"));
         // The button lets the letters pass on to its parents; they still count once each.
-        QTest::keyClicks(w.BB1, QStringLiteral("abou"));
+        QTest::keyClicks(Button(w, "BB1"), QStringLiteral("abou"));
         QCoreApplication::processEvents();  // as between two real key presses
-        QTest::keyClicks(w.BB1, QStringLiteral("tt"));
+        QTest::keyClicks(Button(w, "BB1"), QStringLiteral("tt"));
         QCOMPARE(w.creditDrawCount(), 2);
         auto* credits = w.findChild<CreditDisplay*>();
         QVERIFY(credits->isShown());  // passing the key on did not take the drawing away
 
         TForm1 other;
-        Focus(other, other.PageControl1->tabBar());
-        QTest::keyClicks(other.PageControl1->tabBar(), QStringLiteral("about"));
+        Focus(other, Named<QTabWidget>(other, "PageControl1")->tabBar());
+        QTest::keyClicks(Named<QTabWidget>(other, "PageControl1")->tabBar(), QStringLiteral("about"));
         QCOMPARE(other.creditDrawCount(), 1);
         QCOMPARE(w.creditDrawCount(), 2);  // each window counts its own
     }
@@ -290,15 +292,15 @@ private slots:
     void nextKeyTakesTheDrawingAwayAndStillReachesTheField()
     {
         TForm1 w;
-        Focus(w, w.E21);
-        QTest::keyClicks(w.E21, QStringLiteral("about"));
+        Focus(w, Field(w, "E21"));
+        QTest::keyClicks(Field(w, "E21"), QStringLiteral("about"));
         auto* credits = w.findChild<CreditDisplay*>();
         QVERIFY(credits->isShown());
         QCoreApplication::processEvents();  // as between two real key presses
 
-        QTest::keyClick(w.E21, '7');
+        QTest::keyClick(Field(w, "E21"), '7');
         QVERIFY(!credits->isShown());
-        QCOMPARE(w.E21->text(), QStringLiteral("7"));
+        QCOMPARE(Field(w, "E21")->text(), QStringLiteral("7"));
         QCOMPARE(w.creditDrawCount(), 1);
         QCOMPARE(credits->sequenceState(), 0);
     }
@@ -306,40 +308,40 @@ private slots:
     void furtherTDrawsAgainWhileShown()
     {
         TForm1 w;
-        Focus(w, w.E21);
-        QTest::keyClicks(w.E21, QStringLiteral("about"));
+        Focus(w, Field(w, "E21"));
+        QTest::keyClicks(Field(w, "E21"), QStringLiteral("about"));
         auto* credits = w.findChild<CreditDisplay*>();
         QCoreApplication::processEvents();
-        QTest::keyClicks(w.E21, QStringLiteral("t"));
+        QTest::keyClicks(Field(w, "E21"), QStringLiteral("t"));
         QCOMPARE(w.creditDrawCount(), 2);
         QVERIFY(credits->isShown());
-        TypeRussian(w.E21, u'е');
+        TypeRussian(Field(w, "E21"), u'е');
         QCOMPARE(w.creditDrawCount(), 3);
         QVERIFY(credits->isShown());
-        QTest::keyClicks(w.E21, QStringLiteral("a"));  // a fresh a leaves state 4
+        QTest::keyClicks(Field(w, "E21"), QStringLiteral("a"));  // a fresh a leaves state 4
         QVERIFY(!credits->isShown());
-        QTest::keyClicks(w.E21, QStringLiteral("t"));
+        QTest::keyClicks(Field(w, "E21"), QStringLiteral("t"));
         QCOMPARE(w.creditDrawCount(), 3);
     }
 
     void clickTakesTheDrawingAway()
     {
         TForm1 w;
-        Focus(w, w.E21);
-        QTest::keyClicks(w.E21, QStringLiteral("about"));
+        Focus(w, Field(w, "E21"));
+        QTest::keyClicks(Field(w, "E21"), QStringLiteral("about"));
         auto* credits = w.findChild<CreditDisplay*>();
         QCoreApplication::processEvents();
         QVERIFY(credits->isShown());
-        QTest::mouseClick(w.E22, Qt::LeftButton);
+        QTest::mouseClick(Field(w, "E22"), Qt::LeftButton);
         QVERIFY(!credits->isShown());
-        QCOMPARE(QApplication::focusWidget(), w.E22);  // the click still did its work
+        QCOMPARE(QApplication::focusWidget(), Field(w, "E22"));  // the click still did its work
     }
 
     void drawingGoesAwayByItself()
     {
         TForm1 w;
-        Focus(w, w.E21);
-        QTest::keyClicks(w.E21, QStringLiteral("about"));
+        Focus(w, Field(w, "E21"));
+        QTest::keyClicks(Field(w, "E21"), QStringLiteral("about"));
         auto* credits = w.findChild<CreditDisplay*>();
         QVERIFY(credits->isShown());
         QTest::qWait(CreditDisplay::kShowMilliseconds / 2);
@@ -347,7 +349,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!credits->isShown(), CreditDisplay::kShowMilliseconds);
         QCOMPARE(w.creditDrawCount(), 1);
         QCOMPARE(credits->sequenceState(), 4);  // the sequence is not touched by the timer
-        QTest::keyClicks(w.E21, QStringLiteral("t"));
+        QTest::keyClicks(Field(w, "E21"), QStringLiteral("t"));
         QCOMPARE(w.creditDrawCount(), 2);
         QVERIFY(credits->isShown());
     }
@@ -363,9 +365,9 @@ private:
     static void Focus(TForm1& w, QWidget* control)
     {
         // The page holding the control comes to the front so that it can take the focus.
-        for (QWidget* page : {w.TS1, w.TS2, w.TS3, w.TS4})
+        for (QWidget* page : {Named<QWidget>(w, "TS1"), Named<QWidget>(w, "TS2"), Named<QWidget>(w, "TS3"), Named<QWidget>(w, "TS4")})
             if (page->isAncestorOf(control))
-                w.PageControl1->setCurrentWidget(page);
+                Named<QTabWidget>(w, "PageControl1")->setCurrentWidget(page);
         w.show();
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));

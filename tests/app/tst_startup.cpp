@@ -1,9 +1,9 @@
 // Start-up: the splash's single tick comes before the main window exists, and the two
 // windows are never visible together.
 
-#include "shell/main_window.h"
+#include "app/main_window.h"
 #include "shell/splash_window.h"
-#include "shell/startup.h"
+#include "app/startup.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

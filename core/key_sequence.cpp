@@ -1,4 +1,4 @@
-#include "shell/key_sequence.h"
+#include "core/key_sequence.h"
 
 namespace strs {
 

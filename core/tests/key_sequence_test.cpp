@@ -1,6 +1,6 @@
 // The hidden credit sequence, character by character.
 
-#include "shell/key_sequence.h"
+#include "core/key_sequence.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // STRS Workbench: the course's four labs in one window.
 
-#include "shell/main_window.h"
-#include "shell/startup.h"
+#include "app/main_window.h"
+#include "app/startup.h"
 #include "shell/toolkit_translations.h"
 
 #include <QApplication>
