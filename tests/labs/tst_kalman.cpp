@@ -16,7 +16,6 @@
 
 using strs::ChartSeries;
 using strs::TForm1;
-using strs::testing::Round6;
 using strs::testing::StateAfterNormalDraws;
 using strs::testing::Values;
 
@@ -48,19 +47,6 @@ private slots:
         w.BB3->click();
         QVERIFY(!w.Chart31->isHidden());
         QVERIFY(!w.Chart32->isHidden());
-        QVERIFY(errors.messages.isEmpty());
-    }
-
-    void defaultsGiveTheKnownErrorVariance() {
-        strs::testing::ErrorRecorder errors;
-        TForm1 w;
-        w.BB3->click();
-        const std::vector<double> p = Values(w.Series32);
-        QCOMPARE(p.size(), std::size_t(100));
-        QCOMPARE(p[0], 0.8);
-        QCOMPARE(Round6(p[1]), 0.692848);
-        QCOMPARE(Round6(p[2]), 0.632435);
-        QCOMPARE(Round6(p[99]), 0.545905);
         QVERIFY(errors.messages.isEmpty());
     }
 
