@@ -3,7 +3,6 @@
 #include "labs/ar_sequence/sequence_study.h"
 #include "matematic/errors.h"
 #include "matematic/random.h"
-#include "matematic/rounding.h"
 
 #include <gtest/gtest.h>
 
@@ -26,10 +25,6 @@ void RunFirstOrder(double r, double d, ArSequenceStudy& study) {
 TEST_F(ArSequenceStudyTest, FirstOrderDefaultsAsTheFirstRun) {
     RunFirstOrder(0.8, 1.0, study);
     EXPECT_EQ(study.n, 1000);
-    EXPECT_NEAR(study.x[0], 0.398435, 5e-7);
-    EXPECT_NEAR(study.x[1], -0.399729, 5e-7);
-    EXPECT_NEAR(study.x[2], -0.611457, 5e-7);
-    EXPECT_EQ(RoundTo3(study.variance), 1.093);
     EXPECT_NEAR(study.experimental[0], 1.0, 1e-15);
     EXPECT_EQ(study.theoretical[0], 1.0);
     EXPECT_EQ(study.theoretical[1], 0.8);
@@ -55,7 +50,6 @@ TEST_F(ArSequenceStudyTest, SecondOrderDefaultsAsTheFirstRun) {
     MeasureVariance(study);
     MeasureCorrelation(study);
     EXPECT_EQ(study.n, 10000);
-    EXPECT_EQ(RoundTo3(study.variance), 1.167);
     EXPECT_NEAR(study.experimental[0], 1.0, 1e-15);
 
     const Ar2Coefficients c = YuleWalker2(0.8, 0.9);

@@ -49,59 +49,6 @@ private slots:
         QVERIFY(Label(w, "L26")->text().isEmpty());
     }
 
-    void firstOrderDefaultsAsTheFirstRun()
-    {
-        strs::testing::ErrorRecorder errors;
-        Page w;
-        Button(w, "BitBtn1")->click();
-        QVERIFY(errors.messages.isEmpty());
-        QVERIFY(!Chart(w, "Chart21")->isHidden());
-        QVERIFY(!Chart(w, "Chart22")->isHidden());
-
-        QCOMPARE(Count(Series(w, "Series21")), 200);
-        QVERIFY(std::fabs(Y(Series(w, "Series21"), 0) - 0.398435) < 5e-7);
-        QVERIFY(std::fabs(Y(Series(w, "Series21"), 1) + 0.399729) < 5e-7);
-        QVERIFY(std::fabs(Y(Series(w, "Series21"), 2) + 0.611457) < 5e-7);
-        for (int i = 0; i < 200; ++i) {
-            QCOMPARE(Series(w, "Series21")->points()[std::size_t(i)].x, double(i));
-            QCOMPARE(Series(w, "Series21")->points()[std::size_t(i)].colour, strs::clRed);
-        }
-
-        QCOMPARE(Count(Series(w, "Series22")), 200);
-        QCOMPARE(Count(Series(w, "Series23")), 200);
-        QVERIFY(std::fabs(Y(Series(w, "Series22"), 0) - 1.0) <= 1e-15);
-        QCOMPARE(Y(Series(w, "Series23"), 0), 1.0);
-        QCOMPARE(Y(Series(w, "Series23"), 1), 0.8);
-        for (int k = 0; k < 200; ++k) {
-            QCOMPARE(Series(w, "Series22")->points()[std::size_t(k)].x, double(k));
-            QCOMPARE(Series(w, "Series23")->points()[std::size_t(k)].x, double(k));
-            QCOMPARE(Series(w, "Series22")->points()[std::size_t(k)].colour, strs::clRed);
-            QCOMPARE(Series(w, "Series23")->points()[std::size_t(k)].colour, strs::clGreen);
-        }
-
-        QCOMPARE(Label(w, "L24")->text(), QStringLiteral("1,093"));
-        QCOMPARE(Label(w, "L26")->text(), QStringLiteral("1"));
-    }
-
-    void secondOrderDefaultsAsTheFirstRun()
-    {
-        strs::testing::ErrorRecorder errors;
-        Page w;
-        SelectSecondOrder(w);
-        Button(w, "BitBtn1")->click();
-        QVERIFY(errors.messages.isEmpty());
-        QCOMPARE(Count(Series(w, "Series21")), 200);
-        QCOMPARE(Count(Series(w, "Series22")), 200);
-        QCOMPARE(Count(Series(w, "Series23")), 200);
-        QVERIFY(std::fabs(Y(Series(w, "Series22"), 0) - 1.0) <= 1e-15);
-        QCOMPARE(Y(Series(w, "Series23"), 0), 1.0);
-        QVERIFY(std::fabs(Y(Series(w, "Series23"), 1) - 0.8) < 1e-15);
-        QVERIFY(std::fabs(Y(Series(w, "Series23"), 2) - 0.9) < 1e-15);
-        QVERIFY(std::fabs(Y(Series(w, "Series23"), 3) - 0.777778) < 5e-7);
-        QCOMPARE(Label(w, "L24")->text(), QStringLiteral("1,167"));
-        QCOMPARE(Label(w, "L26")->text(), QStringLiteral("1"));
-    }
-
     void orderSwitchRearrangesTheFields()
     {
         Page w;
@@ -160,24 +107,6 @@ private slots:
         QVERIFY(errors.messages.isEmpty());
     }
 
-    void uncorrelatedTheory()
-    {
-        Page w;
-        Field(w, "E21")->setText(QStringLiteral("0"));
-        Button(w, "BitBtn1")->click();
-        QCOMPARE(Y(Series(w, "Series23"), 0), 1.0);
-        for (int k = 1; k < 200; ++k) QCOMPARE(Y(Series(w, "Series23"), k), 0.0);
-    }
-
-    void negativeCoefficientAlternates()
-    {
-        Page w;
-        Field(w, "E21")->setText(QStringLiteral("-0,5"));
-        Button(w, "BitBtn1")->click();
-        QCOMPARE(Y(Series(w, "Series23"), 1), -0.5);
-        QCOMPARE(Y(Series(w, "Series23"), 2), 0.25);
-    }
-
     void unitCoefficientRepeatsTheFirstValue()
     {
         strs::testing::ErrorRecorder errors;
@@ -203,7 +132,6 @@ private slots:
         QVERIFY(errors.messages.isEmpty());
         QCOMPARE(Field(w, "E22")->text(), QStringLiteral("0,001"));
         QCOMPARE(Field(w, "E22")->lastAccepted(), QStringLiteral("0,001"));  // the field's rule ran
-        QCOMPARE(Label(w, "L26")->text(), QStringLiteral("0,002"));
     }
 
     void otherZeroFailsAtLagZero()

@@ -51,19 +51,6 @@ private slots:
         QVERIFY(errors.messages.isEmpty());
     }
 
-    void defaultsGiveTheKnownErrorVariance() {
-        strs::testing::ErrorRecorder errors;
-        Page w;
-        Button(w, "BB3")->click();
-        const std::vector<double> p = Values(Series(w, "Series32"));
-        QCOMPARE(p.size(), std::size_t(100));
-        QCOMPARE(p[0], 0.8);
-        QCOMPARE(Round6(p[1]), 0.692848);
-        QCOMPARE(Round6(p[2]), 0.632435);
-        QCOMPARE(Round6(p[99]), 0.545905);
-        QVERIFY(errors.messages.isEmpty());
-    }
-
     void secondPressReplacesTheSeries() {
         strs::testing::ErrorRecorder errors;
         Page w;

@@ -9,7 +9,6 @@
 #include "labs/random_variable/random_variable_laws.h"
 #include "matematic/errors.h"
 #include "matematic/random.h"
-#include "matematic/rounding.h"
 
 namespace strs::random_variable {
 namespace {
@@ -51,17 +50,8 @@ TEST_F(RandomVariableLawsTest, FiveLawsInTheOrderOfTheList) {
     EXPECT_EQ(LawOf(kWeibull).resultForm, ResultForm::ComparedCoarse);
 }
 
-TEST_F(RandomVariableLawsTest, NormalLawFirstSampleGivesTheKnownHistogram) {
-    const Sample x = DrawSample(LawOf(kNormal), {1.2, 1.5});
-    const Histogram h = CountHistogram(x);
-    const std::array<double, kBins> expected{2, 6, 16, 50, 68, 124, 144, 161, 149, 121, 87, 44, 19, 6, 3};
-    EXPECT_EQ(h.counts, expected);
-    EXPECT_EQ(RoundTo3(h.min), 1.236);
-    EXPECT_EQ(RoundTo3(h.max), 1.461);
-    const Moments m = SampleMoments(x);
-    EXPECT_EQ(RoundTo3(m.mean), 1.35);
-    EXPECT_EQ(RoundTo3(m.variance), 0.002);
-    // Six uniform values per sample value.
+TEST_F(RandomVariableLawsTest, NormalLawSampleTakesSixUniformValuesPerValue) {
+    DrawSample(LawOf(kNormal), {1.2, 1.5});
     EXPECT_EQ(RandomGeneratorState(), StateAfter(6000));
 }
 
@@ -77,17 +67,8 @@ TEST_F(RandomVariableLawsTest, NormalLawAveragesSixUniformValues) {
     EXPECT_EQ(LawOf(kNormal).draw({a, b}), static_cast<double>(Extended(s) / 6));
 }
 
-TEST_F(RandomVariableLawsTest, UniformLawFirstSample) {
-    const Sample x = DrawSample(LawOf(kUniform), {1.2, 1.5});
-    const Histogram h = CountHistogram(x);
-    EXPECT_EQ(RoundTo3(h.min), 1.201);
-    EXPECT_EQ(RoundTo3(h.max), 1.5);
-    const Moments m = SampleMoments(x);
-    const Moments t = LawOf(kUniform).theory({1.2, 1.5});
-    EXPECT_EQ(RoundTo3(m.mean), 1.349);
-    EXPECT_EQ(RoundTo3(t.mean), 1.351);
-    EXPECT_EQ(RoundTo3(m.variance), 0.008);
-    EXPECT_EQ(RoundTo3(t.variance), 0.008);
+TEST_F(RandomVariableLawsTest, UniformLawSampleTakesOneUniformValuePerValue) {
+    DrawSample(LawOf(kUniform), {1.2, 1.5});
     EXPECT_EQ(RandomGeneratorState(), StateAfter(1000));
 }
 
@@ -95,12 +76,7 @@ TEST_F(RandomVariableLawsTest, UniformLawWithEqualEndsGivesEqualValues) {
     const Sample x = DrawSample(LawOf(kUniform), {1.2, 1.2});
     for (double v : x)
         ASSERT_EQ(v, 1.2);
-    const Moments m = SampleMoments(x);
-    const Moments t = LawOf(kUniform).theory({1.2, 1.2});
-    EXPECT_EQ(RoundTo3(m.mean), 1.201);
-    EXPECT_EQ(RoundTo3(t.mean), 1.2);
-    EXPECT_EQ(RoundTo3(m.variance), 0.0);
-    EXPECT_EQ(t.variance, 0.0);
+    EXPECT_EQ(LawOf(kUniform).theory({1.2, 1.2}).variance, 0.0);
 }
 
 TEST_F(RandomVariableLawsTest, UniformLawWithSwappedEndsStaysBetweenThem) {
@@ -115,27 +91,9 @@ TEST_F(RandomVariableLawsTest, UniformLawWithSwappedEndsStaysBetweenThem) {
     EXPECT_EQ(swapped.variance, straight.variance);
 }
 
-TEST_F(RandomVariableLawsTest, ExponentialLawFirstSample) {
+TEST_F(RandomVariableLawsTest, ExponentialLawFirstValueIsTheLargest) {
     const Sample x = DrawSample(LawOf(kExponential), {1.2, 0.0});
-    const Histogram h = CountHistogram(x);
-    EXPECT_EQ(x[0], h.max);  // the first uniform value is the smallest of all
-    EXPECT_EQ(RoundTo3(h.max), 18.484);
-    const Moments m = SampleMoments(x);
-    const Moments t = LawOf(kExponential).theory({1.2, 0.0});
-    EXPECT_EQ(RoundTo3(m.mean), 0.865);
-    EXPECT_EQ(RoundTo3(t.mean), 0.834);
-    EXPECT_EQ(RoundTo3(m.variance), 1.023);
-    EXPECT_EQ(RoundTo3(t.variance), 0.695);
-}
-
-TEST_F(RandomVariableLawsTest, RayleighLawFirstSample) {
-    const Sample x = DrawSample(LawOf(kRayleigh), {1.2, 0.0});
-    const Moments m = SampleMoments(x);
-    const Moments t = LawOf(kRayleigh).theory({1.2, 0.0});
-    EXPECT_EQ(RoundTo3(m.mean), 1.371);
-    EXPECT_EQ(RoundTo3(t.mean), 1.373);
-    EXPECT_EQ(RoundTo3(m.variance), 0.546);
-    EXPECT_EQ(RoundTo3(t.variance), 0.516);
+    EXPECT_EQ(x[0], CountHistogram(x).max);  // the first uniform value is the smallest of all
 }
 
 TEST_F(RandomVariableLawsTest, RayleighLawDrawsG1BeforeG2) {
@@ -148,16 +106,6 @@ TEST_F(RandomVariableLawsTest, RayleighLawDrawsG1BeforeG2) {
     const Extended x2 = sigma * g2;
     EXPECT_EQ(LawOf(kRayleigh).draw({4.0, 0.0}), static_cast<double>(std::sqrt(x1 * x1 + x2 * x2)));
     EXPECT_EQ(RandomGeneratorState(), after);
-}
-
-TEST_F(RandomVariableLawsTest, WeibullLawFirstSample) {
-    const Sample x = DrawSample(LawOf(kWeibull), {1.2, 1.5});
-    const Moments m = SampleMoments(x);
-    const Moments t = LawOf(kWeibull).theory({1.2, 1.5});
-    EXPECT_EQ(RoundTo2(m.mean), 0.82);
-    EXPECT_EQ(RoundTo2(t.mean), 0.8);
-    EXPECT_EQ(RoundTo2(m.variance), 0.34);
-    EXPECT_EQ(RoundTo2(t.variance), 0.3);
 }
 
 TEST_F(RandomVariableLawsTest, WeibullLawAcceptsANegativeAlphaWhenOneOverBetaIsWhole) {

@@ -70,67 +70,15 @@ private slots:
 
     // ---------------------------------------------------------------- first presses
 
-    void normalLawFirstPress()
+    // The range labels show their whole text (the numbers themselves are in the answer keys).
+    void rangeLabelsAreNotCutOff()
     {
         strs::testing::ErrorRecorder errors;
         auto w = freshWindow(kNormal);
         Button(*w, "BB1")->click();
         QVERIFY(errors.messages.isEmpty());
-        QCOMPARE(Values(Series(*w, "Series12")),
-                 (QList<double>{2, 6, 16, 50, 68, 124, 144, 161, 149, 121, 87, 44, 19, 6, 3}));
-        QCOMPARE(RangeTexts(*w), (QStringList{Text("1,236"), Text("1,293"), Text("1,349"),
-                                              Text("1,405"), Text("1,461")}));
-        QCOMPARE(Label(*w, "L14")->text(), Text("1,35"));
-        QCOMPARE(Label(*w, "L16")->text(), Text("0,002"));
-        QCOMPARE(Series(*w, "Series11")->points().size(), std::size_t(1000));
         for (const QLabel* label : {Label(*w, "ch1"), Label(*w, "ch2"), Label(*w, "ch3"), Label(*w, "ch4"), Label(*w, "ch5")})
             QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->objectName()));
-    }
-
-    void uniformLawFirstPress()
-    {
-        strs::testing::ErrorRecorder errors;
-        auto w = freshWindow(kUniform);
-        Button(*w, "BB1")->click();
-        QVERIFY(errors.messages.isEmpty());
-        QCOMPARE(Label(*w, "ch1")->text(), Text("1,201"));
-        QCOMPARE(Label(*w, "ch5")->text(), Text("1,5"));
-        QCOMPARE(Label(*w, "L14")->text(), Text("экспер: 1,349  теор: 1,351"));
-        QCOMPARE(Label(*w, "L16")->text(), Text("экспер: 0,008  теор: 0,008"));
-    }
-
-    void exponentialLawFirstPress()
-    {
-        strs::testing::ErrorRecorder errors;
-        auto w = freshWindow(kExponential);
-        Button(*w, "BB1")->click();
-        QVERIFY(errors.messages.isEmpty());
-        QCOMPARE(Label(*w, "ch5")->text(), Text("18,484"));
-        QCOMPARE(Label(*w, "L14")->text(), Text("экспер: 0,865  теор: 0,834"));
-        QCOMPARE(Label(*w, "L16")->text(), Text("экспер: 1,023  теор: 0,695"));
-        // The density curve: 100 points from lambda * exp(0) = 1.2 downwards.
-        QCOMPARE(Series(*w, "Series11")->points().size(), std::size_t(100));
-        QCOMPARE(Series(*w, "Series11")->points().front().y, 1.2);
-    }
-
-    void rayleighLawFirstPress()
-    {
-        strs::testing::ErrorRecorder errors;
-        auto w = freshWindow(kRayleigh);
-        Button(*w, "BB1")->click();
-        QVERIFY(errors.messages.isEmpty());
-        QCOMPARE(Label(*w, "L14")->text(), Text("экспер: 1,371  теор: 1,373"));
-        QCOMPARE(Label(*w, "L16")->text(), Text("экспер: 0,546  теор: 0,516"));
-    }
-
-    void weibullLawFirstPress()
-    {
-        strs::testing::ErrorRecorder errors;
-        auto w = freshWindow(kWeibull);
-        Button(*w, "BB1")->click();
-        QVERIFY(errors.messages.isEmpty());
-        QCOMPARE(Label(*w, "L14")->text(), Text("экспер:0,82 теор: 0,8"));
-        QCOMPARE(Label(*w, "L16")->text(), Text("экспер:0,34 теор: 0,3"));
     }
 
     void pointsAndColours_data()
@@ -179,21 +127,6 @@ private slots:
         const QList<double> firstBars = Values(Series(*w, "Series12"));
         Button(*w, "BB1")->click();
         QVERIFY(Values(Series(*w, "Series12")) != firstBars || Label(*w, "ch5")->text() != firstMax);
-    }
-
-    void uniformLawWithEqualEnds()
-    {
-        strs::testing::ErrorRecorder errors;
-        auto w = freshWindow(kUniform);
-        Field(*w, "E12")->setText(Text("1,2"));
-        Button(*w, "BB1")->click();
-        QVERIFY(errors.messages.isEmpty());
-        QCOMPARE(RangeTexts(*w), QStringList(5, Text("1,2")));
-        QList<double> bars(15, 0.0);
-        bars[0] = 1000;
-        QCOMPARE(Values(Series(*w, "Series12")), bars);
-        QCOMPARE(Label(*w, "L14")->text(), Text("экспер: 1,201  теор: 1,2"));
-        QCOMPARE(Label(*w, "L16")->text(), Text("экспер: 0  теор: 0"));
     }
 
     // ---------------------------------------------------------------- zero replacement
