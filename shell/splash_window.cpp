@@ -2,6 +2,7 @@
 
 #include "shell/jpeg_codec.h"
 #include "shell/pictures.h"
+#include "shell/timings.h"
 #include "shell/ui_texts.h"
 
 #include <QFile>
@@ -42,7 +43,7 @@ TForm2::TForm2(QWidget* parent)
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(kIntervalMs);
+    Timer1->setInterval(CurrentTimings().splashMs);
     Timer1->setTimerType(Qt::PreciseTimer);  // a coarse timer may fire 5 % early
     connect(Timer1, &QTimer::timeout, this, &TForm2::Timer1Timer);
     Timer1->start();
