@@ -129,6 +129,9 @@ void PicturesTest::splashDecodesToItsSize()
 
     const QImage splash = strs::DecodeJpeg(data);
     QCOMPARE(splash.size(), QSize(330, 230));
+    QCOMPARE(strs::EmbeddedJpegOrBlank(QStringLiteral(":/pictures/splash.jpg"), QSize(1, 1)), splash);
+    QCOMPARE(strs::EmbeddedJpegOrBlank(QStringLiteral(":/pictures/none.jpg"), QSize(3, 2)).size(),
+             QSize(3, 2));
     // The shown region's corners lie on light-brown paper: red over green over blue.
     for (const QPoint corner : {QPoint(17, 18), QPoint(312, 18), QPoint(17, 212), QPoint(312, 212)}) {
         const QRgb pixel = splash.pixel(corner);
@@ -264,6 +267,11 @@ void PicturesTest::unreadableDataThrows()
         QVERIFY2(QString::fromUtf8(error.what()).startsWith(QStringLiteral("Cannot read JPEG picture: ")),
                  error.what());
     }
+    // Where the program loads its own pictures, a blank white one stands in instead.
+    const QImage blank = strs::JpegOrBlank(data, QSize(330, 230));
+    QCOMPARE(blank.size(), QSize(330, 230));
+    QCOMPARE(blank.pixel(0, 0), qRgb(255, 255, 255));
+    QCOMPARE(blank.pixel(329, 229), qRgb(255, 255, 255));
     // The process is still here, and the codec still works.
     QCOMPARE(strs::DecodeJpeg(strs::EncodeJpeg(ColourBlocks(QSize(20, 10)), 90)).size(), QSize(20, 10));
 }
