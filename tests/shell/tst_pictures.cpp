@@ -105,6 +105,7 @@ private slots:
     void formulaPictureIsSixteenColourBitmap_data();
     void formulaPictureIsSixteenColourBitmap();
     void roundTripKeepsSizeAndColours();
+    void dataLargerThanThePixelsComesOutWhole();
     void encodingIsBaselineWithThreeComponents();
     void lowerQualityGivesLessData();
     void encodingAnEmptyPictureThrows();
@@ -206,6 +207,22 @@ void PicturesTest::roundTripKeepsSizeAndColours()
                                 .arg(probe.x()).arg(probe.y())
                                 .arg(QColor(decoded.pixel(probe)).name(), expected.name())));
     }
+}
+
+void PicturesTest::dataLargerThanThePixelsComesOutWhole()
+{
+    // Noise at full quality codes to more bytes than the pixels hold, so the encoder
+    // has to grow its output buffer on the way.
+    QImage noise(64, 64, QImage::Format_RGB32);
+    quint32 state = 1;
+    for (int y = 0; y < noise.height(); ++y)
+        for (int x = 0; x < noise.width(); ++x) {
+            state = state * 1664525u + 1013904223u;
+            noise.setPixel(x, y, state >> 8);
+        }
+    const QByteArray data = strs::EncodeJpeg(noise, 100);
+    QVERIFY2(data.size() > 64 * 64 * 3 + 4096, qPrintable(QString::number(data.size())));
+    QCOMPARE(strs::DecodeJpeg(data).size(), noise.size());
 }
 
 void PicturesTest::encodingIsBaselineWithThreeComponents()
