@@ -15,6 +15,7 @@
 #include "labs/ar_sequence/correlation.h"
 #include "labs/ar_sequence/sequence_study.h"
 #include "matematic/random.h"
+#include "support/lagged_product_sums_plain.h"
 #include "shell/main_window.h"
 #include "shell/radio_group.h"
 
