@@ -16,6 +16,11 @@ install(FILES ${PROJECT_SOURCE_DIR}/install/strs-workbench.png
 install(FILES ${PROJECT_SOURCE_DIR}/install/strs-workbench.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
+# The rest belongs to Linux desktops and Debian's layout.
+if(NOT UNIX OR APPLE)
+  return()
+endif()
+
 configure_file(${PROJECT_SOURCE_DIR}/install/strs-workbench.metainfo.xml.in
                ${PROJECT_BINARY_DIR}/install/${STRS_APPSTREAM_ID}.metainfo.xml @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/install/${STRS_APPSTREAM_ID}.metainfo.xml
