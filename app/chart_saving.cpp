@@ -19,7 +19,7 @@ ChartSaving::ChartSaving(QWidget* window)
 {
     setObjectName(QStringLiteral("ChartSaving"));
     contecst_->setObjectName(QStringLiteral("contecst"));
-    N1_ = contecst_->addAction(QStringLiteral("Сохранить"));
+    N1_ = contecst_->addAction(tr("Сохранить"));
     N1_->setObjectName(QStringLiteral("N1"));
     SavePictureDialog_->setObjectName(QStringLiteral("SavePictureDialog"));
     ConfigureSavePictureDialog(*SavePictureDialog_);

@@ -3,9 +3,10 @@
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "shell/information_option.h"
-#include "shell/toolkit_translations.h"
+#include "shell/translations.h"
 
 #include <QApplication>
+#include <QLocale>
 
 #include <cstdio>
 
@@ -16,7 +17,7 @@ int main(int argc, char* argv[])
         return 0;
     }
     QApplication app(argc, argv);
-    strs::InstallToolkitTranslations(app);
+    strs::InstallTranslations(strs::ChosenLanguage(QLocale()));
     std::unique_ptr<strs::TForm1> mainWindow = strs::ShowSplashThenCreateMainWindow();
     mainWindow->show();
     return QApplication::exec();  // closing the main window ends the program

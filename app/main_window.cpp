@@ -34,7 +34,7 @@ TForm1::TForm1(QWidget* parent)
 {
     RegisterPictures();
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Статистическая теория радиотехнических систем"));
+    setWindowTitle(tr("Статистическая теория радиотехнических систем"));
     setFont(WindowFont());
     PaintWindowColour(this);
     setFixedSize(kClientWidth, kClientHeight);
@@ -43,10 +43,10 @@ TForm1::TForm1(QWidget* parent)
     auto* tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("PageControl1"));
     tabs->setGeometry(0, 0, kClientWidth, kClientHeight);
-    AddPage<RandomVariablePage>(tabs, QStringLiteral("Лаб. №1"));
-    AddPage<ArSequencePage>(tabs, QStringLiteral("Лаб. №2"));
-    AddPage<KalmanPage>(tabs, QStringLiteral("Лаб. №3"));
-    AddPage<WienerPage>(tabs, QStringLiteral("Лаб. №4"));
+    AddPage<RandomVariablePage>(tabs, tr("Лаб. №1"));
+    AddPage<ArSequencePage>(tabs, tr("Лаб. №2"));
+    AddPage<KalmanPage>(tabs, tr("Лаб. №3"));
+    AddPage<WienerPage>(tabs, tr("Лаб. №4"));
     tabs->setCurrentIndex(0);
 
     saving_ = new ChartSaving(this);

@@ -23,7 +23,7 @@ function(strs_add_qt_tests)
     target_link_libraries(${target} PRIVATE ${arg_LIBS} Qt6::Test strs_test_support)
     add_test(NAME ${target} COMMAND ${target})
     set_tests_properties(${target} PROPERTIES TIMEOUT 120
-      ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
+      ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;STRS_LANGUAGE=")
   endforeach()
 endfunction()
 

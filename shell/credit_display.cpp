@@ -3,6 +3,7 @@
 #include "shell/timings.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QPaintEvent>
@@ -30,7 +31,7 @@ QString CreditLine()
 
 QString CreditGreeting()
 {
-    return QStringLiteral("Здорово салаги!");
+    return QCoreApplication::translate("strs::CreditDisplay", "Здорово салаги!");
 }
 
 void PaintCreditTexts(QPainter& painter, int screenWidth)

@@ -1,6 +1,7 @@
 #include "shell/legend_panel.h"
 
 #include "shell/pictures.h"
+#include "shell/translations.h"
 
 #include <QCursor>
 #include <QEvent>
@@ -25,7 +26,7 @@ LegendPanel::LegendPanel(QWidget* chart, const QString& pictureName)
     setFrameShape(QFrame::NoFrame);
 
     const QImage legend =
-        EmbeddedJpegOrBlank(QStringLiteral(":/pictures/legend.jpg"), kLegendSize);
+        EmbeddedJpegOrBlank(LocalizedPicturePath(QStringLiteral("legend")), kLegendSize);
     picture_->setObjectName(pictureName);
     picture_->setPixmap(QPixmap::fromImage(legend));
     picture_->setFixedSize(legend.size());

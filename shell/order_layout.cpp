@@ -4,16 +4,26 @@
 #include "shell/radio_group.h"
 #include "shell/ui_texts.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QRadioButton>
 
 namespace strs {
 
+namespace {
+
+// The context of the order switch's texts.
+struct OrderTexts {
+    Q_DECLARE_TR_FUNCTIONS(strs::OrderLayout)
+};
+
+}  // namespace
+
 RadioGroup* MakeOrderGroup(QWidget* page, const char* name)
 {
-    auto* group = new RadioGroup(QStringLiteral("Порядок последовательности"),
-                                 {QStringLiteral("СП первого порядка"),
-                                  QStringLiteral("СП второго порядка ")},
+    auto* group = new RadioGroup(OrderTexts::tr("Порядок последовательности"),
+                                 {OrderTexts::tr("СП первого порядка"),
+                                  OrderTexts::tr("СП второго порядка ")},
                                  QRect(8, 65, 225, 80), page);
     group->setObjectName(QString::fromLatin1(name));
     UseCaptionInFrameStyle(group);
@@ -25,8 +35,8 @@ void ApplyOrderLayout(bool firstOrder, QLabel& caption, NumericField& r1, Numeri
 {
     r2.setVisible(!firstOrder);
     r1.resize(firstOrder ? 105 : 50, r1.height());
-    caption.setText(firstOrder ? QStringLiteral("Коэффициент корреляции")
-                               : QStringLiteral("КФ R1       КФ R2"));  // seven blanks
+    caption.setText(firstOrder ? OrderTexts::tr("Коэффициент корреляции")
+                               : OrderTexts::tr("КФ R1       КФ R2"));  // seven blanks
     caption.move(firstOrder ? 8 : 17, caption.y());
 }
 

@@ -4,6 +4,7 @@
 #include "shell/numeric_field.h"
 #include "shell/ui_texts.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -12,6 +13,11 @@
 namespace strs {
 
 namespace {
+
+// The context of the texts every page shows.
+struct PageTexts {
+    Q_DECLARE_TR_FUNCTIONS(strs::PageParts)
+};
 
 constexpr int kFieldHeight = 21;
 constexpr int kResultLabelWidth = 198;
@@ -83,7 +89,7 @@ QGroupBox* MakeGroup(QWidget* parent, const char* name, const QString& title, QR
 
 QPushButton* MakeRefreshButton(QWidget* page, const char* name)
 {
-    auto* button = new QPushButton(QStringLiteral("Обновить"), page);
+    auto* button = new QPushButton(PageTexts::tr("Обновить"), page);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(16, 413, 73, 25);
     return button;
@@ -91,7 +97,7 @@ QPushButton* MakeRefreshButton(QWidget* page, const char* name)
 
 QGroupBox* MakeChartGroup(QWidget* page, const char* name)
 {
-    return MakeGroup(page, name, QStringLiteral("Графики"), QRect(248, 10, 425, 433), true);
+    return MakeGroup(page, name, PageTexts::tr("Графики"), QRect(248, 10, 425, 433), true);
 }
 
 ChartWidget* MakeChart(QGroupBox* group, const char* name, int top, const QStringList& title)

@@ -38,8 +38,8 @@ OverwriteQuestion& InstalledQuestion()
 
 bool AskWithMessageBox(QWidget* parent, const QString& fullName)
 {
-    const QString text = QStringLiteral("Файл %1 уже существует. Заменить?").arg(fullName);
-    return QMessageBox::question(parent, QGuiApplication::applicationDisplayName(), text,
+    return QMessageBox::question(parent, QGuiApplication::applicationDisplayName(),
+                                 OverwriteQuestionText(fullName),
                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
            == QMessageBox::Yes;
 }
@@ -73,6 +73,12 @@ QByteArray EncodePicture(const QImage& image, PictureType type)
 }
 
 }  // namespace
+
+QString OverwriteQuestionText(const QString& shownName)
+{
+    return QCoreApplication::translate("strs::PictureFile", "Файл %1 уже существует. Заменить?")
+        .arg(shownName);
+}
 
 QString PictureExtension(PictureType type)
 {

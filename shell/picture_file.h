@@ -44,6 +44,9 @@ void ConfigureSavePictureDialog(QFileDialog& dialog);
 // The file type chosen in a dialog set up by ConfigureSavePictureDialog.
 PictureType SelectedPictureType(const QFileDialog& dialog);
 
+// The question asked before an existing file is replaced, in the window's language.
+QString OverwriteQuestionText(const QString& shownName);
+
 // Asked before an existing file is replaced; true replaces it.
 using OverwriteQuestion = std::function<bool(QWidget* parent, const QString& fullName)>;
 

@@ -2,6 +2,7 @@
 
 #include "shell/pictures.h"
 #include "shell/timings.h"
+#include "shell/translations.h"
 #include "shell/ui_texts.h"
 
 #include <QLabel>
@@ -25,7 +26,7 @@ TForm2::TForm2(QWidget* parent)
     Image1->setGeometry(-15, -16, 315, 215);
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Image1->setPixmap(QPixmap::fromImage(
-        EmbeddedJpegOrBlank(QStringLiteral(":/pictures/splash.jpg"), QSize(330, 230))));
+        EmbeddedJpegOrBlank(LocalizedPicturePath(QStringLiteral("splash")), QSize(330, 230))));
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));

@@ -46,31 +46,31 @@ ArSequencePage::ArSequencePage(QWidget* parent) : QWidget(parent)
 
 void ArSequencePage::build()
 {
-    MakeTitle(this, "Label21", QStringLiteral("Моделирование авторегрессионных случайных последовательностей"),
+    MakeTitle(this, "Label21", tr("Моделирование авторегрессионных случайных последовательностей"),
               QRect(8, 16, 241, 41), Qt::AlignHCenter);
     RG2_ = MakeOrderGroup(this, "RG2");
 
-    QGroupBox* in = MakeGroup(this, "InPar2", QStringLiteral("Входные параметры"), QRect(8, 160, 225, 120), false);
-    L21_ = MakeLabel(in, "L21", QStringLiteral("Коэффициент корреляции"), 8, 23, 201);
+    QGroupBox* in = MakeGroup(this, "InPar2", tr("Входные параметры"), QRect(8, 160, 225, 120), false);
+    L21_ = MakeLabel(in, "L21", tr("Коэффициент корреляции"), 8, 23, 201);
     E21_ = MakeField(in, "E21", "0,8", 16, 43, 105);
     Es_ = MakeField(in, "Es", "0,9", 72, 43, 50);
     Es_->setVisible(false);
-    MakeLabel(in, "L22", QStringLiteral("Дисперсия СП"), 8, 71);
+    MakeLabel(in, "L22", tr("Дисперсия СП"), 8, 71);
     E22_ = MakeField(in, "E22", "1", 16, 91, 105);
 
-    QGroupBox* out = MakeGroup(this, "OutPar2", QStringLiteral("Выходные параметры"), QRect(8, 290, 225, 119), false);
-    MakeLabel(out, "L23", QStringLiteral("Экспериментальная дисперсии"), 16, 24);
+    QGroupBox* out = MakeGroup(this, "OutPar2", tr("Выходные параметры"), QRect(8, 290, 225, 119), false);
+    MakeLabel(out, "L23", tr("Экспериментальная дисперсии"), 16, 24);
     L24_ = MakeResultLabel(out, "L24", 16, 48);
-    MakeLabel(out, "L25", QStringLiteral("Теоретическая дисперсия"), 16, 64);
+    MakeLabel(out, "L25", tr("Теоретическая дисперсия"), 16, 64);
     L26_ = MakeResultLabel(out, "L26", 16, 84);
 
     QPushButton* refreshButton = MakeRefreshButton(this, "BitBtn1");
 
     QGroupBox* charts = MakeChartGroup(this, "Graf2");
-    Chart21_ = MakeChart(charts, "Chart21", 16, {QStringLiteral("Отображение первых 200 значений СП")});
+    Chart21_ = MakeChart(charts, "Chart21", 16, {tr("Отображение первых 200 значений СП")});
     Chart22_ = MakeChart(charts, "Chart22", 216,
-                         {QStringLiteral("Экспериментальная и теоретическая "),
-                          QStringLiteral("корреляционные функции")});
+                         {tr("Экспериментальная и теоретическая "),
+                          tr("корреляционные функции")});
     Chart22_->raise();
     Series21_ = AddLineSeries(Chart21_, "Series21", clRed);
     Series22_ = AddLineSeries(Chart22_, "Series22", clRed);

@@ -23,22 +23,22 @@ KalmanPage::KalmanPage(QWidget* parent) : QWidget(parent)
 
 void KalmanPage::build()
 {
-    MakeTitle(this, "L3", QStringLiteral("Исследование скалярного фильтра Калмана"),
+    MakeTitle(this, "L3", tr("Исследование скалярного фильтра Калмана"),
               QRect(16, 16, 193, 65), Qt::AlignHCenter);
 
-    QGroupBox* in = MakeGroup(this, "InPar3", QStringLiteral("Входные параметры"), QRect(8, 64, 225, 193), true);
-    MakeLabel(in, "Label33", QStringLiteral("Дисперсия СП"), 16, 24);
+    QGroupBox* in = MakeGroup(this, "InPar3", tr("Входные параметры"), QRect(8, 64, 225, 193), true);
+    MakeLabel(in, "Label33", tr("Дисперсия СП"), 16, 24);
     E33_ = MakeField(in, "E33", "1", 16, 48, 100);
-    MakeLabel(in, "Label32", QStringLiteral("Значение коэффициента корреляции"), 16, 73, -1, false);
+    MakeLabel(in, "Label32", tr("Значение коэффициента корреляции"), 16, 73, -1, false);
     E32_ = MakeField(in, "E32", "0,9", 16, 98, 100);
-    MakeLabel(in, "Label2", QStringLiteral("Дисперсия шума наблюдений"), 16, 128, -1, false);
+    MakeLabel(in, "Label2", tr("Дисперсия шума наблюдений"), 16, 128, -1, false);
     E34_ = MakeField(in, "E34", "4", 16, 156, 100);
 
     QPushButton* refreshButton = MakeRefreshButton(this, "BB3");
 
     QGroupBox* charts = MakeChartGroup(this, "Graf3");
-    Chart32_ = MakeChart(charts, "Chart32", 16, {QStringLiteral("Дисперсия ошибок оценивания")});
-    Chart31_ = MakeChart(charts, "Chart31", 216, {QStringLiteral("Результат работы фильтра Калмана")});
+    Chart32_ = MakeChart(charts, "Chart32", 16, {tr("Дисперсия ошибок оценивания")});
+    Chart31_ = MakeChart(charts, "Chart31", 216, {tr("Результат работы фильтра Калмана")});
     Chart31_->raise();
     Series32_ = AddLineSeries(Chart32_, "Series32", clRed);
     Series311_ = AddLineSeries(Chart31_, "Series311", clRed);

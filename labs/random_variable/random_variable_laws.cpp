@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/translate_noop.h"
 #include "matematic/checked.h"
 #include "matematic/gamma.h"
 #include "matematic/power.h"
@@ -123,16 +124,23 @@ Moments ExponentialMoments(const LawParameters& p)
 
 // In the order of the page's list: labelling; params, zero replaced, draw, density,
 // t0, step, theory, result labels.
+// The texts are looked up in the window's language where the page shows them.
 constexpr Law kLaws[] = {
-    {{"Нормальное распределение", "norm", "a", "b", true, "Случайная величина"},
+    {{STRS_TRANSLATE_NOOP("strs::random_variable::Law", "Нормальное распределение"), "norm", "a", "b", true,
+      STRS_TRANSLATE_NOOP("strs::random_variable::Law", "Случайная величина")},
      2, false, DrawNormal, nullptr, 0.0, 0.0, nullptr, ResultForm::SampleOnly},
-    {{"Равномерное распределение", "ravnom", "a", "b", true, "Случайная величина"},
+    {{STRS_TRANSLATE_NOOP("strs::random_variable::Law", "Равномерное распределение"), "ravnom", "a", "b", true,
+      STRS_TRANSLATE_NOOP("strs::random_variable::Law", "Случайная величина")},
      2, false, DrawUniform, nullptr, 0.0, 0.0, UniformMoments, ResultForm::Compared},
-    {{"Распределение Вейбулла", "veb", "α", "β", true, "Теоретическое распределение"},
+    {{STRS_TRANSLATE_NOOP("strs::random_variable::Law", "Распределение Вейбулла"), "veb", "α", "β", true,
+      STRS_TRANSLATE_NOOP("strs::random_variable::Law", "Теоретическое распределение")},
      2, true, DrawWeibull, WeibullDensity, 0.001, 0.02, WeibullMoments, ResultForm::ComparedCoarse},
-    {{"Распределение Рэлея", "rel", "Дисперсия СВ X1 и X2", "b", false, "Теоретическое распределение"},
+    {{STRS_TRANSLATE_NOOP("strs::random_variable::Law", "Распределение Рэлея"), "rel",
+      STRS_TRANSLATE_NOOP("strs::random_variable::Law", "Дисперсия СВ X1 и X2"), "b", false,
+      STRS_TRANSLATE_NOOP("strs::random_variable::Law", "Теоретическое распределение")},
      1, true, DrawRayleigh, RayleighDensity, 0.0, 0.03, RayleighMoments, ResultForm::Compared},
-    {{"Экспоненциальное распределение", "exp", "λ", nullptr, false, "Теоретическое распределение"},
+    {{STRS_TRANSLATE_NOOP("strs::random_variable::Law", "Экспоненциальное распределение"), "exp", "λ", nullptr, false,
+      STRS_TRANSLATE_NOOP("strs::random_variable::Law", "Теоретическое распределение")},
      1, true, DrawExponential, ExponentialDensity, 0.0, 0.1, ExponentialMoments, ResultForm::Compared},
 };
 

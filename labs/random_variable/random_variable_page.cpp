@@ -15,6 +15,7 @@
 #include "shell/ui_texts.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -26,9 +27,15 @@ namespace {
 
 namespace rv = random_variable;
 
-void SetCaption(QLabel* label, const char* utf8)
+// A text of the law table, in the window's language.
+QString LawText(const char* source)
 {
-    label->setText(QString::fromUtf8(utf8));
+    return QCoreApplication::translate("strs::random_variable::Law", source);
+}
+
+void SetCaption(QLabel* label, const char* source)
+{
+    label->setText(LawText(source));
     label->adjustSize();  // captions size themselves to their text
 }
 
@@ -57,9 +64,9 @@ QString ResultText(rv::ResultForm form, double sample, double theory)
     case rv::ResultForm::SampleOnly:
         return Shown3(sample);
     case rv::ResultForm::Compared:
-        return QStringLiteral("экспер: ") + Shown3(sample) + QStringLiteral("  теор: ") + Shown3(theory);
+        return RandomVariablePage::tr("экспер: %1  теор: %2").arg(Shown3(sample), Shown3(theory));
     case rv::ResultForm::ComparedCoarse:
-        return QStringLiteral("экспер:") + Shown2(sample) + QStringLiteral(" теор: ") + Shown2(theory);
+        return RandomVariablePage::tr("экспер:%1 теор: %2").arg(Shown2(sample), Shown2(theory));
     }
     return {};
 }
@@ -78,17 +85,17 @@ RandomVariablePage::RandomVariablePage(QWidget* parent) : QWidget(parent)
 void RandomVariablePage::build()
 {
     MakeTitle(this, "L1",
-              QStringLiteral("Моделирование случайных величин с заданными законами распределения"),
+              tr("Моделирование случайных величин с заданными законами распределения"),
               QRect(8, 16, 241, 41), Qt::AlignLeft);
 
     CB1_ = new QComboBox(this);
     CB1_->setObjectName(QStringLiteral("CB1"));
     CB1_->setGeometry(8, 72, 217, 21);
     for (int i = 0; i < rv::LawCount(); ++i)
-        CB1_->addItem(QString::fromUtf8(rv::LawAt(i)->labelling.listName));
+        CB1_->addItem(LawText(rv::LawAt(i)->labelling.listName));
     CB1_->setCurrentIndex(0);
 
-    QGroupBox* in = MakeGroup(this, "InPar1", QStringLiteral("Входные параметры"), QRect(8, 112, 217, 129), true);
+    QGroupBox* in = MakeGroup(this, "InPar1", tr("Входные параметры"), QRect(8, 112, 217, 129), true);
     L11_ = MakeLabel(in, "L11", QStringLiteral("a"), 8, 16);
     E11_ = MakeField(in, "E11", "1,2", 16, 36, 97, true);
     L12_ = MakeLabel(in, "L12", QStringLiteral("b"), 8, 72);
@@ -98,10 +105,10 @@ void RandomVariablePage::build()
     I0_->setGeometry(116, 19, 95, 95);
     I0_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    QGroupBox* out = MakeGroup(this, "OutPar1", QStringLiteral("Выходные параметры"), QRect(8, 248, 217, 129), true);
-    MakeLabel(out, "L13", QStringLiteral("Математическое ожидание"), 16, 24);
+    QGroupBox* out = MakeGroup(this, "OutPar1", tr("Выходные параметры"), QRect(8, 248, 217, 129), true);
+    MakeLabel(out, "L13", tr("Математическое ожидание"), 16, 24);
     L14_ = MakeResultLabel(out, "L14", 16, 48);
-    MakeLabel(out, "L15", QStringLiteral("Дисперсия"), 16, 72);
+    MakeLabel(out, "L15", tr("Дисперсия"), 16, 72);
     L16_ = MakeResultLabel(out, "L16", 16, 96);
 
     QPushButton* refreshButton = MakeRefreshButton(this, "BB1");
@@ -112,8 +119,8 @@ void RandomVariablePage::build()
 void RandomVariablePage::buildCharts()
 {
     QGroupBox* charts = MakeChartGroup(this, "Graf1");
-    Chart11_ = MakeChart(charts, "Chart11", 16, {QStringLiteral("Случайная величина")});
-    Chart12_ = MakeChart(charts, "Chart12", 216, {QStringLiteral("Гистограмма")});
+    Chart11_ = MakeChart(charts, "Chart11", 16, {tr("Случайная величина")});
+    Chart12_ = MakeChart(charts, "Chart12", 216, {tr("Гистограмма")});
     Chart12_->setBottomLabelsVisible(false);
     Chart12_->setBottomMarginPercent(7);
     Chart12_->raise();  // the lower chart lies in front of the upper one's bottom rows
@@ -156,7 +163,7 @@ void RandomVariablePage::showLaw()
         L11_->setFont(WindowFont());
     }
     SetCaption(L11_, labelling.firstCaption);
-    Chart11_->setTitleLines({QString::fromUtf8(labelling.chartTitle)});
+    Chart11_->setTitleLines({LawText(labelling.chartTitle)});
 }
 
 void RandomVariablePage::refresh()

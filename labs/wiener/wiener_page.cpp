@@ -75,25 +75,25 @@ WienerPage::WienerPage(QWidget* parent) : QWidget(parent)
 
 void WienerPage::build()
 {
-    MakeTitle(this, "Label1", QStringLiteral("Исследование фильтра Винера"), QRect(8, 16, 241, 41),
+    MakeTitle(this, "Label1", tr("Исследование фильтра Винера"), QRect(8, 16, 241, 41),
               Qt::AlignHCenter);
     RG4_ = MakeOrderGroup(this, "RG4");
 
-    QGroupBox* in = MakeGroup(this, "InPar4", QStringLiteral("Входные параметры"), QRect(8, 160, 225, 177), false);
-    L41_ = MakeLabel(in, "L41", QStringLiteral("Коэффициент корреляции"), 21, 23, 201);
+    QGroupBox* in = MakeGroup(this, "InPar4", tr("Входные параметры"), QRect(8, 160, 225, 177), false);
+    L41_ = MakeLabel(in, "L41", tr("Коэффициент корреляции"), 21, 23, 201);
     E41_ = MakeField(in, "E41", "0,8", 21, 44, 105);
     Es4_ = MakeField(in, "Es4", "0,9", 77, 44, 50);
     Es4_->setVisible(false);
-    MakeLabel(in, "L42", QStringLiteral("Дисперсия СП"), 21, 73);
+    MakeLabel(in, "L42", tr("Дисперсия СП"), 21, 73);
     E42_ = MakeField(in, "E42", "1", 21, 97, 105);
-    MakeLabel(in, "Label3", QStringLiteral("Дисперсия шума наблюдений"), 21, 125, -1, false);
+    MakeLabel(in, "Label3", tr("Дисперсия шума наблюдений"), 21, 125, -1, false);
     E43_ = MakeField(in, "E43", "4", 21, 147, 105);
 
     QPushButton* refreshButton = MakeRefreshButton(this, "BitBtn2");
 
     QGroupBox* charts = MakeChartGroup(this, "Graf4");
-    Chart41_ = MakeChart(charts, "Chart41", 16, {QStringLiteral("Дисперсия ошибок оценивания")});
-    Chart42_ = MakeChart(charts, "Chart42", 216, {QStringLiteral("Результат работы фильтра Винера")});
+    Chart41_ = MakeChart(charts, "Chart41", 16, {tr("Дисперсия ошибок оценивания")});
+    Chart42_ = MakeChart(charts, "Chart42", 216, {tr("Результат работы фильтра Винера")});
     Chart42_->raise();
     Series411_ = AddLineSeries(Chart41_, "Series411", clRed);
     Series421_ = AddLineSeries(Chart42_, "Series421", clRed);

@@ -8,16 +8,18 @@
 
 namespace strs::pictures {
 
-QImage DrawLegendPicture()
+QImage DrawLegendPicture(PictureLanguage language)
 {
     struct Entry {
         QColor colour;
         QString label;
     };
+    const bool english = language == PictureLanguage::English;
     const Entry entries[] = {
-        {QColor(255, 0, 0), QStringLiteral("Наблюдения y")},
-        {QColor(0, 128, 0), QStringLiteral("Исходный сигнал x")},
-        {QColor(0, 0, 255), QStringLiteral("Оценки xx")},
+        {QColor(255, 0, 0), english ? QStringLiteral("Observations y") : QStringLiteral("Наблюдения y")},
+        {QColor(0, 128, 0), english ? QStringLiteral("Original signal x")
+                                    : QStringLiteral("Исходный сигнал x")},
+        {QColor(0, 0, 255), english ? QStringLiteral("Estimates xx") : QStringLiteral("Оценки xx")},
     };
     constexpr int kRowHeight = 13;
     constexpr int kTop = 2;

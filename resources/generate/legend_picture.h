@@ -1,11 +1,13 @@
 #pragma once
 // The legend of the result charts of the Kalman and Wiener pages.
 
+#include "resources/generate/picture_language.h"
+
 #include <QImage>
 
 namespace strs::pictures {
 
 // 124 x 43 pixels: three line samples in the series' colours, each with its label.
-QImage DrawLegendPicture();
+QImage DrawLegendPicture(PictureLanguage language);
 
 }  // namespace strs::pictures

@@ -15,6 +15,7 @@
 #include <QTextStream>
 
 #include <exception>
+#include <utility>
 
 namespace {
 
@@ -48,10 +49,18 @@ int main(int argc, char** argv)
     }
     const QDir folder(arguments.at(1));
     try {
-        bool ok = WriteFile(folder, QStringLiteral("splash.jpg"),
-                            strs::EncodeJpeg(strs::pictures::DrawSplashPicture(), kSplashQuality));
-        ok = WriteFile(folder, QStringLiteral("legend.jpg"),
-                       strs::EncodeJpeg(strs::pictures::DrawLegendPicture(), kLegendQuality)) && ok;
+        using strs::pictures::PictureLanguage;
+        bool ok = true;
+        for (const auto& [language, suffix] : {std::pair(PictureLanguage::Russian, ""),
+                                               std::pair(PictureLanguage::English, "_en")}) {
+            const QString tail = QString::fromLatin1(suffix) + QStringLiteral(".jpg");
+            ok = WriteFile(folder, QStringLiteral("splash") + tail,
+                           strs::EncodeJpeg(strs::pictures::DrawSplashPicture(language),
+                                            kSplashQuality)) && ok;
+            ok = WriteFile(folder, QStringLiteral("legend") + tail,
+                           strs::EncodeJpeg(strs::pictures::DrawLegendPicture(language),
+                                            kLegendQuality)) && ok;
+        }
         for (const auto& formula : strs::pictures::DrawFormulaPictures())
             ok = WriteFile(folder, formula.name + QStringLiteral(".bmp"),
                            strs::pictures::EncodeBmp16(formula.image)) && ok;

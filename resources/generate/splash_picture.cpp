@@ -58,10 +58,12 @@ QFont TitleFont(const QStringList& lines, int width)
 }
 
 // Returns the bottom of the title block.
-int DrawTitle(QPainter& painter)
+int DrawTitle(QPainter& painter, bool english)
 {
-    const QStringList lines = {QStringLiteral("Статистическая теория"),
-                               QStringLiteral("радиотехнических систем")};
+    const QStringList lines = english ? QStringList{QStringLiteral("Statistical Theory of"),
+                                                    QStringLiteral("Radio Engineering Systems")}
+                                      : QStringList{QStringLiteral("Статистическая теория"),
+                                                    QStringLiteral("радиотехнических систем")};
     const QFont font = TitleFont(lines, kShown.width() - 36);
     const QFontMetrics metrics(font);
     painter.setFont(font);
@@ -152,9 +154,10 @@ void DrawEmblem(QPainter& painter, QPointF centre, double radius)
     painter.restore();
 }
 
-void DrawCredits(QPainter& painter, QRect area)
+void DrawCredits(QPainter& painter, QRect area, bool english)
 {
-    const QString headingText = QStringLiteral("Лабораторный практикум");
+    const QString headingText =
+        english ? QStringLiteral("Laboratory course") : QStringLiteral("Лабораторный практикум");
     QFont heading = SerifFont(13, true, true);
     while (QFontMetrics(heading).horizontalAdvance(headingText) > area.width() && heading.pixelSize() > 9)
         heading.setPixelSize(heading.pixelSize() - 1);
@@ -164,7 +167,7 @@ void DrawCredits(QPainter& painter, QRect area)
         const QFont* font;
         int spaceAfter;
     };
-    const Line lines[] = {
+    const Line russian[] = {
         {headingText, &heading, 6},
         {QStringLiteral("Кафедра"), &body, 1},
         {QStringLiteral("радиотехнических систем"), &body, 6},
@@ -172,6 +175,15 @@ void DrawCredits(QPainter& painter, QRect area)
         {QStringLiteral("коллектив кафедры"), &body, 6},
         {QStringLiteral("Версия 1.0"), &body, 0},
     };
+    const Line englishLines[] = {
+        {headingText, &heading, 6},
+        {QStringLiteral("Department of"), &body, 1},
+        {QStringLiteral("Radio Engineering Systems"), &body, 6},
+        {QStringLiteral("Developed by:"), &body, 1},
+        {QStringLiteral("the department's staff"), &body, 6},
+        {QStringLiteral("Version 1.0"), &body, 0},
+    };
+    const auto& lines = english ? englishLines : russian;
     int height = 0;
     for (const Line& line : lines)
         height += QFontMetrics(*line.font).height() + line.spaceAfter;
@@ -189,7 +201,7 @@ void DrawCredits(QPainter& painter, QRect area)
 
 }  // namespace
 
-QImage DrawSplashPicture()
+QImage DrawSplashPicture(PictureLanguage language)
 {
     QImage image = PaperTexture(kPictureSize, kPaper, kPaperSeed);
     QPainter painter(&image);
@@ -197,7 +209,8 @@ QImage DrawSplashPicture()
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     DrawVignette(painter);
     DrawFrame(painter);
-    const int titleBottom = DrawTitle(painter);
+    const bool english = language == PictureLanguage::English;
+    const int titleBottom = DrawTitle(painter, english);
     DrawOrnament(painter, titleBottom + 7);
     // Below the title: the emblem on the left, the credits on the right.
     const QRect lower(kShown.left() + 14, titleBottom + 14, kShown.width() - 28,
@@ -205,7 +218,8 @@ QImage DrawSplashPicture()
     const double radius = std::min(44, lower.height() / 2);
     DrawEmblem(painter, QPointF(lower.left() + 8 + radius, lower.center().y() + 0.5), radius);
     const int creditsLeft = lower.left() + 16 + 2 * static_cast<int>(radius);
-    DrawCredits(painter, QRect(creditsLeft, lower.top(), lower.right() - creditsLeft, lower.height()));
+    DrawCredits(painter, QRect(creditsLeft, lower.top(), lower.right() - creditsLeft, lower.height()),
+                english);
     return image;
 }
 

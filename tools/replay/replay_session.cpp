@@ -7,6 +7,7 @@
 #include "shell/numeric_field.h"
 #include "shell/picture_file.h"
 #include "shell/radio_group.h"
+#include "shell/translations.h"
 #include "tools/replay/snapshot.h"
 
 #include <QApplication>
@@ -72,8 +73,10 @@ ReplaySession::~ReplaySession()
 
 void ReplaySession::restart()
 {
-    // A fresh program start: a new window and the generator back at its start state.
+    // A fresh program start: a new window in the locale's language, and the generator
+    // back at its start state.
     window_.reset();
+    InstallTranslations(ChosenLanguage(QLocale()));
     ResetRandomGenerator();
     window_ = std::make_unique<TForm1>();
     window_->show();
@@ -168,7 +171,8 @@ void ReplaySession::perform(const ScriptLine& line)
         requireArgs(line, 0, "restart");
         restart();
     } else if (a == QLatin1String("locale")) {
-        // A fresh start under another locale (its decimal separator), e.g. "locale ru_RU".
+        // A fresh start under another locale (its decimal separator and, unless
+        // STRS_LANGUAGE says otherwise, its language), e.g. "locale ru_RU".
         requireArgs(line, 1, "locale NAME");
         const QLocale locale(line.args[0]);
         if (locale == QLocale::c() && line.args[0] != QLatin1String("C"))

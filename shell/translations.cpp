@@ -1,0 +1,82 @@
+#include "shell/translations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QPointer>
+#include <QTranslator>
+
+// Must stand outside any namespace.
+static void registerTranslationResource()
+{
+    Q_INIT_RESOURCE(translations);
+}
+
+namespace strs {
+
+namespace {
+
+UiLanguage& Installed()
+{
+    static UiLanguage language = UiLanguage::Russian;
+    return language;
+}
+
+// Replaces the translator held in `slot` by one loaded from the file; no file, no
+// translator (the source texts are shown).
+void Replace(QPointer<QTranslator>& slot, const QString& file, const QString& folder)
+{
+    if (slot) {
+        QCoreApplication::removeTranslator(slot);
+        delete slot;
+    }
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(file, folder)) {
+        QCoreApplication::installTranslator(translator);
+        slot = translator;
+    } else {
+        delete translator;
+    }
+}
+
+}  // namespace
+
+UiLanguage ChosenLanguage(const QLocale& locale)
+{
+    const QByteArray wanted = qgetenv("STRS_LANGUAGE").trimmed().toLower();
+    if (wanted == "ru")
+        return UiLanguage::Russian;
+    if (wanted == "en")
+        return UiLanguage::English;
+    return locale.language() == QLocale::Russian ? UiLanguage::Russian : UiLanguage::English;
+}
+
+void InstallTranslations(UiLanguage language)
+{
+    static const bool registered = (registerTranslationResource(), true);
+    (void)registered;
+    static QPointer<QTranslator> program;
+    static QPointer<QTranslator> toolkit;
+
+    const bool english = language == UiLanguage::English;
+    // The program's texts are Russian already; only English needs a translation.
+    Replace(program, english ? QStringLiteral("strs_en") : QString(),
+            QStringLiteral(":/translations"));
+    Replace(toolkit, english ? QStringLiteral("qtbase_en") : QStringLiteral("qtbase_ru"),
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    Installed() = language;
+}
+
+UiLanguage InstalledLanguage()
+{
+    return Installed();
+}
+
+QString LocalizedPicturePath(const QString& stem)
+{
+    const QString suffix = InstalledLanguage() == UiLanguage::English ? QStringLiteral("_en")
+                                                                      : QString();
+    return QStringLiteral(":/pictures/%1%2.jpg").arg(stem, suffix);
+}
+
+}  // namespace strs
