@@ -1,11 +1,13 @@
 #include "app/main_window.h"
 
 #include "app/chart_saving.h"
+#include "app/page_keys.h"
 #include "labs/ar_sequence/ar_sequence_page.h"
 #include "labs/kalman/kalman_page.h"
 #include "labs/random_variable/random_variable_page.h"
 #include "labs/wiener/wiener_page.h"
 #include "shell/chart_widget.h"
+#include "shell/focus_frame.h"
 #include "shell/pictures.h"
 #include "shell/ui_texts.h"
 
@@ -48,6 +50,8 @@ TForm1::TForm1(QWidget* parent)
     AddPage<KalmanPage>(tabs, tr("Лаб. №3"));
     AddPage<WienerPage>(tabs, tr("Лаб. №4"));
     tabs->setCurrentIndex(0);
+    OfferPageKeys(*tabs);
+    new FocusFrame(this);
 
     saving_ = new ChartSaving(this);
     for (ChartWidget* chart : findChildren<ChartWidget*>())

@@ -6,6 +6,7 @@
 #include <QCursor>
 #include <QEvent>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -34,6 +35,7 @@ LegendPanel::LegendPanel(QWidget* chart, const QString& pictureName)
     picture_->installEventFilter(this);
 
     setFixedSize(legend.size());
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void LegendPanel::StartMove()
@@ -47,10 +49,15 @@ void LegendPanel::StartMove()
 
 void LegendPanel::followMouse(const QPoint& globalPosition)
 {
+    if (parentWidget() != nullptr)
+        placeInChart(parentWidget()->mapFromGlobal(globalPosition) - grabOffset_);
+}
+
+void LegendPanel::placeInChart(QPoint wanted)
+{
     QWidget* chart = parentWidget();
     if (chart == nullptr)
         return;
-    const QPoint wanted = chart->mapFromGlobal(globalPosition) - grabOffset_;
     const int maxX = std::max(chart->width() - width(), 0);
     const int maxY = std::max(chart->height() - height(), 0);
     move(std::clamp(wanted.x(), 0, maxX), std::clamp(wanted.y(), 0, maxY));
@@ -101,6 +108,23 @@ void LegendPanel::mouseMoveEvent(QMouseEvent* event)
 {
     if (moving_)
         followMouse(event->globalPosition().toPoint());
+    event->accept();
+}
+
+void LegendPanel::keyPressEvent(QKeyEvent* event)
+{
+    const int step = event->modifiers() & Qt::ShiftModifier ? 10 : 1;
+    QPoint by;
+    switch (event->key()) {
+    case Qt::Key_Left: by = {-step, 0}; break;
+    case Qt::Key_Right: by = {step, 0}; break;
+    case Qt::Key_Up: by = {0, -step}; break;
+    case Qt::Key_Down: by = {0, step}; break;
+    default:
+        QFrame::keyPressEvent(event);
+        return;
+    }
+    placeInChart(pos() + by);
     event->accept();
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // A small panel on a chart that holds the legend picture. A press of any mouse button
 // on the panel or its picture starts a move that follows the mouse until release; the
-// panel stays inside its chart.
+// panel stays inside its chart. With the keyboard focus (Tab reaches it) the arrow keys
+// move it a pixel at a time, ten with Shift.
 
 #include <QFrame>
 
@@ -31,10 +32,13 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // Places the panel under the mouse, kept within its chart.
     void followMouse(const QPoint& globalPosition);
+    // Moves the panel's corner to `wanted` in chart coordinates, kept within the chart.
+    void placeInChart(QPoint wanted);
     void endMove();
 
     QLabel* picture_;
