@@ -2,6 +2,7 @@
 
 #include "shell/chart_widget.h"
 #include "shell/error_guard.h"
+#include "shell/value_table.h"
 
 #include <QAction>
 #include <QCursor>
@@ -21,10 +22,16 @@ ChartSaving::ChartSaving(QWidget* window)
     contecst_->setObjectName(QStringLiteral("contecst"));
     N1_ = contecst_->addAction(tr("Сохранить"));
     N1_->setObjectName(QStringLiteral("N1"));
+    QAction* table = contecst_->addAction(tr("Таблица значений"));
+    table->setObjectName(QStringLiteral("ValueTableAction"));
     SavePictureDialog_->setObjectName(QStringLiteral("SavePictureDialog"));
     ConfigureSavePictureDialog(*SavePictureDialog_);
 
     connect(N1_, &QAction::triggered, this, [this] { RunGuarded(window_, [this] { N1Click(); }); });
+    connect(table, &QAction::triggered, this, [this] {
+        if (saveTarget_ != nullptr)
+            ShowValueTable(*saveTarget_, window_);
+    });
 }
 
 void ChartSaving::offerFor(ChartWidget* chart)

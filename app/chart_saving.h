@@ -1,7 +1,7 @@
 #pragma once
-// The charts' context menu with its one command «Сохранить»: a chart's menu request
-// makes that chart the one to save; the command asks for a file in the reused save
-// dialog and writes the chart's picture there.
+// The charts' context menu: a chart's menu request makes that chart the menu's target.
+// «Сохранить» asks for a file in the reused save dialog and writes the chart's picture
+// there; «Таблица значений» opens a window with the chart's values.
 
 #include "shell/picture_file.h"
 

@@ -45,6 +45,7 @@ TForm1::TForm1(QWidget* parent)
     auto* tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("PageControl1"));
     tabs->setGeometry(0, 0, kClientWidth, kClientHeight);
+    tabs->setAccessibleName(tr("Лабораторные работы"));
     AddPage<RandomVariablePage>(tabs, tr("Лаб. №1"));
     AddPage<ArSequencePage>(tabs, tr("Лаб. №2"));
     AddPage<KalmanPage>(tabs, tr("Лаб. №3"));

@@ -15,6 +15,12 @@
 
 namespace strs {
 
+QStringList LegendCaptions()
+{
+    return {LegendPanel::tr("Наблюдения y"), LegendPanel::tr("Исходный сигнал x"),
+            LegendPanel::tr("Оценки xx")};
+}
+
 namespace {
 
 constexpr QSize kLegendSize(124, 43);  // the blank stand-in's size
@@ -36,6 +42,9 @@ LegendPanel::LegendPanel(QWidget* chart, const QString& pictureName)
 
     setFixedSize(legend.size());
     setFocusPolicy(Qt::TabFocus);
+    setAccessibleName(tr("Легенда"));
+    setAccessibleDescription(tr("Красная линия: %1, зелёная: %2, синяя: %3. Стрелки передвигают легенду")
+                                 .arg(LegendCaptions()[0], LegendCaptions()[1], LegendCaptions()[2]));
 }
 
 void LegendPanel::StartMove()

@@ -5,10 +5,15 @@
 // move it a pixel at a time, ten with Shift.
 
 #include <QFrame>
+#include <QStringList>
 
 class QLabel;
 
 namespace strs {
+
+// The words of the legend picture, one for each line of the result charts: observations,
+// the original signal, the estimates.
+QStringList LegendCaptions();
 
 class LegendPanel : public QFrame {
     Q_OBJECT

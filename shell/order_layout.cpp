@@ -1,6 +1,7 @@
 #include "shell/order_layout.h"
 
 #include "shell/numeric_field.h"
+#include "shell/page_parts.h"
 #include "shell/radio_group.h"
 #include "shell/ui_texts.h"
 
@@ -38,6 +39,15 @@ void ApplyOrderLayout(bool firstOrder, QLabel& caption, NumericField& r1, Numeri
     caption.setText(firstOrder ? OrderTexts::tr("Коэффициент корреляции")
                                : OrderTexts::tr("КФ R1       КФ R2"));  // seven blanks
     caption.move(firstOrder ? 8 : 17, caption.y());
+    DescribeOrderFields(firstOrder, r1, r2);
+}
+
+void DescribeOrderFields(bool firstOrder, NumericField& r1, NumericField& r2)
+{
+    DescribeField(&r1, firstOrder ? OrderTexts::tr("Коэффициент корреляции")
+                                  : OrderTexts::tr("Коэффициент корреляции R1"),
+                  Quantity::Correlation);
+    DescribeField(&r2, OrderTexts::tr("Коэффициент корреляции R2"), Quantity::Correlation);
 }
 
 }  // namespace strs

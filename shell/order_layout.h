@@ -16,4 +16,7 @@ RadioGroup* MakeOrderGroup(QWidget* page, const char* name);
 
 void ApplyOrderLayout(bool firstOrder, QLabel& caption, NumericField& r1, NumericField& r2);
 
+// The fields' accessible names for the order: one correlation coefficient, or R1 and R2.
+void DescribeOrderFields(bool firstOrder, NumericField& r1, NumericField& r2);
+
 }  // namespace strs

@@ -1,5 +1,6 @@
 #include "shell/page_parts.h"
 
+#include "shell/accessibility.h"
 #include "shell/number_text.h"
 #include "shell/numeric_field.h"
 #include "shell/ui_texts.h"
@@ -40,10 +41,11 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x,
     return label;
 }
 
-QLabel* MakeResultLabel(QWidget* parent, const char* name, int x, int y)
+QLabel* MakeResultLabel(QWidget* parent, const char* name, int x, int y, const QLabel* caption)
 {
     auto* label = MakeLabel(parent, name, QString(), x, y, kResultLabelWidth);
     label->setFixedHeight(13);
+    ReadWithCaption(label, caption);
     return label;
 }
 
@@ -75,6 +77,23 @@ NumericField* MakeField(QWidget* parent, const char* name, const char* commaText
     return field;
 }
 
+void DescribeField(NumericField* field, const QString& name, Quantity quantity)
+{
+    QString description;
+    switch (quantity) {
+    case Quantity::LawParameter:
+        description = PageTexts::tr("Параметр закона распределения: число, без единиц измерения");
+        break;
+    case Quantity::Correlation:
+        description = PageTexts::tr("Коэффициент корреляции: число от -1 до 1, без единиц измерения");
+        break;
+    case Quantity::Variance:
+        description = PageTexts::tr("Дисперсия: положительное число, без единиц измерения");
+        break;
+    }
+    Describe(field, name, description);
+}
+
 QGroupBox* MakeGroup(QWidget* parent, const char* name, const QString& title, QRect geometry,
                      bool windowColour)
 {
@@ -92,6 +111,8 @@ QPushButton* MakeRefreshButton(QWidget* page, const char* name)
     auto* button = new QPushButton(PageTexts::tr("Обновить"), page);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(16, 413, 73, 25);
+    Describe(button, button->text(),
+             PageTexts::tr("Моделирует заново и показывает графики и результаты"));
     return button;
 }
 

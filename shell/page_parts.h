@@ -23,8 +23,9 @@ class NumericField;
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x, int y,
                   int width = -1, bool windowColour = true);
 
-// A result label: fixed width, empty until the lab writes it.
-QLabel* MakeResultLabel(QWidget* parent, const char* name, int x, int y);
+// A result label: fixed width, empty until the lab writes it; a screen reader reads it
+// with its caption.
+QLabel* MakeResultLabel(QWidget* parent, const char* name, int x, int y, const QLabel* caption);
 
 // The page's bold, word-wrapped title.
 QLabel* MakeTitle(QWidget* page, const char* name, const QString& text, QRect geometry,
@@ -34,6 +35,12 @@ QLabel* MakeTitle(QWidget* page, const char* name, const QString& text, QRect ge
 // with the locale's separator.
 NumericField* MakeField(QWidget* parent, const char* name, const char* commaText, int x, int y,
                         int width, bool allowLoneMinus = false);
+
+// What a field holds, for its accessible description (the unit and the range).
+enum class Quantity { LawParameter, Correlation, Variance };
+
+// The field's accessible name (what it holds) and description.
+void DescribeField(NumericField* field, const QString& name, Quantity quantity);
 
 QGroupBox* MakeGroup(QWidget* parent, const char* name, const QString& title, QRect geometry,
                      bool windowColour);

@@ -5,6 +5,7 @@
 
 #include "labs/ar_sequence/sequence_study.h"
 #include "matematic/rounding.h"
+#include "shell/accessibility.h"
 #include "shell/colours.h"
 #include "shell/number_text.h"
 #include "shell/numeric_field.h"
@@ -55,14 +56,16 @@ void ArSequencePage::build()
     E21_ = MakeField(in, "E21", "0,8", 16, 43, 105);
     Es_ = MakeField(in, "Es", "0,9", 72, 43, 50);
     Es_->setVisible(false);
-    MakeLabel(in, "L22", tr("Дисперсия СП"), 8, 71);
+    const QLabel* varianceCaption = MakeLabel(in, "L22", tr("Дисперсия СП"), 8, 71);
     E22_ = MakeField(in, "E22", "1", 16, 91, 105);
+    DescribeOrderFields(true, *E21_, *Es_);
+    DescribeField(E22_, varianceCaption->text(), Quantity::Variance);
 
     QGroupBox* out = MakeGroup(this, "OutPar2", tr("Выходные параметры"), QRect(8, 290, 225, 119), false);
-    MakeLabel(out, "L23", tr("Экспериментальная дисперсии"), 16, 24);
-    L24_ = MakeResultLabel(out, "L24", 16, 48);
-    MakeLabel(out, "L25", tr("Теоретическая дисперсия"), 16, 64);
-    L26_ = MakeResultLabel(out, "L26", 16, 84);
+    const QLabel* measuredCaption = MakeLabel(out, "L23", tr("Экспериментальная дисперсии"), 16, 24);
+    L24_ = MakeResultLabel(out, "L24", 16, 48, measuredCaption);
+    const QLabel* theoryCaption = MakeLabel(out, "L25", tr("Теоретическая дисперсия"), 16, 64);
+    L26_ = MakeResultLabel(out, "L26", 16, 84, theoryCaption);
 
     QPushButton* refreshButton = MakeRefreshButton(this, "BitBtn1");
 
@@ -75,6 +78,8 @@ void ArSequencePage::build()
     Series21_ = AddLineSeries(Chart21_, "Series21", clRed);
     Series22_ = AddLineSeries(Chart22_, "Series22", clRed);
     Series23_ = AddLineSeries(Chart22_, "Series23", clBlue);
+    SetSeriesCaptions(Chart21_, {tr("Значение СП")});
+    SetSeriesCaptions(Chart22_, {tr("Экспериментальная"), tr("Теоретическая")});
 
     connect(RG2_, &RadioGroup::clicked, this, Guarded(this, &ArSequencePage::showOrder));
     connect(refreshButton, &QPushButton::clicked, this, Guarded(this, &ArSequencePage::refresh));

@@ -4,12 +4,14 @@
 
 #include "labs/kalman/kalman_filter.h"
 #include "matematic/ar_model.h"
+#include "shell/accessibility.h"
 #include "shell/legend_panel.h"
 #include "shell/numeric_field.h"
 #include "shell/page_parts.h"
 #include "shell/ui_texts.h"
 
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 
 namespace strs {
@@ -27,12 +29,17 @@ void KalmanPage::build()
               QRect(16, 16, 193, 65), Qt::AlignHCenter);
 
     QGroupBox* in = MakeGroup(this, "InPar3", tr("Входные параметры"), QRect(8, 64, 225, 193), true);
-    MakeLabel(in, "Label33", tr("Дисперсия СП"), 16, 24);
+    const QLabel* variance = MakeLabel(in, "Label33", tr("Дисперсия СП"), 16, 24);
     E33_ = MakeField(in, "E33", "1", 16, 48, 100);
-    MakeLabel(in, "Label32", tr("Значение коэффициента корреляции"), 16, 73, -1, false);
+    const QLabel* correlation =
+        MakeLabel(in, "Label32", tr("Значение коэффициента корреляции"), 16, 73, -1, false);
     E32_ = MakeField(in, "E32", "0,9", 16, 98, 100);
-    MakeLabel(in, "Label2", tr("Дисперсия шума наблюдений"), 16, 128, -1, false);
+    const QLabel* noise =
+        MakeLabel(in, "Label2", tr("Дисперсия шума наблюдений"), 16, 128, -1, false);
     E34_ = MakeField(in, "E34", "4", 16, 156, 100);
+    DescribeField(E33_, variance->text(), Quantity::Variance);
+    DescribeField(E32_, correlation->text(), Quantity::Correlation);
+    DescribeField(E34_, noise->text(), Quantity::Variance);
 
     QPushButton* refreshButton = MakeRefreshButton(this, "BB3");
 
@@ -44,6 +51,8 @@ void KalmanPage::build()
     Series311_ = AddLineSeries(Chart31_, "Series311", clRed);
     Series312_ = AddLineSeries(Chart31_, "Series312", clGreen);
     Series313_ = AddLineSeries(Chart31_, "Series313", clBlue);
+    SetSeriesCaptions(Chart32_, {tr("Дисперсия ошибки")});
+    SetSeriesCaptions(Chart31_, LegendCaptions());
 
     Panel2_ = new LegendPanel(Chart31_, QStringLiteral("Image3"));
     Panel2_->setObjectName(QStringLiteral("Panel2"));

@@ -8,6 +8,7 @@
 #include "labs/random_variable/moments.h"
 #include "labs/random_variable/random_variable_laws.h"
 #include "matematic/rounding.h"
+#include "shell/accessibility.h"
 #include "shell/formula_pictures.h"
 #include "shell/number_text.h"
 #include "shell/numeric_field.h"
@@ -94,6 +95,7 @@ void RandomVariablePage::build()
     for (int i = 0; i < rv::LawCount(); ++i)
         CB1_->addItem(LawText(rv::LawAt(i)->labelling.listName));
     CB1_->setCurrentIndex(0);
+    Describe(CB1_, tr("Закон распределения"));
 
     QGroupBox* in = MakeGroup(this, "InPar1", tr("Входные параметры"), QRect(8, 112, 217, 129), true);
     L11_ = MakeLabel(in, "L11", QStringLiteral("a"), 8, 16);
@@ -104,12 +106,13 @@ void RandomVariablePage::build()
     I0_->setObjectName(QStringLiteral("I0"));
     I0_->setGeometry(116, 19, 95, 95);
     I0_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    describeLawFields();
 
     QGroupBox* out = MakeGroup(this, "OutPar1", tr("Выходные параметры"), QRect(8, 248, 217, 129), true);
-    MakeLabel(out, "L13", tr("Математическое ожидание"), 16, 24);
-    L14_ = MakeResultLabel(out, "L14", 16, 48);
-    MakeLabel(out, "L15", tr("Дисперсия"), 16, 72);
-    L16_ = MakeResultLabel(out, "L16", 16, 96);
+    const QLabel* meanCaption = MakeLabel(out, "L13", tr("Математическое ожидание"), 16, 24);
+    L14_ = MakeResultLabel(out, "L14", 16, 48, meanCaption);
+    const QLabel* varianceCaption = MakeLabel(out, "L15", tr("Дисперсия"), 16, 72);
+    L16_ = MakeResultLabel(out, "L16", 16, 96, varianceCaption);
 
     QPushButton* refreshButton = MakeRefreshButton(this, "BB1");
     connect(CB1_, &QComboBox::currentIndexChanged, this, Guarded(this, &RandomVariablePage::showLaw));
@@ -126,6 +129,8 @@ void RandomVariablePage::buildCharts()
     Chart12_->raise();  // the lower chart lies in front of the upper one's bottom rows
     Series11_ = AddLineSeries(Chart11_, "Series11", clRed);
     Series12_ = Chart12_->addSeries(QStringLiteral("Series12"), ChartSeries::Kind::Bar, clHistogram);
+    SetSeriesCaptions(Chart11_, {tr("Значение")});
+    SetSeriesCaptions(Chart12_, {tr("Число значений в интервале")});
 
     // The value scale under the histogram, in place of the hidden bottom labels.
     const struct { const char* name; int left; int width; } scale[] = {
@@ -163,7 +168,18 @@ void RandomVariablePage::showLaw()
         L11_->setFont(WindowFont());
     }
     SetCaption(L11_, labelling.firstCaption);
+    describeLawFields();
     Chart11_->setTitleLines({LawText(labelling.chartTitle)});
+}
+
+void RandomVariablePage::describeLawFields()
+{
+    // A one-letter caption names a parameter; a longer one says what it is.
+    const auto name = [](const QLabel* caption) {
+        return caption->text().size() == 1 ? tr("Параметр %1").arg(caption->text()) : caption->text();
+    };
+    DescribeField(E11_, name(L11_), Quantity::LawParameter);
+    DescribeField(E12_, name(L12_), Quantity::LawParameter);
 }
 
 void RandomVariablePage::refresh()

@@ -24,6 +24,8 @@ private:
 
     // The law picked: its picture, captions, second field and chart title.
     void showLaw();
+    // The fields' accessible names follow their captions.
+    void describeLawFields();
     // Refresh: draws a sample, shows it or its density, its histogram and moments.
     void refresh();
 

@@ -4,6 +4,7 @@
 
 #include "labs/wiener/wiener_estimator.h"
 #include "matematic/ar_model.h"
+#include "shell/accessibility.h"
 #include "shell/legend_panel.h"
 #include "shell/numeric_field.h"
 #include "shell/order_layout.h"
@@ -84,10 +85,14 @@ void WienerPage::build()
     E41_ = MakeField(in, "E41", "0,8", 21, 44, 105);
     Es4_ = MakeField(in, "Es4", "0,9", 77, 44, 50);
     Es4_->setVisible(false);
-    MakeLabel(in, "L42", tr("Дисперсия СП"), 21, 73);
+    const QLabel* variance = MakeLabel(in, "L42", tr("Дисперсия СП"), 21, 73);
     E42_ = MakeField(in, "E42", "1", 21, 97, 105);
-    MakeLabel(in, "Label3", tr("Дисперсия шума наблюдений"), 21, 125, -1, false);
+    const QLabel* noise =
+        MakeLabel(in, "Label3", tr("Дисперсия шума наблюдений"), 21, 125, -1, false);
     E43_ = MakeField(in, "E43", "4", 21, 147, 105);
+    DescribeOrderFields(true, *E41_, *Es4_);
+    DescribeField(E42_, variance->text(), Quantity::Variance);
+    DescribeField(E43_, noise->text(), Quantity::Variance);
 
     QPushButton* refreshButton = MakeRefreshButton(this, "BitBtn2");
 
@@ -99,6 +104,8 @@ void WienerPage::build()
     Series421_ = AddLineSeries(Chart42_, "Series421", clRed);
     Series422_ = AddLineSeries(Chart42_, "Series422", clGreen);
     Series423_ = AddLineSeries(Chart42_, "Series423", clBlue);
+    SetSeriesCaptions(Chart41_, {tr("Дисперсия ошибки")});
+    SetSeriesCaptions(Chart42_, LegendCaptions());
 
     Panel1_ = new LegendPanel(Chart42_, QStringLiteral("Image1"));
     Panel1_->setObjectName(QStringLiteral("Panel1"));

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="ru_RU">
 <context>
+    <name>strs::Accessibility</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: значений %2, от %3 до %4</source>
+        <translation>%1: %2 values, from %3 to %4</translation>
+    </message>
+    <message>
+        <source>Нет значений</source>
+        <translation>No values</translation>
+    </message>
+</context>
+<context>
     <name>strs::ArSequencePage</name>
     <message>
         <source>Моделирование авторегрессионных случайных последовательностей</source>
@@ -43,12 +58,28 @@
         <source>корреляционные функции</source>
         <translation>correlation functions</translation>
     </message>
+    <message>
+        <source>Значение СП</source>
+        <translation>Sequence value</translation>
+    </message>
+    <message>
+        <source>Экспериментальная</source>
+        <translation>Experimental</translation>
+    </message>
+    <message>
+        <source>Теоретическая</source>
+        <translation>Theoretical</translation>
+    </message>
 </context>
 <context>
     <name>strs::ChartSaving</name>
     <message>
         <source>Сохранить</source>
         <translation>Save</translation>
+    </message>
+    <message>
+        <source>Таблица значений</source>
+        <translation>Table of values</translation>
     </message>
 </context>
 <context>
@@ -88,6 +119,33 @@
         <source>Результат работы фильтра Калмана</source>
         <translation>Output of the Kalman filter</translation>
     </message>
+    <message>
+        <source>Дисперсия ошибки</source>
+        <translation>Error variance</translation>
+    </message>
+</context>
+<context>
+    <name>strs::LegendPanel</name>
+    <message>
+        <source>Наблюдения y</source>
+        <translation>Observations y</translation>
+    </message>
+    <message>
+        <source>Исходный сигнал x</source>
+        <translation>Original signal x</translation>
+    </message>
+    <message>
+        <source>Оценки xx</source>
+        <translation>Estimates xx</translation>
+    </message>
+    <message>
+        <source>Легенда</source>
+        <translation>Legend</translation>
+    </message>
+    <message>
+        <source>Красная линия: %1, зелёная: %2, синяя: %3. Стрелки передвигают легенду</source>
+        <translation>Red line: %1, green: %2, blue: %3. The arrow keys move the legend</translation>
+    </message>
 </context>
 <context>
     <name>strs::OrderLayout</name>
@@ -111,6 +169,14 @@
         <source>КФ R1       КФ R2</source>
         <translation>Coef. R1   Coef. R2</translation>
     </message>
+    <message>
+        <source>Коэффициент корреляции R1</source>
+        <translation>Correlation coefficient R1</translation>
+    </message>
+    <message>
+        <source>Коэффициент корреляции R2</source>
+        <translation>Correlation coefficient R2</translation>
+    </message>
 </context>
 <context>
     <name>strs::PageParts</name>
@@ -121,6 +187,22 @@
     <message>
         <source>Графики</source>
         <translation>Charts</translation>
+    </message>
+    <message>
+        <source>Параметр закона распределения: число, без единиц измерения</source>
+        <translation>Parameter of the distribution law: a number without a unit</translation>
+    </message>
+    <message>
+        <source>Коэффициент корреляции: число от -1 до 1, без единиц измерения</source>
+        <translation>Correlation coefficient: a number from -1 to 1 without a unit</translation>
+    </message>
+    <message>
+        <source>Дисперсия: положительное число, без единиц измерения</source>
+        <translation>Variance: a positive number without a unit</translation>
+    </message>
+    <message>
+        <source>Моделирует заново и показывает графики и результаты</source>
+        <translation>Runs the simulation again and shows the charts and results</translation>
     </message>
 </context>
 <context>
@@ -168,6 +250,22 @@
         <source>Гистограмма</source>
         <translation>Histogram</translation>
     </message>
+    <message>
+        <source>Закон распределения</source>
+        <translation>Distribution law</translation>
+    </message>
+    <message>
+        <source>Значение</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Число значений в интервале</source>
+        <translation>Number of values in the interval</translation>
+    </message>
+    <message>
+        <source>Параметр %1</source>
+        <translation>Parameter %1</translation>
+    </message>
 </context>
 <context>
     <name>strs::TForm1</name>
@@ -190,6 +288,25 @@
     <message>
         <source>Лаб. №4</source>
         <translation>Lab 4</translation>
+    </message>
+    <message>
+        <source>Лабораторные работы</source>
+        <translation>Labs</translation>
+    </message>
+</context>
+<context>
+    <name>strs::ValueTableWindow</name>
+    <message>
+        <source>Таблица значений: %1</source>
+        <translation>Table of values: %1</translation>
+    </message>
+    <message>
+        <source>Номер</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>Значения графика: строка на точку, столбец на ряд</source>
+        <translation>The chart&apos;s values: one row a point, one column a series</translation>
     </message>
 </context>
 <context>
@@ -221,6 +338,10 @@
     <message>
         <source>Результат работы фильтра Винера</source>
         <translation>Output of the Wiener filter</translation>
+    </message>
+    <message>
+        <source>Дисперсия ошибки</source>
+        <translation>Error variance</translation>
     </message>
 </context>
 <context>

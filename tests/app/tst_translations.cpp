@@ -5,12 +5,16 @@
 #include "shell/credit_display.h"
 #include "shell/picture_file.h"
 #include "shell/translations.h"
+#include "shell/value_table.h"
 #include "support/components.h"
 #include "support/error_recorder.h"
 #include "support/visible_texts.h"
 
+#include <QAccessible>
+#include <QAction>
 #include <QFile>
 #include <QLocale>
+#include <QMenu>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QtTest>
@@ -37,8 +41,12 @@ private:
     void collect(const QWidget& window, const QString& state)
     {
         for (const auto& [where, text] : VisibleTexts(window))
-            if (Untranslated(text))
-                untranslated_ << QStringLiteral("%1 (%2): %3").arg(where, state, text);
+            collect(text, where + QStringLiteral(" (") + state + QLatin1Char(')'));
+    }
+    void collect(const QString& text, const QString& where)
+    {
+        if (Untranslated(text))
+            untranslated_ << where + QStringLiteral(": ") + text;
     }
 
 private slots:
@@ -71,6 +79,16 @@ private slots:
         for (const char* button : {"BitBtn1", "BB3", "BitBtn2"})
             Button(w, button)->click();
         collect(w, QStringLiteral("after the presses"));
+        // The charts' menu and the table of values it opens.
+        ChartWidget* chart = Chart(w, "Chart42");
+        emit chart->contextMenuRequested(chart);
+        Named<QMenu>(w, "contecst")->close();
+        w.findChild<QAction*>(QStringLiteral("ValueTableAction"))->trigger();
+        collect(*w.findChild<ValueTableWindow*>(), QStringLiteral("table of values"));
+        for (QAccessible::Text kind : {QAccessible::Name, QAccessible::Description})
+            for (const char* name : {"Chart42", "L14"})
+                collect(QAccessible::queryAccessibleInterface(Named<QWidget>(w, name))->text(kind),
+                        QString::fromLatin1(name));
 
         Field(w, "E11")->setText(QStringLiteral("x"));
         Button(w, "BB1")->click();
@@ -78,8 +96,7 @@ private slots:
         QStringList others = errors.messages;
         others << OverwriteQuestionText(QStringLiteral("/tmp/chart.jpg")) << CreditGreeting();
         for (const QString& text : others)
-            if (Untranslated(text))
-                untranslated_ << text;
+            collect(text, QStringLiteral("message"));
 
         QVERIFY2(untranslated_.isEmpty(), qPrintable(untranslated_.join(QLatin1Char('\n'))));
     }

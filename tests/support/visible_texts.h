@@ -1,7 +1,7 @@
 #pragma once
 // Every text a window shows or a screen reader reads out, each with where it stands:
 // captions, buttons, group titles, list items, tabs, chart titles, menu items, the save
-// dialog's filter names and the accessible names and descriptions.
+// dialog's filter names, table headers and the accessible names and descriptions.
 
 #include "shell/chart_widget.h"
 
@@ -12,6 +12,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QWidget>
 
 #include <utility>
@@ -47,6 +48,10 @@ inline std::vector<PlacedText> VisibleTexts(const QWidget& window)
                 add(w, QStringLiteral("tab%1").arg(i), tabs->tabText(i));
         if (auto* chart = qobject_cast<const ChartWidget*>(w))
             add(w, QStringLiteral("title"), chart->titleLines().join(QLatin1Char(' ')));
+        if (auto* table = qobject_cast<const QTableWidget*>(w))
+            for (int i = 0; i < table->columnCount(); ++i)
+                if (const QTableWidgetItem* header = table->horizontalHeaderItem(i))
+                    add(w, QStringLiteral("header%1").arg(i), header->text());
         if (auto* dialog = qobject_cast<const QFileDialog*>(w))
             add(w, QStringLiteral("nameFilters"), dialog->nameFilters().join(QLatin1Char(';')));
         for (const QAction* action : w->actions())

@@ -1,0 +1,37 @@
+#pragma once
+// What a screen reader hears beyond a control's own text: a result label read together
+// with its caption ("Математическое ожидание: 1,35"), and a chart read as its title with a
+// description of its series and their value ranges.
+
+#include <QString>
+#include <QStringList>
+
+class QLabel;
+class QWidget;
+
+namespace strs {
+
+class ChartWidget;
+
+// The control's accessible name and, where it helps, its description.
+void Describe(QWidget* control, const QString& name, const QString& description = {});
+
+// The result label is read as "<caption>: <result>", whatever the caption and the result
+// say at the time.
+void ReadWithCaption(QLabel* result, const QLabel* caption);
+
+// What the chart's series show, in the order of allSeries() (the legend's words): read
+// out in the chart's description and heading the columns of its table of values.
+void SetSeriesCaptions(ChartWidget* chart, const QStringList& captions);
+
+// The series' caption; its object name when none was set.
+QString SeriesCaption(const ChartWidget& chart, int index);
+
+// The chart's title lines joined into one text.
+QString ChartTitle(const ChartWidget& chart);
+
+// Every series with its number of values and their range, e.g. "Наблюдения: значений 100,
+// от -3,2 до 4,1"; an empty chart says so.
+QString ChartSummary(const ChartWidget& chart);
+
+}  // namespace strs
