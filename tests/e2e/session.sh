@@ -17,7 +17,8 @@ HERE="$(cd "$(dirname "$0")" && pwd)"
 # shellcheck source=tests/e2e/x11_helpers.sh
 source "$HERE/x11_helpers.sh"
 
-readonly TITLE="Статистическая теория радиотехнических систем"
+TITLE="Статистическая теория радиотехнических систем"
+readonly ENGLISH_TITLE="Statistical Theory of Radio Engineering Systems"
 
 # Where the window and the splash are placed, and their client sizes.
 readonly SPLASH_POS="342,253" SPLASH_SIZE="300x199"
@@ -273,7 +274,8 @@ click_in_window $((LOWER_CHART_X + 100)) $((LOWER_CHART_Y + 120)) 3
 poll 10 other_window 20 100 || fail "a right click on the chart opened no context menu"
 shot "$SCREEN"
 convert "$SCREEN" -crop "${GW}x${GH}+${GX}+${GY}" +repage "$OUT/menu.png"
-xdotool mousemove $((GX + GW / 2)) $((GY + GH / 2))
+# «Сохранить» is the first of the menu's items: the middle of its upper half.
+xdotool mousemove $((GX + GW / 2)) $((GY + GH / 4))
 sleep 0.1
 xdotool click 1
 poll 10 other_window 300 2000 || fail "\"Сохранить\" opened no save dialog (see $OUT/menu.png)"
@@ -310,6 +312,38 @@ awk -v d="$legend_difference" 'BEGIN { exit !(d > 0.12) }' \
   || fail "$SAVED shows the legend picture (RMSE only $legend_difference from the screen there)"
 log "saved the lower chart of page 4: $picture, like the screen (RMSE $plain_difference)" \
   "but without the legend (RMSE $legend_difference there)"
+
+require_alive "finishing the Russian window"
+kill "$PROGRAM_PID"
+wait "$PROGRAM_PID" 2>/dev/null || true
+PROGRAM_PID=""
+
+# ---- the English window, driven from the keyboard: Ctrl+1…4 show the pages
+
+STRS_LANGUAGE=en LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 "$PROGRAM" >"$OUT/program-en.log" 2>&1 &
+PROGRAM_PID=$!
+log "started $PROGRAM in English (pid $PROGRAM_PID)"
+poll 20 find_splash || fail "no English splash appeared within 20 s"
+shot "$SCREEN"
+convert "$SCREEN" -crop "${GW}x${GH}+${GX}+${GY}" +repage "$OUT/en-splash.png"
+TITLE=$ENGLISH_TITLE
+poll 20 find_main || fail "the English main window \"$TITLE\" did not appear within 20 s"
+window_geometry "$MAIN"
+[ "${GW}x${GH}" = "$MAIN_SIZE" ] || fail "the English window is ${GW}x${GH}, expected $MAIN_SIZE"
+poll 20 painted || fail "the English window was never painted"
+xdotool windowfocus "$MAIN" 2>/dev/null || true
+poll 10 has_focus "$MAIN" || fail "the English window never got the keyboard focus"
+for page in 1 2 3 4; do
+  require_alive "showing English page $page"
+  xdotool key "ctrl+$page"
+  if [ "$page" -gt 1 ]; then
+    poll 10 charts_hidden || fail "English page $page: Ctrl+$page did not show the page"
+  fi
+  click_in_window "$BUTTON_X" "$BUTTON_Y"
+  poll 15 charts_drawn "$page" || fail "English page $page: $CHART_SHORTFALL"
+  crop_window "$SCREEN" "$OUT/en-page$page.png"
+  log "English page $page: charts drawn"
+done
 
 # ---- the end
 
