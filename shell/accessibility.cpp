@@ -102,7 +102,9 @@ QString SeriesCaption(const ChartWidget& chart, int index)
     if (index >= 0 && index < captions.size())
         return captions[index];
     const auto& series = chart.allSeries();
-    return index >= 0 && index < int(series.size()) ? series[std::size_t(index)]->name() : QString();
+    if (index < 0 || index >= int(series.size()))
+        return {};
+    return series[std::size_t(index)]->name();
 }
 
 QString ChartTitle(const ChartWidget& chart)

@@ -43,8 +43,10 @@ LegendPanel::LegendPanel(QWidget* chart, const QString& pictureName)
     setFixedSize(legend.size());
     setFocusPolicy(Qt::TabFocus);
     setAccessibleName(tr("Легенда"));
-    setAccessibleDescription(tr("Красная линия: %1, зелёная: %2, синяя: %3. Стрелки передвигают легенду")
-                                 .arg(LegendCaptions()[0], LegendCaptions()[1], LegendCaptions()[2]));
+    const QStringList lines = LegendCaptions();
+    setAccessibleDescription(
+        tr("Красная линия: %1, зелёная: %2, синяя: %3. Стрелки передвигают легенду")
+            .arg(lines[0], lines[1], lines[2]));
 }
 
 void LegendPanel::StartMove()

@@ -85,7 +85,8 @@ void DescribeField(NumericField* field, const QString& name, Quantity quantity)
         description = PageTexts::tr("Параметр закона распределения: число, без единиц измерения");
         break;
     case Quantity::Correlation:
-        description = PageTexts::tr("Коэффициент корреляции: число от -1 до 1, без единиц измерения");
+        description =
+            PageTexts::tr("Коэффициент корреляции: число от -1 до 1, без единиц измерения");
         break;
     case Quantity::Variance:
         description = PageTexts::tr("Дисперсия: положительное число, без единиц измерения");

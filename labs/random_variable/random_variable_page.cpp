@@ -176,7 +176,8 @@ void RandomVariablePage::describeLawFields()
 {
     // A one-letter caption names a parameter; a longer one says what it is.
     const auto name = [](const QLabel* caption) {
-        return caption->text().size() == 1 ? tr("Параметр %1").arg(caption->text()) : caption->text();
+        const QString text = caption->text();
+        return text.size() == 1 ? tr("Параметр %1").arg(text) : text;
     };
     DescribeField(E11_, name(L11_), Quantity::LawParameter);
     DescribeField(E12_, name(L12_), Quantity::LawParameter);

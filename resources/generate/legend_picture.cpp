@@ -16,7 +16,8 @@ QImage DrawLegendPicture(PictureLanguage language)
     };
     const bool english = language == PictureLanguage::English;
     const Entry entries[] = {
-        {QColor(255, 0, 0), english ? QStringLiteral("Observations y") : QStringLiteral("Наблюдения y")},
+        {QColor(255, 0, 0),
+         english ? QStringLiteral("Observations y") : QStringLiteral("Наблюдения y")},
         {QColor(0, 128, 0), english ? QStringLiteral("Original signal x")
                                     : QStringLiteral("Исходный сигнал x")},
         {QColor(0, 0, 255), english ? QStringLiteral("Estimates xx") : QStringLiteral("Оценки xx")},
