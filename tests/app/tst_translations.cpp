@@ -1,6 +1,7 @@
 // The English window: every text it shows or reads out is translated, and the language
 // follows the locale unless STRS_LANGUAGE chooses it.
 
+#include "app/chart_saving.h"
 #include "app/main_window.h"
 #include "shell/credit_display.h"
 #include "shell/picture_file.h"
@@ -92,7 +93,15 @@ private slots:
 
         Field(w, "E11")->setText(QStringLiteral("x"));
         Button(w, "BB1")->click();
-        QCOMPARE(errors.messages.size(), 1);
+        // A picture that cannot be written: the save command's own error.
+        w.chartSaving().setFileChooser([] {
+            return ChartSaving::ChosenFile{QStringLiteral("/nonexistent-folder/chart.jpg"),
+                                           PictureType::Jpg};
+        });
+        emit chart->contextMenuRequested(chart);
+        Named<QMenu>(w, "contecst")->close();
+        w.findChild<QAction*>(QStringLiteral("N1"))->trigger();
+        QCOMPARE(errors.messages.size(), 2);
         QStringList others = errors.messages;
         others << OverwriteQuestionText(QStringLiteral("/tmp/chart.jpg")) << CreditGreeting();
         for (const QString& text : others)

@@ -80,7 +80,7 @@ export XDG_RUNTIME_DIR
 rm -f "$OUT"/*.png "$OUT"/*.jpg "$OUT"/*.ppm "$OUT/program.log"
 
 # Qt takes the comma from the locale's name even where glibc lacks that locale.
-LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 "$PROGRAM" >"$OUT/program.log" 2>&1 &
+STRS_LANGUAGE=ru LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 "$PROGRAM" >"$OUT/program.log" 2>&1 &
 PROGRAM_PID=$!
 log "started $PROGRAM (pid $PROGRAM_PID)"
 
