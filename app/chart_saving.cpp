@@ -13,11 +13,8 @@
 namespace strs {
 
 ChartSaving::ChartSaving(QWidget* window)
-    : QObject(window),
-      window_(window),
-      contecst_(new QMenu(window)),
-      SavePictureDialog_(new QFileDialog(window))
-{
+    : QObject(window), window_(window), contecst_(new QMenu(window)),
+      SavePictureDialog_(new QFileDialog(window)) {
     setObjectName(QStringLiteral("ChartSaving"));
     contecst_->setObjectName(QStringLiteral("contecst"));
     N1_ = contecst_->addAction(tr("Сохранить"));
@@ -34,21 +31,17 @@ ChartSaving::ChartSaving(QWidget* window)
     });
 }
 
-void ChartSaving::offerFor(ChartWidget* chart)
-{
-    connect(chart, &ChartWidget::contextMenuRequested, this, [this](ChartWidget* c) {
-        RunGuarded(window_, [this, c] { con(c); });
-    });
+void ChartSaving::offerFor(ChartWidget* chart) {
+    connect(chart, &ChartWidget::contextMenuRequested, this,
+            [this](ChartWidget* c) { RunGuarded(window_, [this, c] { con(c); }); });
 }
 
-void ChartSaving::con(ChartWidget* chart)
-{
+void ChartSaving::con(ChartWidget* chart) {
     saveTarget_ = chart;
     contecst_->popup(QCursor::pos());
 }
 
-void ChartSaving::N1Click()
-{
+void ChartSaving::N1Click() {
     if (saveTarget_ == nullptr)
         return;
     const std::optional<ChosenFile> chosen = chooser_ ? chooser_() : askWithDialog();
@@ -57,8 +50,7 @@ void ChartSaving::N1Click()
     SaveChartPicture(window_, *saveTarget_, chosen->name, chosen->type);
 }
 
-std::optional<ChartSaving::ChosenFile> ChartSaving::askWithDialog()
-{
+std::optional<ChartSaving::ChosenFile> ChartSaving::askWithDialog() {
     if (SavePictureDialog_->exec() != QDialog::Accepted)
         return std::nullopt;
     const QStringList files = SavePictureDialog_->selectedFiles();

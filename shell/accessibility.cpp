@@ -28,8 +28,7 @@ class ResultAccessible : public QAccessibleWidget {
 public:
     explicit ResultAccessible(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
 
-    QString text(QAccessible::Text t) const override
-    {
+    QString text(QAccessible::Text t) const override {
         if (t != QAccessible::Name)
             return QAccessibleWidget::text(t);
         const auto* label = static_cast<const QLabel*>(widget());
@@ -46,8 +45,7 @@ class ChartAccessible : public QAccessibleWidget {
 public:
     explicit ChartAccessible(ChartWidget* chart) : QAccessibleWidget(chart, QAccessible::Chart) {}
 
-    QString text(QAccessible::Text t) const override
-    {
+    QString text(QAccessible::Text t) const override {
         const auto& chart = static_cast<const ChartWidget&>(*widget());
         switch (t) {
         case QAccessible::Name:
@@ -60,8 +58,7 @@ public:
     }
 };
 
-QAccessibleInterface* Factory(const QString&, QObject* object)
-{
+QAccessibleInterface* Factory(const QString&, QObject* object) {
     if (auto* chart = qobject_cast<ChartWidget*>(object))
         return new ChartAccessible(chart);
     auto* label = qobject_cast<QLabel*>(object);
@@ -70,34 +67,29 @@ QAccessibleInterface* Factory(const QString&, QObject* object)
     return nullptr;
 }
 
-void InstallFactory()
-{
+void InstallFactory() {
     static const bool installed = (QAccessible::installFactory(Factory), true);
     (void)installed;
 }
 
 }  // namespace
 
-void Describe(QWidget* control, const QString& name, const QString& description)
-{
+void Describe(QWidget* control, const QString& name, const QString& description) {
     control->setAccessibleName(name);
     control->setAccessibleDescription(description);
 }
 
-void ReadWithCaption(QLabel* result, const QLabel* caption)
-{
+void ReadWithCaption(QLabel* result, const QLabel* caption) {
     InstallFactory();
     result->setProperty(kCaptionProperty, QVariant::fromValue(const_cast<QLabel*>(caption)));
 }
 
-void SetSeriesCaptions(ChartWidget* chart, const QStringList& captions)
-{
+void SetSeriesCaptions(ChartWidget* chart, const QStringList& captions) {
     InstallFactory();
     chart->setProperty(kSeriesProperty, captions);
 }
 
-QString SeriesCaption(const ChartWidget& chart, int index)
-{
+QString SeriesCaption(const ChartWidget& chart, int index) {
     const QStringList captions = chart.property(kSeriesProperty).toStringList();
     if (index >= 0 && index < captions.size())
         return captions[index];
@@ -107,16 +99,14 @@ QString SeriesCaption(const ChartWidget& chart, int index)
     return series[std::size_t(index)]->name();
 }
 
-QString ChartTitle(const ChartWidget& chart)
-{
+QString ChartTitle(const ChartWidget& chart) {
     QStringList lines;
     for (const QString& line : chart.titleLines())
         lines << line.trimmed();
     return lines.join(QLatin1Char(' '));
 }
 
-QString ChartSummary(const ChartWidget& chart)
-{
+QString ChartSummary(const ChartWidget& chart) {
     QStringList parts;
     const auto& all = chart.allSeries();
     for (std::size_t i = 0; i < all.size(); ++i) {
@@ -124,11 +114,10 @@ QString ChartSummary(const ChartWidget& chart)
         if (points.empty())
             continue;
         const auto [low, high] = std::minmax_element(
-            points.begin(), points.end(),
-            [](const ChartPoint& a, const ChartPoint& b) { return a.y < b.y; });
+            points.begin(), points.end(), [](const ChartPoint& a, const ChartPoint& b) { return a.y < b.y; });
         parts << Texts::tr("%1: значений %2, от %3 до %4")
-                     .arg(SeriesCaption(chart, int(i)), QString::number(points.size()),
-                          FloatToStr(low->y), FloatToStr(high->y));
+                     .arg(SeriesCaption(chart, int(i)), QString::number(points.size()), FloatToStr(low->y),
+                          FloatToStr(high->y));
     }
     if (parts.isEmpty())
         return Texts::tr("Нет значений");

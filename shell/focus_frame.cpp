@@ -6,18 +6,15 @@
 
 namespace strs {
 
-FocusFrame::FocusFrame(QWidget* window) : QWidget(window), window_(window)
-{
+FocusFrame::FocusFrame(QWidget* window) : QWidget(window), window_(window) {
     setObjectName(QStringLiteral("FocusFrame"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     hide();
-    connect(qApp, &QApplication::focusChanged, this,
-            [this](QWidget*, QWidget* now) { follow(now); });
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { follow(now); });
 }
 
-void FocusFrame::follow(QWidget* focused)
-{
+void FocusFrame::follow(QWidget* focused) {
     if (target_)
         target_->removeEventFilter(this);
     const bool ours = focused != nullptr && focused != window_ && focused->window() == window_
@@ -31,8 +28,7 @@ void FocusFrame::follow(QWidget* focused)
     place();
 }
 
-void FocusFrame::place()
-{
+void FocusFrame::place() {
     if (!target_ || !target_->isVisible()) {
         hide();
         return;
@@ -44,8 +40,7 @@ void FocusFrame::place()
     show();
 }
 
-bool FocusFrame::eventFilter(QObject* watched, QEvent* event)
-{
+bool FocusFrame::eventFilter(QObject* watched, QEvent* event) {
     if (watched == target_) {
         switch (event->type()) {
         case QEvent::Move:
@@ -61,8 +56,7 @@ bool FocusFrame::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void FocusFrame::paintEvent(QPaintEvent*)
-{
+void FocusFrame::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     QPen pen(palette().color(QPalette::Highlight), kWidth);
     pen.setJoinStyle(Qt::MiterJoin);

@@ -15,8 +15,7 @@
 
 namespace strs {
 
-QStringList LegendCaptions()
-{
+QStringList LegendCaptions() {
     return {LegendPanel::tr("Наблюдения y"), LegendPanel::tr("Исходный сигнал x"),
             LegendPanel::tr("Оценки xx")};
 }
@@ -28,12 +27,10 @@ constexpr QSize kLegendSize(124, 43);  // the blank stand-in's size
 }  // namespace
 
 LegendPanel::LegendPanel(QWidget* chart, const QString& pictureName)
-    : QFrame(chart), picture_(new QLabel(this))
-{
+    : QFrame(chart), picture_(new QLabel(this)) {
     setFrameShape(QFrame::NoFrame);
 
-    const QImage legend =
-        EmbeddedJpegOrBlank(LocalizedPicturePath(QStringLiteral("legend")), kLegendSize);
+    const QImage legend = EmbeddedJpegOrBlank(LocalizedPicturePath(QStringLiteral("legend")), kLegendSize);
     picture_->setObjectName(pictureName);
     picture_->setPixmap(QPixmap::fromImage(legend));
     picture_->setFixedSize(legend.size());
@@ -44,13 +41,11 @@ LegendPanel::LegendPanel(QWidget* chart, const QString& pictureName)
     setFocusPolicy(Qt::TabFocus);
     setAccessibleName(tr("Легенда"));
     const QStringList lines = LegendCaptions();
-    setAccessibleDescription(
-        tr("Красная линия: %1, зелёная: %2, синяя: %3. Стрелки передвигают легенду")
-            .arg(lines[0], lines[1], lines[2]));
+    setAccessibleDescription(tr("Красная линия: %1, зелёная: %2, синяя: %3. Стрелки передвигают легенду")
+                                 .arg(lines[0], lines[1], lines[2]));
 }
 
-void LegendPanel::StartMove()
-{
+void LegendPanel::StartMove() {
     if (moving_)
         return;
     moving_ = true;
@@ -58,14 +53,12 @@ void LegendPanel::StartMove()
     grabMouse();
 }
 
-void LegendPanel::followMouse(const QPoint& globalPosition)
-{
+void LegendPanel::followMouse(const QPoint& globalPosition) {
     if (parentWidget() != nullptr)
         placeInChart(parentWidget()->mapFromGlobal(globalPosition) - grabOffset_);
 }
 
-void LegendPanel::placeInChart(QPoint wanted)
-{
+void LegendPanel::placeInChart(QPoint wanted) {
     QWidget* chart = parentWidget();
     if (chart == nullptr)
         return;
@@ -74,14 +67,12 @@ void LegendPanel::placeInChart(QPoint wanted)
     move(std::clamp(wanted.x(), 0, maxX), std::clamp(wanted.y(), 0, maxY));
 }
 
-void LegendPanel::endMove()
-{
+void LegendPanel::endMove() {
     moving_ = false;
     releaseMouse();
 }
 
-bool LegendPanel::eventFilter(QObject* watched, QEvent* event)
-{
+bool LegendPanel::eventFilter(QObject* watched, QEvent* event) {
     if (watched != picture_)
         return QFrame::eventFilter(watched, event);
 
@@ -108,29 +99,34 @@ bool LegendPanel::eventFilter(QObject* watched, QEvent* event)
     return QFrame::eventFilter(watched, event);
 }
 
-void LegendPanel::mousePressEvent(QMouseEvent* event)
-{
+void LegendPanel::mousePressEvent(QMouseEvent* event) {
     if (!moving_)
         emit panelPressed();
     event->accept();
 }
 
-void LegendPanel::mouseMoveEvent(QMouseEvent* event)
-{
+void LegendPanel::mouseMoveEvent(QMouseEvent* event) {
     if (moving_)
         followMouse(event->globalPosition().toPoint());
     event->accept();
 }
 
-void LegendPanel::keyPressEvent(QKeyEvent* event)
-{
+void LegendPanel::keyPressEvent(QKeyEvent* event) {
     const int step = event->modifiers() & Qt::ShiftModifier ? 10 : 1;
     QPoint by;
     switch (event->key()) {
-    case Qt::Key_Left: by = {-step, 0}; break;
-    case Qt::Key_Right: by = {step, 0}; break;
-    case Qt::Key_Up: by = {0, -step}; break;
-    case Qt::Key_Down: by = {0, step}; break;
+    case Qt::Key_Left:
+        by = {-step, 0};
+        break;
+    case Qt::Key_Right:
+        by = {step, 0};
+        break;
+    case Qt::Key_Up:
+        by = {0, -step};
+        break;
+    case Qt::Key_Down:
+        by = {0, step};
+        break;
     default:
         QFrame::keyPressEvent(event);
         return;
@@ -139,8 +135,7 @@ void LegendPanel::keyPressEvent(QKeyEvent* event)
     event->accept();
 }
 
-void LegendPanel::mouseReleaseEvent(QMouseEvent* event)
-{
+void LegendPanel::mouseReleaseEvent(QMouseEvent* event) {
     if (moving_)
         endMove();
     event->accept();

@@ -20,20 +20,18 @@ struct OrderTexts {
 
 }  // namespace
 
-RadioGroup* MakeOrderGroup(QWidget* page, const char* name)
-{
-    auto* group = new RadioGroup(OrderTexts::tr("Порядок последовательности"),
-                                 {OrderTexts::tr("СП первого порядка"),
-                                  OrderTexts::tr("СП второго порядка ")},
-                                 QRect(8, 65, 225, 80), page);
+RadioGroup* MakeOrderGroup(QWidget* page, const char* name) {
+    auto* group =
+        new RadioGroup(OrderTexts::tr("Порядок последовательности"),
+                       {OrderTexts::tr("СП первого порядка"), OrderTexts::tr("СП второго порядка ")},
+                       QRect(8, 65, 225, 80), page);
     group->setObjectName(QString::fromLatin1(name));
     UseCaptionInFrameStyle(group);
     group->button(0)->setChecked(true);
     return group;
 }
 
-void ApplyOrderLayout(bool firstOrder, QLabel& caption, NumericField& r1, NumericField& r2)
-{
+void ApplyOrderLayout(bool firstOrder, QLabel& caption, NumericField& r1, NumericField& r2) {
     r2.setVisible(!firstOrder);
     r1.resize(firstOrder ? 105 : 50, r1.height());
     caption.setText(firstOrder ? OrderTexts::tr("Коэффициент корреляции")
@@ -42,10 +40,10 @@ void ApplyOrderLayout(bool firstOrder, QLabel& caption, NumericField& r1, Numeri
     DescribeOrderFields(firstOrder, r1, r2);
 }
 
-void DescribeOrderFields(bool firstOrder, NumericField& r1, NumericField& r2)
-{
-    DescribeField(&r1, firstOrder ? OrderTexts::tr("Коэффициент корреляции")
-                                  : OrderTexts::tr("Коэффициент корреляции R1"),
+void DescribeOrderFields(bool firstOrder, NumericField& r1, NumericField& r2) {
+    DescribeField(&r1,
+                  firstOrder ? OrderTexts::tr("Коэффициент корреляции")
+                             : OrderTexts::tr("Коэффициент корреляции R1"),
                   Quantity::Correlation);
     DescribeField(&r2, OrderTexts::tr("Коэффициент корреляции R2"), Quantity::Correlation);
 }

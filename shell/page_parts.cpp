@@ -26,8 +26,7 @@ constexpr int kResultLabelWidth = 198;
 }  // namespace
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x, int y, int width,
-                  bool windowColour)
-{
+                  bool windowColour) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     if (width < 0) {
@@ -41,8 +40,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x,
     return label;
 }
 
-QLabel* MakeResultLabel(QWidget* parent, const char* name, int x, int y, const QLabel* caption)
-{
+QLabel* MakeResultLabel(QWidget* parent, const char* name, int x, int y, const QLabel* caption) {
     auto* label = MakeLabel(parent, name, QString(), x, y, kResultLabelWidth);
     label->setFixedHeight(13);
     ReadWithCaption(label, caption);
@@ -50,8 +48,7 @@ QLabel* MakeResultLabel(QWidget* parent, const char* name, int x, int y, const Q
 }
 
 QLabel* MakeTitle(QWidget* page, const char* name, const QString& text, QRect geometry,
-                  Qt::Alignment alignment)
-{
+                  Qt::Alignment alignment) {
     auto* label = new QLabel(text, page);
     label->setObjectName(QString::fromLatin1(name));
     QFont bold = label->font();
@@ -64,9 +61,8 @@ QLabel* MakeTitle(QWidget* page, const char* name, const QString& text, QRect ge
     return label;
 }
 
-NumericField* MakeField(QWidget* parent, const char* name, const char* commaText, int x, int y,
-                        int width, bool allowLoneMinus)
-{
+NumericField* MakeField(QWidget* parent, const char* name, const char* commaText, int x, int y, int width,
+                        bool allowLoneMinus) {
     auto* field = new NumericField(parent, allowLoneMinus);
     field->setObjectName(QString::fromLatin1(name));
     field->setGeometry(x, y, width, kFieldHeight);
@@ -77,16 +73,14 @@ NumericField* MakeField(QWidget* parent, const char* name, const char* commaText
     return field;
 }
 
-void DescribeField(NumericField* field, const QString& name, Quantity quantity)
-{
+void DescribeField(NumericField* field, const QString& name, Quantity quantity) {
     QString description;
     switch (quantity) {
     case Quantity::LawParameter:
         description = PageTexts::tr("Параметр закона распределения: число, без единиц измерения");
         break;
     case Quantity::Correlation:
-        description =
-            PageTexts::tr("Коэффициент корреляции: число от -1 до 1, без единиц измерения");
+        description = PageTexts::tr("Коэффициент корреляции: число от -1 до 1, без единиц измерения");
         break;
     case Quantity::Variance:
         description = PageTexts::tr("Дисперсия: положительное число, без единиц измерения");
@@ -96,8 +90,7 @@ void DescribeField(NumericField* field, const QString& name, Quantity quantity)
 }
 
 QGroupBox* MakeGroup(QWidget* parent, const char* name, const QString& title, QRect geometry,
-                     bool windowColour)
-{
+                     bool windowColour) {
     auto* group = new QGroupBox(title, parent);
     group->setObjectName(QString::fromLatin1(name));
     group->setGeometry(geometry);
@@ -107,23 +100,19 @@ QGroupBox* MakeGroup(QWidget* parent, const char* name, const QString& title, QR
     return group;
 }
 
-QPushButton* MakeRefreshButton(QWidget* page, const char* name)
-{
+QPushButton* MakeRefreshButton(QWidget* page, const char* name) {
     auto* button = new QPushButton(PageTexts::tr("Обновить"), page);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(16, 413, 73, 25);
-    Describe(button, button->text(),
-             PageTexts::tr("Моделирует заново и показывает графики и результаты"));
+    Describe(button, button->text(), PageTexts::tr("Моделирует заново и показывает графики и результаты"));
     return button;
 }
 
-QGroupBox* MakeChartGroup(QWidget* page, const char* name)
-{
+QGroupBox* MakeChartGroup(QWidget* page, const char* name) {
     return MakeGroup(page, name, PageTexts::tr("Графики"), QRect(248, 10, 425, 433), true);
 }
 
-ChartWidget* MakeChart(QGroupBox* group, const char* name, int top, const QStringList& title)
-{
+ChartWidget* MakeChart(QGroupBox* group, const char* name, int top, const QStringList& title) {
     auto* chart = new ChartWidget(group);
     chart->setObjectName(QString::fromLatin1(name));
     chart->setGeometry(8, top, 409, 209);
@@ -132,8 +121,7 @@ ChartWidget* MakeChart(QGroupBox* group, const char* name, int top, const QStrin
     return chart;
 }
 
-ChartSeries* AddLineSeries(ChartWidget* chart, const char* name, TColor colour)
-{
+ChartSeries* AddLineSeries(ChartWidget* chart, const char* name, TColor colour) {
     return chart->addSeries(QString::fromLatin1(name), ChartSeries::Kind::Line, colour);
 }
 

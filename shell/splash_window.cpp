@@ -11,9 +11,7 @@
 
 namespace strs {
 
-TForm2::TForm2(QWidget* parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
-{
+TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("Form2"));
     setFont(WindowFont());
     setFixedSize(300, 199);
@@ -36,8 +34,7 @@ TForm2::TForm2(QWidget* parent)
     Timer1->start();
 }
 
-void TForm2::Timer1Timer()
-{
+void TForm2::Timer1Timer() {
     ++ticks_;
     Timer1->stop();
 }

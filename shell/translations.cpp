@@ -7,25 +7,20 @@
 #include <QTranslator>
 
 // Must stand outside any namespace.
-static void registerTranslationResource()
-{
-    Q_INIT_RESOURCE(translations);
-}
+static void registerTranslationResource() { Q_INIT_RESOURCE(translations); }
 
 namespace strs {
 
 namespace {
 
-UiLanguage& Installed()
-{
+UiLanguage& Installed() {
     static UiLanguage language = UiLanguage::Russian;
     return language;
 }
 
 // Replaces the translator held in `slot` by one loaded from the file; no file, no
 // translator (the source texts are shown).
-void Replace(QPointer<QTranslator>& slot, const QString& file, const QString& folder)
-{
+void Replace(QPointer<QTranslator>& slot, const QString& file, const QString& folder) {
     if (slot) {
         QCoreApplication::removeTranslator(slot);
         delete slot;
@@ -41,8 +36,7 @@ void Replace(QPointer<QTranslator>& slot, const QString& file, const QString& fo
 
 }  // namespace
 
-UiLanguage ChosenLanguage(const QLocale& locale)
-{
+UiLanguage ChosenLanguage(const QLocale& locale) {
     const QByteArray wanted = qgetenv("STRS_LANGUAGE").trimmed().toLower();
     if (wanted == "ru")
         return UiLanguage::Russian;
@@ -51,8 +45,7 @@ UiLanguage ChosenLanguage(const QLocale& locale)
     return locale.language() == QLocale::Russian ? UiLanguage::Russian : UiLanguage::English;
 }
 
-void InstallTranslations(UiLanguage language)
-{
+void InstallTranslations(UiLanguage language) {
     static const bool registered = (registerTranslationResource(), true);
     (void)registered;
     static QPointer<QTranslator> program;
@@ -60,22 +53,16 @@ void InstallTranslations(UiLanguage language)
 
     const bool english = language == UiLanguage::English;
     // The program's texts are Russian already; only English needs a translation.
-    Replace(program, english ? QStringLiteral("strs_en") : QString(),
-            QStringLiteral(":/translations"));
+    Replace(program, english ? QStringLiteral("strs_en") : QString(), QStringLiteral(":/translations"));
     Replace(toolkit, english ? QStringLiteral("qtbase_en") : QStringLiteral("qtbase_ru"),
             QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     Installed() = language;
 }
 
-UiLanguage InstalledLanguage()
-{
-    return Installed();
-}
+UiLanguage InstalledLanguage() { return Installed(); }
 
-QString LocalizedPicturePath(const QString& stem)
-{
-    const QString suffix = InstalledLanguage() == UiLanguage::English ? QStringLiteral("_en")
-                                                                      : QString();
+QString LocalizedPicturePath(const QString& stem) {
+    const QString suffix = InstalledLanguage() == UiLanguage::English ? QStringLiteral("_en") : QString();
     return QStringLiteral(":/pictures/%1%2.jpg").arg(stem, suffix);
 }
 

@@ -15,8 +15,7 @@
 namespace strs {
 
 ValueTableWindow::ValueTableWindow(const ChartWidget& chart, QWidget* owner)
-    : QWidget(owner, Qt::Window), table_(new QTableWidget(this))
-{
+    : QWidget(owner, Qt::Window), table_(new QTableWidget(this)) {
     setObjectName(QStringLiteral("ValueTable"));
     setAttribute(Qt::WA_DeleteOnClose);
     const QString title = ChartTitle(chart);
@@ -54,8 +53,7 @@ ValueTableWindow::ValueTableWindow(const ChartWidget& chart, QWidget* owner)
     connect(close, &QShortcut::activated, this, &QWidget::close);
 }
 
-ValueTableWindow* ShowValueTable(const ChartWidget& chart, QWidget* owner)
-{
+ValueTableWindow* ShowValueTable(const ChartWidget& chart, QWidget* owner) {
     auto* window = new ValueTableWindow(chart, owner);
     window->show();
     window->activateWindow();

@@ -11,8 +11,8 @@
 #include "shell/numeric_field.h"
 #include "shell/order_layout.h"
 #include "shell/page_parts.h"
-#include "shell/ui_texts.h"
 #include "shell/radio_group.h"
+#include "shell/ui_texts.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -28,8 +28,7 @@ void AppendSequenceStart(ChartSeries& series, const ArSequenceStudy& study) {
 }
 
 // Lag k lands at x = k on both series.
-void AppendCorrelations(ChartSeries& experimental, ChartSeries& theoretical,
-                        const ArSequenceStudy& study) {
+void AppendCorrelations(ChartSeries& experimental, ChartSeries& theoretical, const ArSequenceStudy& study) {
     for (int k = 0; k < kArLags; ++k) {
         experimental.AppendValue(study.experimental[k], clRed);
         theoretical.AppendValue(study.theoretical[k], clGreen);
@@ -38,15 +37,13 @@ void AppendCorrelations(ChartSeries& experimental, ChartSeries& theoretical,
 
 }  // namespace
 
-ArSequencePage::ArSequencePage(QWidget* parent) : QWidget(parent)
-{
+ArSequencePage::ArSequencePage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("TS2"));
     PaintPageColour(this);
     build();
 }
 
-void ArSequencePage::build()
-{
+void ArSequencePage::build() {
     MakeTitle(this, "Label21", tr("Моделирование авторегрессионных случайных последовательностей"),
               QRect(8, 16, 241, 41), Qt::AlignHCenter);
     RG2_ = MakeOrderGroup(this, "RG2");
@@ -72,8 +69,7 @@ void ArSequencePage::build()
     QGroupBox* charts = MakeChartGroup(this, "Graf2");
     Chart21_ = MakeChart(charts, "Chart21", 16, {tr("Отображение первых 200 значений СП")});
     Chart22_ = MakeChart(charts, "Chart22", 216,
-                         {tr("Экспериментальная и теоретическая "),
-                          tr("корреляционные функции")});
+                         {tr("Экспериментальная и теоретическая "), tr("корреляционные функции")});
     Chart22_->raise();
     Series21_ = AddLineSeries(Chart21_, "Series21", clRed);
     Series22_ = AddLineSeries(Chart22_, "Series22", clRed);
@@ -85,9 +81,7 @@ void ArSequencePage::build()
     connect(refreshButton, &QPushButton::clicked, this, Guarded(this, &ArSequencePage::refresh));
 }
 
-void ArSequencePage::showOrder() {
-    ApplyOrderLayout(RG2_->itemIndex() == 0, *L21_, *E21_, *Es_);
-}
+void ArSequencePage::showOrder() { ApplyOrderLayout(RG2_->itemIndex() == 0, *L21_, *E21_, *Es_); }
 
 void ArSequencePage::refresh() {
     Chart21_->Show();

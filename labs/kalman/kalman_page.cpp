@@ -16,17 +16,15 @@
 
 namespace strs {
 
-KalmanPage::KalmanPage(QWidget* parent) : QWidget(parent)
-{
+KalmanPage::KalmanPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("TS3"));
     PaintPageColour(this);
     build();
 }
 
-void KalmanPage::build()
-{
-    MakeTitle(this, "L3", tr("Исследование скалярного фильтра Калмана"),
-              QRect(16, 16, 193, 65), Qt::AlignHCenter);
+void KalmanPage::build() {
+    MakeTitle(this, "L3", tr("Исследование скалярного фильтра Калмана"), QRect(16, 16, 193, 65),
+              Qt::AlignHCenter);
 
     QGroupBox* in = MakeGroup(this, "InPar3", tr("Входные параметры"), QRect(8, 64, 225, 193), true);
     const QLabel* variance = MakeLabel(in, "Label33", tr("Дисперсия СП"), 16, 24);
@@ -34,8 +32,7 @@ void KalmanPage::build()
     const QLabel* correlation =
         MakeLabel(in, "Label32", tr("Значение коэффициента корреляции"), 16, 73, -1, false);
     E32_ = MakeField(in, "E32", "0,9", 16, 98, 100);
-    const QLabel* noise =
-        MakeLabel(in, "Label2", tr("Дисперсия шума наблюдений"), 16, 128, -1, false);
+    const QLabel* noise = MakeLabel(in, "Label2", tr("Дисперсия шума наблюдений"), 16, 128, -1, false);
     E34_ = MakeField(in, "E34", "4", 16, 156, 100);
     DescribeField(E33_, variance->text(), Quantity::Variance);
     DescribeField(E32_, correlation->text(), Quantity::Correlation);
@@ -63,13 +60,9 @@ void KalmanPage::build()
     connect(Panel2_, &LegendPanel::picturePressed, this, Guarded(this, &KalmanPage::moveLegend));
 }
 
-void KalmanPage::moveLegend()
-{
-    Panel2_->StartMove();
-}
+void KalmanPage::moveLegend() { Panel2_->StartMove(); }
 
-void KalmanPage::refresh()
-{
+void KalmanPage::refresh() {
     Chart31_->Show();
     Chart32_->Show();
     Series32_->Clear();

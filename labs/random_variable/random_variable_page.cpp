@@ -29,20 +29,17 @@ namespace {
 namespace rv = random_variable;
 
 // A text of the law table, in the window's language.
-QString LawText(const char* source)
-{
+QString LawText(const char* source) {
     return QCoreApplication::translate("strs::random_variable::Law", source);
 }
 
-void SetCaption(QLabel* label, const char* source)
-{
+void SetCaption(QLabel* label, const char* source) {
     label->setText(LawText(source));
     label->adjustSize();  // captions size themselves to their text
 }
 
 // The zero replacement, then the fields in order; E12 only for two-parameter laws.
-rv::LawParameters AcquireParameters(const rv::Law& law, NumericField& first, NumericField& second)
-{
+rv::LawParameters AcquireParameters(const rv::Law& law, NumericField& first, NumericField& second) {
     const bool usesSecond = law.parameterCount == 2;
     if (law.replacesExactZero) {
         first.ReplaceExactZero();
@@ -59,8 +56,7 @@ rv::LawParameters AcquireParameters(const rv::Law& law, NumericField& first, Num
 QString Shown3(double v) { return FloatToStr(RoundTo3(v)); }
 QString Shown2(double v) { return FloatToStr(RoundTo2(v)); }
 
-QString ResultText(rv::ResultForm form, double sample, double theory)
-{
+QString ResultText(rv::ResultForm form, double sample, double theory) {
     switch (form) {
     case rv::ResultForm::SampleOnly:
         return Shown3(sample);
@@ -74,8 +70,7 @@ QString ResultText(rv::ResultForm form, double sample, double theory)
 
 }  // namespace
 
-RandomVariablePage::RandomVariablePage(QWidget* parent) : QWidget(parent)
-{
+RandomVariablePage::RandomVariablePage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("TS1"));
     PaintPageColour(this);
     build();
@@ -83,10 +78,8 @@ RandomVariablePage::RandomVariablePage(QWidget* parent) : QWidget(parent)
     I0_->setPixmap(FormulaPicture(QStringLiteral("norm")));
 }
 
-void RandomVariablePage::build()
-{
-    MakeTitle(this, "L1",
-              tr("Моделирование случайных величин с заданными законами распределения"),
+void RandomVariablePage::build() {
+    MakeTitle(this, "L1", tr("Моделирование случайных величин с заданными законами распределения"),
               QRect(8, 16, 241, 41), Qt::AlignLeft);
 
     CB1_ = new QComboBox(this);
@@ -119,8 +112,7 @@ void RandomVariablePage::build()
     connect(refreshButton, &QPushButton::clicked, this, Guarded(this, &RandomVariablePage::refresh));
 }
 
-void RandomVariablePage::buildCharts()
-{
+void RandomVariablePage::buildCharts() {
     QGroupBox* charts = MakeChartGroup(this, "Graf1");
     Chart11_ = MakeChart(charts, "Chart11", 16, {tr("Случайная величина")});
     Chart12_ = MakeChart(charts, "Chart12", 216, {tr("Гистограмма")});
@@ -133,8 +125,11 @@ void RandomVariablePage::buildCharts()
     SetSeriesCaptions(Chart12_, {tr("Число значений в интервале")});
 
     // The value scale under the histogram, in place of the hidden bottom labels.
-    const struct { const char* name; int left; int width; } scale[] = {
-        {"ch1", 40, 49}, {"ch2", 122, -1}, {"ch3", 216, 41}, {"ch4", 302, 49}, {"ch5", 372, 41}};
+    const struct {
+        const char* name;
+        int left;
+        int width;
+    } scale[] = {{"ch1", 40, 49}, {"ch2", 122, -1}, {"ch3", 216, 41}, {"ch4", 302, 49}, {"ch5", 372, 41}};
     for (std::size_t i = 0; i < std::size(scale); ++i) {
         QLabel* label = MakeLabel(Chart12_, scale[i].name, QStringLiteral("0"), scale[i].left, 192,
                                   scale[i].width, false);
@@ -146,8 +141,7 @@ void RandomVariablePage::buildCharts()
     }
 }
 
-void RandomVariablePage::showLaw()
-{
+void RandomVariablePage::showLaw() {
     const rv::Law* law = rv::LawAt(CB1_->currentIndex());
     if (law == nullptr)
         return;
@@ -172,8 +166,7 @@ void RandomVariablePage::showLaw()
     Chart11_->setTitleLines({LawText(labelling.chartTitle)});
 }
 
-void RandomVariablePage::describeLawFields()
-{
+void RandomVariablePage::describeLawFields() {
     // A one-letter caption names a parameter; a longer one says what it is.
     const auto name = [](const QLabel* caption) {
         const QString text = caption->text();
@@ -183,8 +176,7 @@ void RandomVariablePage::describeLawFields()
     DescribeField(E12_, name(L12_), Quantity::LawParameter);
 }
 
-void RandomVariablePage::refresh()
-{
+void RandomVariablePage::refresh() {
     Chart11_->Show();
     Chart12_->Show();
     Series11_->Clear();

@@ -9,8 +9,8 @@
 #include "shell/numeric_field.h"
 #include "shell/order_layout.h"
 #include "shell/page_parts.h"
-#include "shell/ui_texts.h"
 #include "shell/radio_group.h"
+#include "shell/ui_texts.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -67,17 +67,14 @@ BlockVariances SecondOrderBlock(const OrderFields& f, Vector100& x, Vector100& y
 
 }  // namespace
 
-WienerPage::WienerPage(QWidget* parent) : QWidget(parent)
-{
+WienerPage::WienerPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("TS4"));
     PaintPageColour(this);
     build();
 }
 
-void WienerPage::build()
-{
-    MakeTitle(this, "Label1", tr("Исследование фильтра Винера"), QRect(8, 16, 241, 41),
-              Qt::AlignHCenter);
+void WienerPage::build() {
+    MakeTitle(this, "Label1", tr("Исследование фильтра Винера"), QRect(8, 16, 241, 41), Qt::AlignHCenter);
     RG4_ = MakeOrderGroup(this, "RG4");
 
     QGroupBox* in = MakeGroup(this, "InPar4", tr("Входные параметры"), QRect(8, 160, 225, 177), false);
@@ -87,8 +84,7 @@ void WienerPage::build()
     Es4_->setVisible(false);
     const QLabel* variance = MakeLabel(in, "L42", tr("Дисперсия СП"), 21, 73);
     E42_ = MakeField(in, "E42", "1", 21, 97, 105);
-    const QLabel* noise =
-        MakeLabel(in, "Label3", tr("Дисперсия шума наблюдений"), 21, 125, -1, false);
+    const QLabel* noise = MakeLabel(in, "Label3", tr("Дисперсия шума наблюдений"), 21, 125, -1, false);
     E43_ = MakeField(in, "E43", "4", 21, 147, 105);
     DescribeOrderFields(true, *E41_, *Es4_);
     DescribeField(E42_, variance->text(), Quantity::Variance);
@@ -117,14 +113,9 @@ void WienerPage::build()
     connect(Panel1_, &LegendPanel::picturePressed, this, Guarded(this, &WienerPage::moveLegend));
 }
 
-void WienerPage::moveLegend()
-{
-    Panel1_->StartMove();
-}
+void WienerPage::moveLegend() { Panel1_->StartMove(); }
 
-void WienerPage::showOrder() {
-    ApplyOrderLayout(RG4_->itemIndex() == 0, *L41_, *E41_, *Es4_);
-}
+void WienerPage::showOrder() { ApplyOrderLayout(RG4_->itemIndex() == 0, *L41_, *E41_, *Es4_); }
 
 void WienerPage::refresh() {
     Chart41_->Show();
@@ -139,8 +130,8 @@ void WienerPage::refresh() {
     auto m = std::make_unique<WienerMatrices>();
     Vector100 x{}, y{}, xx{}, err{};
     const OrderFields fields{*E41_, *Es4_, *E42_, *E43_};
-    const BlockVariances v = RG4_->itemIndex() == 0 ? FirstOrderBlock(fields, x, y, m->rx)
-                                                    : SecondOrderBlock(fields, x, y, m->rx);
+    const BlockVariances v =
+        RG4_->itemIndex() == 0 ? FirstOrderBlock(fields, x, y, m->rx) : SecondOrderBlock(fields, x, y, m->rx);
     EstimateWienerBlock(*m, y, v.d, v.dn, xx, err);
 
     for (int i = 0; i < N; ++i) {

@@ -8,18 +8,16 @@
 
 namespace strs::pictures {
 
-QImage DrawLegendPicture(PictureLanguage language)
-{
+QImage DrawLegendPicture(PictureLanguage language) {
     struct Entry {
         QColor colour;
         QString label;
     };
     const bool english = language == PictureLanguage::English;
     const Entry entries[] = {
-        {QColor(255, 0, 0),
-         english ? QStringLiteral("Observations y") : QStringLiteral("Наблюдения y")},
-        {QColor(0, 128, 0), english ? QStringLiteral("Original signal x")
-                                    : QStringLiteral("Исходный сигнал x")},
+        {QColor(255, 0, 0), english ? QStringLiteral("Observations y") : QStringLiteral("Наблюдения y")},
+        {QColor(0, 128, 0),
+         english ? QStringLiteral("Original signal x") : QStringLiteral("Исходный сигнал x")},
         {QColor(0, 0, 255), english ? QStringLiteral("Estimates xx") : QStringLiteral("Оценки xx")},
     };
     constexpr int kRowHeight = 13;

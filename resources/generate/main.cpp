@@ -22,8 +22,7 @@ namespace {
 constexpr int kSplashQuality = 92;
 constexpr int kLegendQuality = 95;
 
-bool WriteFile(const QDir& folder, const QString& name, const QByteArray& data)
-{
+bool WriteFile(const QDir& folder, const QString& name, const QByteArray& data) {
     QFile file(folder.filePath(name));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(data) != data.size()) {
         QTextStream(stderr) << "cannot write " << file.fileName() << ": " << file.errorString() << '\n';
@@ -35,8 +34,7 @@ bool WriteFile(const QDir& folder, const QString& name, const QByteArray& data)
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     const QStringList arguments = QGuiApplication::arguments();
     if (arguments.size() != 2) {
@@ -51,19 +49,20 @@ int main(int argc, char** argv)
     try {
         using strs::pictures::PictureLanguage;
         bool ok = true;
-        for (const auto& [language, suffix] : {std::pair(PictureLanguage::Russian, ""),
-                                               std::pair(PictureLanguage::English, "_en")}) {
+        for (const auto& [language, suffix] :
+             {std::pair(PictureLanguage::Russian, ""), std::pair(PictureLanguage::English, "_en")}) {
             const QString tail = QString::fromLatin1(suffix) + QStringLiteral(".jpg");
             ok = WriteFile(folder, QStringLiteral("splash") + tail,
-                           strs::EncodeJpeg(strs::pictures::DrawSplashPicture(language),
-                                            kSplashQuality)) && ok;
+                           strs::EncodeJpeg(strs::pictures::DrawSplashPicture(language), kSplashQuality))
+                 && ok;
             ok = WriteFile(folder, QStringLiteral("legend") + tail,
-                           strs::EncodeJpeg(strs::pictures::DrawLegendPicture(language),
-                                            kLegendQuality)) && ok;
+                           strs::EncodeJpeg(strs::pictures::DrawLegendPicture(language), kLegendQuality))
+                 && ok;
         }
         for (const auto& formula : strs::pictures::DrawFormulaPictures())
             ok = WriteFile(folder, formula.name + QStringLiteral(".bmp"),
-                           strs::pictures::EncodeBmp16(formula.image)) && ok;
+                           strs::pictures::EncodeBmp16(formula.image))
+                 && ok;
         return ok ? 0 : 1;
     } catch (const std::exception& error) {
         QTextStream(stderr) << error.what() << '\n';

@@ -22,8 +22,7 @@ using namespace strs::testing;
 
 namespace {
 
-QAccessibleInterface* Accessible(QObject* object)
-{
+QAccessibleInterface* Accessible(QObject* object) {
     QAccessibleInterface* found = QAccessible::queryAccessibleInterface(object);
     if (found == nullptr)
         qFatal("no accessible interface for %s", qPrintable(object->objectName()));
@@ -42,8 +41,7 @@ private:
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
 
-    void everyControlTabReachesHasANameAndRole()
-    {
+    void everyControlTabReachesHasANameAndRole() {
         TForm1 w;
         w.show();
         for (const char* button : {"BB1", "BitBtn1", "BB3", "BitBtn2"})
@@ -64,8 +62,7 @@ private slots:
         QVERIFY(controls >= 20);
     }
 
-    void fieldsSayWhatTheyHold()
-    {
+    void fieldsSayWhatTheyHold() {
         TForm1 w;
         QAccessibleInterface* e34 = Accessible(Field(w, "E34"));
         QCOMPARE(e34->role(), QAccessible::EditableText);
@@ -81,8 +78,7 @@ private slots:
         QCOMPARE(NameOf(Field(w, "Es")), QStringLiteral("Коэффициент корреляции R2"));
     }
 
-    void resultsAreReadWithTheirCaptions()
-    {
+    void resultsAreReadWithTheirCaptions() {
         TForm1 w;
         QCOMPARE(NameOf(Label(w, "L14")), QStringLiteral("Математическое ожидание"));  // no result yet
         Button(w, "BB1")->click();
@@ -94,8 +90,7 @@ private slots:
                  QStringLiteral("Теоретическая дисперсия: ") + Label(w, "L26")->text());
     }
 
-    void chartsReportTitleSeriesAndRange()
-    {
+    void chartsReportTitleSeriesAndRange() {
         TForm1 w;
         strs::ChartWidget* chart = Chart(w, "Chart31");
         QAccessibleInterface* a = Accessible(chart);
@@ -116,8 +111,7 @@ private slots:
         QVERIFY(parts[1].endsWith(strs::FloatToStr(low) + QStringLiteral(" до ") + strs::FloatToStr(high)));
     }
 
-    void chartMenuOpensATableAScreenReaderCanWalk()
-    {
+    void chartMenuOpensATableAScreenReaderCanWalk() {
         TForm1 w;
         w.show();
         Button(w, "BB3")->click();

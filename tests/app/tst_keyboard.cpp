@@ -20,8 +20,7 @@ namespace {
 QTabWidget* Pages(const TForm1& w) { return Named<QTabWidget>(w, "PageControl1"); }
 
 // Tab from the page's first control until the focus leaves the page.
-QList<QWidget*> TabWalk(QWidget& page)
-{
+QList<QWidget*> TabWalk(QWidget& page) {
     QList<QWidget*> walk;
     for (QWidget* focus = QApplication::focusWidget(); focus != nullptr && page.isAncestorOf(focus);
          focus = QApplication::focusWidget()) {
@@ -41,15 +40,13 @@ private:
     strs::testing::ErrorRecorder errors_;
     std::unique_ptr<TForm1> w_;
 
-    void ctrl(Qt::Key key, Qt::KeyboardModifiers more = {})
-    {
+    void ctrl(Qt::Key key, Qt::KeyboardModifiers more = {}) {
         QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : w_.get();
         QTest::keyClick(target, key, Qt::ControlModifier | more);
     }
 
 private slots:
-    void init()
-    {
+    void init() {
         QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
         w_ = std::make_unique<TForm1>();
         w_->show();
@@ -58,8 +55,7 @@ private slots:
     }
     void cleanup() { w_.reset(); }
 
-    void pagesByControlKeys()
-    {
+    void pagesByControlKeys() {
         QTabWidget* pages = Pages(*w_);
         for (int page : {3, 1, 4, 2}) {
             ctrl(Qt::Key(Qt::Key_0 + page));
@@ -77,16 +73,15 @@ private slots:
         QCOMPARE(pages->currentIndex(), 1);
     }
 
-    void tabReachesEveryControlInReadingOrder()
-    {
+    void tabReachesEveryControlInReadingOrder() {
         const TForm1& w = *w_;
         const QList<QList<QWidget*>> expected = {
             {List(w, "CB1"), Field(w, "E11"), Field(w, "E12"), Button(w, "BB1")},
             {Radio(w, "RG2")->button(0), Field(w, "E21"), Field(w, "E22"), Button(w, "BitBtn1")},
             {Field(w, "E33"), Field(w, "E32"), Field(w, "E34"), Button(w, "BB3"),
              Named<strs::LegendPanel>(w, "Panel2")},
-            {Radio(w, "RG4")->button(1), Field(w, "E41"), Field(w, "Es4"), Field(w, "E42"),
-             Field(w, "E43"), Button(w, "BitBtn2"), Named<strs::LegendPanel>(w, "Panel1")},
+            {Radio(w, "RG4")->button(1), Field(w, "E41"), Field(w, "Es4"), Field(w, "E42"), Field(w, "E43"),
+             Button(w, "BitBtn2"), Named<strs::LegendPanel>(w, "Panel1")},
         };
         Radio(w, "RG4")->button(1)->click();  // the second order shows its second field
         const char* buttons[] = {"BB1", "BitBtn1", "BB3", "BitBtn2"};
@@ -98,8 +93,7 @@ private slots:
         }
     }
 
-    void legendPanelMovesByArrowKeysWithinItsChart()
-    {
+    void legendPanelMovesByArrowKeysWithinItsChart() {
         Named<QTabWidget>(*w_, "PageControl1")->setCurrentIndex(2);
         Button(*w_, "BB3")->click();
         auto* panel = Named<strs::LegendPanel>(*w_, "Panel2");
@@ -113,8 +107,7 @@ private slots:
         QCOMPARE(panel->x(), panel->parentWidget()->width() - panel->width());
     }
 
-    void focusedControlIsFramed()
-    {
+    void focusedControlIsFramed() {
         auto* frame = Named<strs::FocusFrame>(*w_, "FocusFrame");
         for (const char* name : {"E11", "BB1"}) {
             QWidget* control = Named<QWidget>(*w_, name);

@@ -26,8 +26,7 @@ using namespace strs::testing;
 namespace {
 
 // A text not translated from Russian still holds Cyrillic letters.
-bool Untranslated(const QString& text)
-{
+bool Untranslated(const QString& text) {
     static const QRegularExpression cyrillic(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
     return text.contains(cyrillic);
 }
@@ -39,27 +38,23 @@ class TranslationsTest : public QObject {
 private:
     QStringList untranslated_;
 
-    void collect(const QWidget& window, const QString& state)
-    {
+    void collect(const QWidget& window, const QString& state) {
         for (const auto& [where, text] : VisibleTexts(window))
             collect(text, where + QStringLiteral(" (") + state + QLatin1Char(')'));
     }
-    void collect(const QString& text, const QString& where)
-    {
+    void collect(const QString& text, const QString& where) {
         if (Untranslated(text))
             untranslated_ << where + QStringLiteral(": ") + text;
     }
 
 private slots:
-    void initTestCase()
-    {
+    void initTestCase() {
         qunsetenv("STRS_LANGUAGE");
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         InstallTranslations(UiLanguage::English);
     }
 
-    void everyTextOfTheEnglishWindowIsTranslated()
-    {
+    void everyTextOfTheEnglishWindowIsTranslated() {
         ErrorRecorder errors;
         TForm1 w;
         w.show();
@@ -95,8 +90,7 @@ private slots:
         Button(w, "BB1")->click();
         // A picture that cannot be written: the save command's own error.
         w.chartSaving().setFileChooser([] {
-            return ChartSaving::ChosenFile{QStringLiteral("/nonexistent-folder/chart.jpg"),
-                                           PictureType::Jpg};
+            return ChartSaving::ChosenFile{QStringLiteral("/nonexistent-folder/chart.jpg"), PictureType::Jpg};
         });
         emit chart->contextMenuRequested(chart);
         Named<QMenu>(w, "contecst")->close();
@@ -110,8 +104,7 @@ private slots:
         QVERIFY2(untranslated_.isEmpty(), qPrintable(untranslated_.join(QLatin1Char('\n'))));
     }
 
-    void englishPicturesAreCarried()
-    {
+    void englishPicturesAreCarried() {
         for (const char* stem : {"splash", "legend"}) {
             const QString path = LocalizedPicturePath(QString::fromLatin1(stem));
             QVERIFY2(path.endsWith(QLatin1String("_en.jpg")), qPrintable(path));
@@ -119,8 +112,7 @@ private slots:
         }
     }
 
-    void languageFollowsTheLocaleUnlessChosen()
-    {
+    void languageFollowsTheLocaleUnlessChosen() {
         const QLocale russian(QLocale::Russian, QLocale::Russia);
         const QLocale german(QLocale::German, QLocale::Germany);
         QCOMPARE(ChosenLanguage(russian), UiLanguage::Russian);
@@ -134,8 +126,7 @@ private slots:
         qunsetenv("STRS_LANGUAGE");
     }
 
-    void russianIsTheSourceAndNeedsNoTranslation()
-    {
+    void russianIsTheSourceAndNeedsNoTranslation() {
         InstallTranslations(UiLanguage::Russian);
         TForm1 w;
         QCOMPARE(w.windowTitle(), QStringLiteral("Статистическая теория радиотехнических систем"));

@@ -22,8 +22,7 @@ namespace strs::testing {
 
 using PlacedText = std::pair<QString, QString>;  // where, text
 
-inline std::vector<PlacedText> VisibleTexts(const QWidget& window)
-{
+inline std::vector<PlacedText> VisibleTexts(const QWidget& window) {
     std::vector<PlacedText> texts;
     const auto add = [&texts](const QObject* at, const QString& what, const QString& text) {
         if (!text.isEmpty())
