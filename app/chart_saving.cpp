@@ -1,5 +1,6 @@
 #include "app/chart_saving.h"
 
+#include "shell/chart_export.h"
 #include "shell/chart_widget.h"
 #include "shell/error_guard.h"
 
@@ -7,6 +8,7 @@
 #include <QCursor>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMenu>
 
 namespace strs {
@@ -25,6 +27,23 @@ ChartSaving::ChartSaving(QWidget* window)
     ConfigureSavePictureDialog(*SavePictureDialog_);
 
     connect(N1_, &QAction::triggered, this, [this] { RunGuarded(window_, [this] { N1Click(); }); });
+    addCommand(QStringLiteral("Копировать"), QStringLiteral("CopyPicture"), CopyChartPicture);
+    addCommand(QStringLiteral("Сохранить данные…"), QStringLiteral("SaveData"),
+               [this](ChartWidget& chart) { saveData(chart); });
+}
+
+QAction* ChartSaving::addCommand(const QString& text, const QString& objectName,
+                                 ChartCommand command)
+{
+    QAction* action = contecst_->addAction(text);
+    action->setObjectName(objectName);
+    connect(action, &QAction::triggered, this, [this, command = std::move(command)] {
+        RunGuarded(window_, [this, &command] {
+            if (saveTarget_ != nullptr)
+                command(*saveTarget_);
+        });
+    });
+    return action;
 }
 
 void ChartSaving::offerFor(ChartWidget* chart)
@@ -32,12 +51,40 @@ void ChartSaving::offerFor(ChartWidget* chart)
     connect(chart, &ChartWidget::contextMenuRequested, this, [this](ChartWidget* c) {
         RunGuarded(window_, [this, c] { con(c); });
     });
+    connect(chart, &ChartWidget::menuKeyPressed, this, [this](ChartWidget* c) {
+        RunGuarded(window_, [this, c] { openFromKeyboard(c); });
+    });
 }
 
 void ChartSaving::con(ChartWidget* chart)
 {
+    openFor(chart, QCursor::pos());
+}
+
+void ChartSaving::openFromKeyboard(ChartWidget* chart)
+{
+    openFor(chart, chart->mapToGlobal(chart->rect().center()));
+}
+
+void ChartSaving::openFor(ChartWidget* chart, const QPoint& globalPosition)
+{
     saveTarget_ = chart;
-    contecst_->popup(QCursor::pos());
+    contecst_->popup(globalPosition);
+}
+
+void ChartSaving::saveData(ChartWidget& chart)
+{
+    QString name;
+    if (dataChooser_) {
+        name = dataChooser_();
+    } else {
+        name = QFileDialog::getSaveFileName(window_, QStringLiteral("Сохранить данные"), QString(),
+                                            QStringLiteral("CSV (*.csv)"));
+        if (!name.isEmpty() && QFileInfo(name).suffix().isEmpty())
+            name += QStringLiteral(".csv");
+    }
+    if (!name.isEmpty())
+        WriteChartData(chart, name);
 }
 
 void ChartSaving::N1Click()

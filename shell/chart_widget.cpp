@@ -25,6 +25,11 @@ ChartSeries::ChartSeries(ChartWidget& chart, QString name, Kind kind, TColor col
 {
 }
 
+QString ChartSeries::legendName() const
+{
+    return legendName_.isEmpty() ? chart_.titleLines().join(u' ').simplified() : legendName_;
+}
+
 void ChartSeries::Clear()
 {
     points_.clear();
@@ -142,6 +147,8 @@ std::vector<Tick> BottomTicks(const AxisRange& range, int plotWidth, const QFont
 ChartWidget::ChartWidget(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);  // paint() covers every pixel
+    setMouseTracking(true);                 // the read-out follows the mouse
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 ChartWidget::~ChartWidget() = default;
@@ -172,6 +179,11 @@ void ChartWidget::setBottomMarginPercent(int percent)
 }
 
 void ChartWidget::paint(QPainter& painter, const QRect& rect) const
+{
+    paintChart(painter, rect);
+}
+
+ChartWidget::PlotGeometry ChartWidget::paintChart(QPainter& painter, const QRect& rect) const
 {
     painter.save();
     painter.setClipRect(rect);
@@ -292,15 +304,20 @@ void ChartWidget::paint(QPainter& painter, const QRect& rect) const
         flush();
     }
     painter.restore();
+    return {plot, xRange, yRange};
+}
+
+QSize ChartWidget::pictureSize() const
+{
+    return size().isEmpty() ? sizeHint() : size();
 }
 
 QImage ChartWidget::renderImage() const
 {
-    const QSize pictureSize = size().isEmpty() ? sizeHint() : size();
-    QImage image(pictureSize, QImage::Format_RGB32);
+    QImage image(pictureSize(), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    paint(painter, QRect(QPoint(0, 0), pictureSize));
+    paint(painter, QRect(QPoint(0, 0), pictureSize()));
     painter.end();
     return image;
 }
@@ -308,12 +325,19 @@ QImage ChartWidget::renderImage() const
 void ChartWidget::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
-    paint(painter, rect());
+    geometry_ = paintChart(painter, rect());
+    // Screen only: the saved pictures come from paint() and show neither of these.
+    paintReadout(painter);
+    if (hasFocus())
+        paintFocusFrame(painter);
 }
 
 void ChartWidget::contextMenuEvent(QContextMenuEvent* event)
 {
-    emit contextMenuRequested(this);
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        emit menuKeyPressed(this);
+    else
+        emit contextMenuRequested(this);
     event->accept();
 }
 

@@ -109,4 +109,11 @@ ChartSeries* AddLineSeries(ChartWidget* chart, const char* name, TColor colour)
     return chart->addSeries(QString::fromLatin1(name), ChartSeries::Kind::Line, colour);
 }
 
+void NameAsLegendPicture(ChartSeries& observations, ChartSeries& signal, ChartSeries& estimates)
+{
+    observations.setLegendName(QStringLiteral("Наблюдения y"));
+    signal.setLegendName(QStringLiteral("Исходный сигнал x"));
+    estimates.setLegendName(QStringLiteral("Оценки xx"));
+}
+
 }  // namespace strs

@@ -1,6 +1,7 @@
 #include "shell/picture_file.h"
 
 #include "core/errors.h"
+#include "shell/chart_svg.h"
 #include "shell/chart_widget.h"
 #include "shell/jpeg_codec.h"
 
@@ -27,7 +28,8 @@ namespace {
 QStringList PictureFilters()
 {
     return {QStringLiteral("JPEG Image File (*.jpg)"), QStringLiteral("JPEG Image File (*.jpeg)"),
-            QStringLiteral("Bitmaps (*.bmp)")};
+            QStringLiteral("Bitmaps (*.bmp)"), QStringLiteral("PNG Image File (*.png)"),
+            QStringLiteral("SVG Drawing (*.svg)")};
 }
 
 OverwriteQuestion& InstalledQuestion()
@@ -56,20 +58,31 @@ QString WriteFailureReason(const QSaveFile& file, int systemError)
     return systemError != 0 ? qt_error_string(systemError) : file.errorString();
 }
 
-QByteArray EncodeBitmap(const QImage& image)
+// BMP or PNG through Qt's own writers; a 32-bit picture without alpha is written as a
+// 24-bit bitmap.
+QByteArray EncodeWithQt(const QImage& image, const char* format)
 {
-    // A 32-bit picture without alpha is written as a 24-bit bitmap.
     QByteArray data;
     QBuffer buffer(&data);
     buffer.open(QIODevice::WriteOnly);
-    if (!image.convertToFormat(QImage::Format_RGB32).save(&buffer, "BMP"))
+    if (!image.convertToFormat(QImage::Format_RGB32).save(&buffer, format))
         return {};
     return data;
 }
 
 QByteArray EncodePicture(const QImage& image, PictureType type)
 {
-    return type == PictureType::Bmp ? EncodeBitmap(image) : EncodeJpeg(image);
+    switch (type) {
+    case PictureType::Bmp:
+        return EncodeWithQt(image, "BMP");
+    case PictureType::Png:
+    case PictureType::Svg:
+        return EncodeWithQt(image, "PNG");
+    case PictureType::Jpg:
+    case PictureType::Jpeg:
+        break;
+    }
+    return EncodeJpeg(image);
 }
 
 }  // namespace
@@ -83,6 +96,10 @@ QString PictureExtension(PictureType type)
         return QStringLiteral(".jpeg");
     case PictureType::Bmp:
         return QStringLiteral(".bmp");
+    case PictureType::Png:
+        return QStringLiteral(".png");
+    case PictureType::Svg:
+        return QStringLiteral(".svg");
     }
     return QStringLiteral(".jpg");
 }
@@ -97,12 +114,13 @@ QString NameWithExtension(const QString& name, PictureType type)
 
 PictureType PictureTypeFromFileName(const QString& fileName)
 {
-    for (PictureType type : {PictureType::Jpeg, PictureType::Jpg, PictureType::Bmp}) {
+    for (PictureType type : {PictureType::Jpeg, PictureType::Jpg, PictureType::Bmp,
+                             PictureType::Png, PictureType::Svg}) {
         if (fileName.endsWith(PictureExtension(type), Qt::CaseInsensitive))
             return type;
     }
     throw Error("Unknown picture type of \"" + QDir::toNativeSeparators(fileName).toStdString()
-                + "\"; use .jpg, .jpeg or .bmp");
+                + "\"; use .jpg, .jpeg, .bmp, .png or .svg");
 }
 
 PictureType PictureTypeFromFilterIndex(int index)
@@ -112,6 +130,10 @@ PictureType PictureTypeFromFilterIndex(int index)
         return PictureType::Jpeg;
     case 3:
         return PictureType::Bmp;
+    case 4:
+        return PictureType::Png;
+    case 5:
+        return PictureType::Svg;
     default:
         return PictureType::Jpg;
     }
@@ -122,7 +144,23 @@ void WritePicture(const QImage& image, const QString& fullName, PictureType type
     const QByteArray data = EncodePicture(image, type);
     if (data.isEmpty())
         ThrowCannotCreate(fullName, QStringLiteral("The picture could not be encoded"));
+    WriteFileAtomically(data, fullName);
+}
 
+void WriteChartPicture(const ChartWidget& chart, const QString& fullName, PictureType type)
+{
+    if (type != PictureType::Svg) {
+        WritePicture(chart.renderImage(), fullName, type);
+        return;
+    }
+    const QByteArray data = ChartSvg(chart);
+    if (data.isEmpty())
+        ThrowCannotCreate(fullName, QStringLiteral("The drawing could not be made"));
+    WriteFileAtomically(data, fullName);
+}
+
+void WriteFileAtomically(const QByteArray& data, const QString& fullName)
+{
     // QSaveFile writes beside the target and renames over it only on commit, so the
     // target is either the complete new picture or whatever it was before.
     QSaveFile file(fullName);
@@ -176,7 +214,7 @@ void SaveChartPicture(QWidget* parent, const ChartWidget& chart, const QString& 
         if (!replace)
             return;
     }
-    WritePicture(chart.renderImage(), fullName, type);
+    WriteChartPicture(chart, fullName, type);
 }
 
 }  // namespace strs

@@ -139,7 +139,9 @@ private slots:
         QCOMPARE(strs::PictureTypeFromFileName(QStringLiteral("x.jpg")), PictureType::Jpg);
         QCOMPARE(strs::PictureTypeFromFileName(QStringLiteral("/a/b/x.JPEG")), PictureType::Jpeg);
         QCOMPARE(strs::PictureTypeFromFileName(QStringLiteral("x.Bmp")), PictureType::Bmp);
-        QVERIFY_THROWS_EXCEPTION(strs::Error, strs::PictureTypeFromFileName(QStringLiteral("x.png")));
+        QCOMPARE(strs::PictureTypeFromFileName(QStringLiteral("x.PNG")), PictureType::Png);
+        QCOMPARE(strs::PictureTypeFromFileName(QStringLiteral("x.svg")), PictureType::Svg);
+        QVERIFY_THROWS_EXCEPTION(strs::Error, strs::PictureTypeFromFileName(QStringLiteral("x.gif")));
         QVERIFY_THROWS_EXCEPTION(strs::Error, strs::PictureTypeFromFileName(QStringLiteral("jpg")));
     }
 
@@ -148,6 +150,8 @@ private slots:
         QCOMPARE(strs::PictureTypeFromFilterIndex(1), PictureType::Jpg);
         QCOMPARE(strs::PictureTypeFromFilterIndex(2), PictureType::Jpeg);
         QCOMPARE(strs::PictureTypeFromFilterIndex(3), PictureType::Bmp);
+        QCOMPARE(strs::PictureTypeFromFilterIndex(4), PictureType::Png);
+        QCOMPARE(strs::PictureTypeFromFilterIndex(5), PictureType::Svg);
         QCOMPARE(strs::PictureTypeFromFilterIndex(0), PictureType::Jpg);
     }
 
@@ -159,7 +163,8 @@ private slots:
         QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptSave);
         QCOMPARE(dialog.nameFilters(),
                  QStringList({QStringLiteral("JPEG Image File (*.jpg)"),
-                              QStringLiteral("JPEG Image File (*.jpeg)"), QStringLiteral("Bitmaps (*.bmp)")}));
+                              QStringLiteral("JPEG Image File (*.jpeg)"), QStringLiteral("Bitmaps (*.bmp)"),
+                              QStringLiteral("PNG Image File (*.png)"), QStringLiteral("SVG Drawing (*.svg)")}));
         QCOMPARE(dialog.selectedNameFilter(), QStringLiteral("JPEG Image File (*.jpg)"));
         QCOMPARE(strs::SelectedPictureType(dialog), PictureType::Jpg);
         QVERIFY(dialog.defaultSuffix().isEmpty());
@@ -171,6 +176,8 @@ private slots:
         QCOMPARE(strs::SelectedPictureType(dialog), PictureType::Bmp);
         dialog.selectNameFilter(QStringLiteral("JPEG Image File (*.jpeg)"));
         QCOMPARE(strs::SelectedPictureType(dialog), PictureType::Jpeg);
+        dialog.selectNameFilter(QStringLiteral("SVG Drawing (*.svg)"));
+        QCOMPARE(strs::SelectedPictureType(dialog), PictureType::Svg);
     }
 
     // ---- writing
