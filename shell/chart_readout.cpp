@@ -152,19 +152,35 @@ void ChartWidget::paintReadout(QPainter& painter) const
         painter.drawEllipse(QPointF(px, mapY(s->points()[index].y)), kMarkerRadius, kMarkerRadius);
     }
 
-    // The text box sits in the upper corner away from the point, inside the plot.
+    // The text box sits in a corner of the plot, away from the point and clear of the
+    // controls that lie on the chart (a legend panel, the histogram's scale).
     const QString text = readoutText();
     const QFontMetrics metrics(font());
     QRect box = metrics.boundingRect(QRect(0, 0, width(), height()), Qt::AlignLeft | Qt::AlignTop, text);
     box.adjust(-kReadoutPadding, -kReadoutPadding, kReadoutPadding, kReadoutPadding);
+    box.moveTo(0, 0);
+    const QRect inner = plot.adjusted(2, 2, -2, -2);
     const bool pointOnLeft = px < plot.center().x();
-    box.moveTop(plot.top() + 2);
-    if (pointOnLeft)
-        box.moveRight(plot.right() - 2);
-    else
-        box.moveLeft(plot.left() + 2);
+    const QPoint nearTop(0, inner.top());
+    const QPoint nearBottom(0, inner.bottom() - box.height() + 1);
+    const int awayX = pointOnLeft ? inner.right() - box.width() + 1 : inner.left();
+    const int besideX = pointOnLeft ? inner.left() : inner.right() - box.width() + 1;
+    const QPoint corners[] = {{awayX, nearTop.y()}, {awayX, nearBottom.y()},
+                              {besideX, nearTop.y()}, {besideX, nearBottom.y()}};
+    box.moveTopLeft(corners[0]);
+    for (const QPoint& corner : corners) {
+        const QRect candidate(corner, box.size());
+        const bool covered = std::any_of(children().begin(), children().end(), [&](const QObject* child) {
+            const auto* widget = qobject_cast<const QWidget*>(child);
+            return widget != nullptr && widget->isVisible() && widget->geometry().intersects(candidate);
+        });
+        if (!covered) {
+            box = candidate;
+            break;
+        }
+    }
     painter.setPen(QPen(Qt::darkGray, 0));
-    painter.setBrush(QColor(255, 255, 225, 235));
+    painter.setBrush(QColor(255, 255, 225));
     painter.drawRect(box);
     painter.setPen(Qt::black);
     painter.drawText(box.adjusted(kReadoutPadding, kReadoutPadding, 0, 0), Qt::AlignLeft | Qt::AlignTop, text);

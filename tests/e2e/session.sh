@@ -4,7 +4,8 @@
 #
 # Drives the real program the way a student would: watches the splash, waits for the
 # main window, types the hidden credit sequence, presses "Обновить" on every page,
-# saves a chart through its context menu, and checks each step by the pixels on the
+# reads values off a chart with the mouse and the keys, opens the chart menu from the
+# keyboard, saves a chart through its context menu, and checks each step by the pixels on the
 # screen and by the saved file. Screenshots stay in OUTPUT_DIR for a look afterwards.
 set -euo pipefail
 
@@ -252,10 +253,6 @@ for page in 1 2 3 4; do
   log "page $page: charts drawn (pixels:$CHART_SUMMARY)"
 done
 
-# ---- saving the lower chart of page 4 through its context menu
-
-SAVED="$OUT/saved.jpg"
-rm -f "$SAVED"
 other_window() {  # other_window MIN_W MAX_H: a mapped window besides the main one
   local w
   for w in $(visible_windows); do
@@ -268,12 +265,56 @@ other_window() {  # other_window MIN_W MAX_H: a mapped window besides the main o
   done
   return 1
 }
+
+# ---- the read-out of the lower chart of page 4: under the mouse, then moved by the keys
+
+# The read-out's box has a pale yellow ground that nothing else in the window has.
+readonly READOUT_COLOUR="rgb(255,255,225)"
+readout_pixels() {
+  count_colour "$1" $((WIN_X + LOWER_CHART_X)) $((WIN_Y + LOWER_CHART_Y)) 409 209 "$READOUT_COLOUR" 2%
+}
+readout_shown() { shot "$SCREEN"; [ "$(readout_pixels "$SCREEN")" -gt 500 ]; }
+readout_gone() { shot "$SCREEN"; [ "$(readout_pixels "$SCREEN")" -le "$MAX_STRAY_PIXELS" ]; }
+
+xdotool mousemove --window "$MAIN" $((LOWER_CHART_X + 200)) $((LOWER_CHART_Y + 120))
+poll 10 readout_shown || fail "no read-out appeared with the mouse over the lower chart of page 4"
+crop_window "$SCREEN" "$OUT/readout.png"
+log "read-out under the mouse: $(readout_pixels "$SCREEN") pixels of its box"
+xdotool mousemove --window "$MAIN" $((PAGE_X + 120)) $((PAGE_Y + 395))
+poll 10 readout_gone || fail "the read-out stayed after the mouse left the chart"
+
+# A click gives the chart the keyboard focus; the arrow keys bring the read-out back.
+click_in_window $((LOWER_CHART_X + 100)) $((LOWER_CHART_Y + 120))
+xdotool mousemove --window "$MAIN" $((PAGE_X + 120)) $((PAGE_Y + 395))
+poll 10 readout_gone || fail "the read-out stayed after the mouse left the focused chart"
+xdotool key End Left Left
+poll 10 readout_shown || fail "the arrow keys brought no read-out on the focused chart"
+crop_window "$SCREEN" "$OUT/readout-keys.png"
+log "read-out moved by the keys on the focused chart"
+
+# Shift+F10 opens the chart menu over the chart; Escape closes it.
+xdotool key shift+F10
+poll 10 other_window 20 100 || fail "Shift+F10 on the focused chart opened no menu"
+shot "$SCREEN"
+crop_window "$SCREEN" "$OUT/menu-keys.png"
+MENU=$OTHER
+xdotool key Escape
+menu_closed() { ! visible_windows | grep -qx "$MENU"; }
+poll 10 menu_closed || fail "Escape did not close the chart menu"
+log "Shift+F10 opened the chart menu (${GW}x${GH})"
+
+# ---- saving the lower chart of page 4 through its context menu
+
+SAVED="$OUT/saved.jpg"
+rm -f "$SAVED"
 # Away from the legend picture at (265, 35) of the chart.
 click_in_window $((LOWER_CHART_X + 100)) $((LOWER_CHART_Y + 120)) 3
 poll 10 other_window 20 100 || fail "a right click on the chart opened no context menu"
 shot "$SCREEN"
 convert "$SCREEN" -crop "${GW}x${GH}+${GX}+${GY}" +repage "$OUT/menu.png"
-xdotool mousemove $((GX + GW / 2)) $((GY + GH / 2))
+crop_window "$SCREEN" "$OUT/menu-window.png"
+# «Сохранить», the first of the menu's three commands.
+xdotool mousemove $((GX + GW / 2)) $((GY + GH / 6))
 sleep 0.1
 xdotool click 1
 poll 10 other_window 300 2000 || fail "\"Сохранить\" opened no save dialog (see $OUT/menu.png)"
