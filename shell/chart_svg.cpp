@@ -4,6 +4,8 @@
 
 #include <QBuffer>
 #include <QPainter>
+#include <QRegularExpression>
+#include <QString>
 #include <QSvgGenerator>
 
 namespace strs {
@@ -25,7 +27,14 @@ QByteArray ChartSvg(const ChartWidget& chart)
         return {};
     chart.paint(painter, QRect(QPoint(0, 0), size));
     painter.end();
-    return data;
+
+    // The generator gives the size in millimetres, which viewers turn back into pixels
+    // at different resolutions (90 or 96 dpi); in plain pixels it is the chart's size
+    // everywhere.
+    static const QRegularExpression millimetres(QStringLiteral("<svg width=\"[0-9.]+mm\" height=\"[0-9.]+mm\""));
+    QString text = QString::fromUtf8(data);
+    text.replace(millimetres, QStringLiteral("<svg width=\"%1\" height=\"%2\"").arg(size.width()).arg(size.height()));
+    return text.toUtf8();
 }
 
 }  // namespace strs

@@ -139,6 +139,7 @@ private slots:
         QSvgRenderer renderer(data);
         QVERIFY(renderer.isValid());
         QCOMPARE(renderer.viewBox(), QRect(0, 0, 409, 209));
+        QCOMPARE(renderer.defaultSize(), QSize(409, 209));
 
         // Each polyline takes its stroke colour from the group around it.
         QStringList strokes;
