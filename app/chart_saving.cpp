@@ -21,12 +21,11 @@ ChartSaving::ChartSaving(QWidget* window)
 {
     setObjectName(QStringLiteral("ChartSaving"));
     contecst_->setObjectName(QStringLiteral("contecst"));
-    N1_ = contecst_->addAction(QStringLiteral("Сохранить"));
-    N1_->setObjectName(QStringLiteral("N1"));
     SavePictureDialog_->setObjectName(QStringLiteral("SavePictureDialog"));
     ConfigureSavePictureDialog(*SavePictureDialog_);
 
-    connect(N1_, &QAction::triggered, this, [this] { RunGuarded(window_, [this] { N1Click(); }); });
+    // The menu's commands, in their order.
+    N1_ = addCommand(QStringLiteral("Сохранить"), QStringLiteral("N1"), [this](ChartWidget&) { N1Click(); });
     addCommand(QStringLiteral("Копировать"), QStringLiteral("CopyPicture"), CopyChartPicture);
     addCommand(QStringLiteral("Сохранить данные…"), QStringLiteral("SaveData"),
                [this](ChartWidget& chart) { saveData(chart); });
