@@ -302,6 +302,12 @@ xdotool key Escape
 menu_closed() { ! visible_windows | grep -qx "$MENU"; }
 poll 10 menu_closed || fail "Escape did not close the chart menu"
 log "Shift+F10 opened the chart menu (${GW}x${GH})"
+xdotool key Menu
+poll 10 other_window 20 100 || fail "the menu key on the focused chart opened no menu"
+MENU=$OTHER
+xdotool key Escape
+poll 10 menu_closed || fail "Escape did not close the chart menu opened by the menu key"
+log "the menu key opened the chart menu too"
 
 # ---- saving the lower chart of page 4 through its context menu
 
