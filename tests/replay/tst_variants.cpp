@@ -91,6 +91,17 @@ private slots:
         QVERIFY(!run.rows[3].last().isEmpty());
     }
 
+    void htmlIsOneEscapedTableRowPerVariant()
+    {
+        QByteArray html;
+        RunVariants(QStringLiteral("id,page\n<b>&1,1\nb,3\n"), VariantsFormat::Html,
+                    {[&html](const QByteArray& data) { html += data; }, [](const QString&) {}});
+        QCOMPARE(html.count("<tr>"), 3);
+        QVERIFY(html.contains("<td>&lt;b&gt;&amp;1</td>"));
+        QVERIFY(html.contains("<th>L14</th>"));
+        QVERIFY(html.endsWith("</table>\n</body>\n</html>\n"));
+    }
+
     void badRowsAreNamedAndTheRunGoesOn()
     {
         const Run run = RunTable(QStringLiteral(
