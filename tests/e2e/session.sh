@@ -238,6 +238,14 @@ charts_drawn() {
   [ -z "$CHART_SHORTFALL" ]
 }
 
+# The read-out's box has a pale yellow ground that nothing else in the window has.
+readonly READOUT_COLOUR="rgb(255,255,225)"
+readout_pixels() {
+  count_colour "$1" $((WIN_X + LOWER_CHART_X)) $((WIN_Y + LOWER_CHART_Y)) 409 209 "$READOUT_COLOUR" 2%
+}
+readout_shown() { shot "$SCREEN"; [ "$(readout_pixels "$SCREEN")" -gt 500 ]; }
+readout_gone() { shot "$SCREEN"; [ "$(readout_pixels "$SCREEN")" -le "$MAX_STRAY_PIXELS" ]; }
+
 for page in 1 2 3 4; do
   require_alive "switching to page $page"
   click_in_window "${TAB_X[$page]}" "$TAB_Y"
@@ -251,6 +259,14 @@ for page in 1 2 3 4; do
     || fail "page $page: after pressing \"Обновить\" $CHART_SHORTFALL"
   crop_window "$SCREEN" "$OUT/page$page.png"
   log "page $page: charts drawn (pixels:$CHART_SUMMARY)"
+  if [ "$page" = 1 ]; then
+    # The histogram's read-out names the bar's range of values.
+    xdotool mousemove --window "$MAIN" $((LOWER_CHART_X + 150)) $((LOWER_CHART_Y + 100))
+    poll 10 readout_shown || fail "no read-out appeared with the mouse over the histogram"
+    crop_window "$SCREEN" "$OUT/readout-histogram.png"
+    xdotool mousemove --window "$MAIN" $((PAGE_X + 120)) $((PAGE_Y + 395))
+    poll 10 readout_gone || fail "the histogram's read-out stayed after the mouse left it"
+  fi
 done
 
 other_window() {  # other_window MIN_W MAX_H: a mapped window besides the main one
@@ -268,13 +284,6 @@ other_window() {  # other_window MIN_W MAX_H: a mapped window besides the main o
 
 # ---- the read-out of the lower chart of page 4: under the mouse, then moved by the keys
 
-# The read-out's box has a pale yellow ground that nothing else in the window has.
-readonly READOUT_COLOUR="rgb(255,255,225)"
-readout_pixels() {
-  count_colour "$1" $((WIN_X + LOWER_CHART_X)) $((WIN_Y + LOWER_CHART_Y)) 409 209 "$READOUT_COLOUR" 2%
-}
-readout_shown() { shot "$SCREEN"; [ "$(readout_pixels "$SCREEN")" -gt 500 ]; }
-readout_gone() { shot "$SCREEN"; [ "$(readout_pixels "$SCREEN")" -le "$MAX_STRAY_PIXELS" ]; }
 
 xdotool mousemove --window "$MAIN" $((LOWER_CHART_X + 200)) $((LOWER_CHART_Y + 120))
 poll 10 readout_shown || fail "no read-out appeared with the mouse over the lower chart of page 4"
