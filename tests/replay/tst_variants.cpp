@@ -94,10 +94,11 @@ private slots:
     void htmlIsOneEscapedTableRowPerVariant()
     {
         QByteArray html;
-        RunVariants(QStringLiteral("id,page\n<b>&1,1\nb,3\n"), VariantsFormat::Html,
+        RunVariants(QStringLiteral("\uFEFFid,page\n<b>&1,1\nb,3\n"), VariantsFormat::Html,
                     {[&html](const QByteArray& data) { html += data; }, [](const QString&) {}});
         QCOMPARE(html.count("<tr>"), 3);
         QVERIFY(html.contains("<td>&lt;b&gt;&amp;1</td>"));
+        QVERIFY(html.contains("<th>id</th>"));  // the byte order mark is not part of the name
         QVERIFY(html.contains("<th>L14</th>"));
         QVERIFY(html.endsWith("</table>\n</body>\n</html>\n"));
     }

@@ -220,7 +220,8 @@ int RunVariants(const QString& csv, VariantsFormat format, const VariantsOutput&
     ReplaySession session([](const QByteArray&) {});
     const WindowMap map(session.window());
 
-    QStringList lines = csv.split(u'\n');
+    // A spreadsheet may put a byte order mark before the header.
+    QStringList lines = (csv.startsWith(QChar(0xFEFF)) ? csv.mid(1) : csv).split(u'\n');
     for (QString& line : lines) {
         if (line.endsWith(u'\r'))
             line.chop(1);
