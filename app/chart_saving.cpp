@@ -14,11 +14,8 @@
 namespace strs {
 
 ChartSaving::ChartSaving(QWidget* window)
-    : QObject(window),
-      window_(window),
-      contecst_(new QMenu(window)),
-      SavePictureDialog_(new QFileDialog(window))
-{
+    : QObject(window), window_(window), contecst_(new QMenu(window)),
+      SavePictureDialog_(new QFileDialog(window)) {
     setObjectName(QStringLiteral("ChartSaving"));
     contecst_->setObjectName(QStringLiteral("contecst"));
     SavePictureDialog_->setObjectName(QStringLiteral("SavePictureDialog"));
@@ -31,9 +28,7 @@ ChartSaving::ChartSaving(QWidget* window)
                [this](ChartWidget& chart) { saveData(chart); });
 }
 
-QAction* ChartSaving::addCommand(const QString& text, const QString& objectName,
-                                 ChartCommand command)
-{
+QAction* ChartSaving::addCommand(const QString& text, const QString& objectName, ChartCommand command) {
     QAction* action = contecst_->addAction(text);
     action->setObjectName(objectName);
     connect(action, &QAction::triggered, this, [this, command = std::move(command)] {
@@ -45,34 +40,25 @@ QAction* ChartSaving::addCommand(const QString& text, const QString& objectName,
     return action;
 }
 
-void ChartSaving::offerFor(ChartWidget* chart)
-{
-    connect(chart, &ChartWidget::contextMenuRequested, this, [this](ChartWidget* c) {
-        RunGuarded(window_, [this, c] { con(c); });
-    });
-    connect(chart, &ChartWidget::menuKeyPressed, this, [this](ChartWidget* c) {
-        RunGuarded(window_, [this, c] { openFromKeyboard(c); });
-    });
+void ChartSaving::offerFor(ChartWidget* chart) {
+    connect(chart, &ChartWidget::contextMenuRequested, this,
+            [this](ChartWidget* c) { RunGuarded(window_, [this, c] { con(c); }); });
+    connect(chart, &ChartWidget::menuKeyPressed, this,
+            [this](ChartWidget* c) { RunGuarded(window_, [this, c] { openFromKeyboard(c); }); });
 }
 
-void ChartSaving::con(ChartWidget* chart)
-{
-    openFor(chart, QCursor::pos());
-}
+void ChartSaving::con(ChartWidget* chart) { openFor(chart, QCursor::pos()); }
 
-void ChartSaving::openFromKeyboard(ChartWidget* chart)
-{
+void ChartSaving::openFromKeyboard(ChartWidget* chart) {
     openFor(chart, chart->mapToGlobal(chart->rect().center()));
 }
 
-void ChartSaving::openFor(ChartWidget* chart, const QPoint& globalPosition)
-{
+void ChartSaving::openFor(ChartWidget* chart, const QPoint& globalPosition) {
     saveTarget_ = chart;
     contecst_->popup(globalPosition);
 }
 
-void ChartSaving::saveData(ChartWidget& chart)
-{
+void ChartSaving::saveData(ChartWidget& chart) {
     QString name;
     if (dataChooser_) {
         name = dataChooser_();
@@ -86,8 +72,7 @@ void ChartSaving::saveData(ChartWidget& chart)
         WriteChartData(chart, name);
 }
 
-void ChartSaving::N1Click()
-{
+void ChartSaving::N1Click() {
     if (saveTarget_ == nullptr)
         return;
     const std::optional<ChosenFile> chosen = chooser_ ? chooser_() : askWithDialog();
@@ -96,8 +81,7 @@ void ChartSaving::N1Click()
     SaveChartPicture(window_, *saveTarget_, chosen->name, chosen->type);
 }
 
-std::optional<ChartSaving::ChosenFile> ChartSaving::askWithDialog()
-{
+std::optional<ChartSaving::ChosenFile> ChartSaving::askWithDialog() {
     if (SavePictureDialog_->exec() != QDialog::Accepted)
         return std::nullopt;
     const QStringList files = SavePictureDialog_->selectedFiles();

@@ -7,8 +7,7 @@
 
 #include <benchmark/benchmark.h>
 
-static void BM_ThousandLab1Variants(benchmark::State& state)
-{
+static void BM_ThousandLab1Variants(benchmark::State& state) {
     constexpr int kRows = 1000;
     QString csv = QStringLiteral("id;page;law;E11;E12\n");
     for (int i = 0; i < kRows; ++i)
@@ -22,7 +21,7 @@ static void BM_ThousandLab1Variants(benchmark::State& state)
         if (bad != 0)
             state.SkipWithError("a variant was rejected");
     }
-    state.counters["rows/s"] = benchmark::Counter(double(kRows) * double(state.iterations()),
-                                                  benchmark::Counter::kIsRate);
+    state.counters["rows/s"] =
+        benchmark::Counter(double(kRows) * double(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_ThousandLab1Variants)->Unit(benchmark::kSecond)->Iterations(1);

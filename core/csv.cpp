@@ -4,8 +4,7 @@
 
 namespace strs {
 
-std::string RoundTripNumber(double value, char decimalMark)
-{
+std::string RoundTripNumber(double value, char decimalMark) {
     char buffer[64];
     const std::to_chars_result written = std::to_chars(buffer, buffer + sizeof buffer, value);
     std::string text(buffer, written.ptr);
@@ -16,8 +15,7 @@ std::string RoundTripNumber(double value, char decimalMark)
     return text;
 }
 
-std::string CsvRow(const std::vector<std::string>& cells, char separator)
-{
+std::string CsvRow(const std::vector<std::string>& cells, char separator) {
     std::string row;
     for (std::size_t i = 0; i < cells.size(); ++i) {
         if (i > 0)
@@ -39,8 +37,7 @@ std::string CsvRow(const std::vector<std::string>& cells, char separator)
     return row;
 }
 
-bool ParseCsvLine(std::string_view line, char separator, std::vector<std::string>& cells)
-{
+bool ParseCsvLine(std::string_view line, char separator, std::vector<std::string>& cells) {
     cells.assign(1, std::string());
     bool quoted = false;
     for (std::size_t i = 0; i < line.size(); ++i) {

@@ -16,18 +16,13 @@
 
 namespace strs {
 
-void CopyChartPicture(const ChartWidget& chart)
-{
+void CopyChartPicture(const ChartWidget& chart) {
     QGuiApplication::clipboard()->setImage(chart.renderImage());
 }
 
-char CsvFieldSeparator()
-{
-    return DecimalSeparator() == u',' ? ';' : ',';
-}
+char CsvFieldSeparator() { return DecimalSeparator() == u',' ? ';' : ','; }
 
-QByteArray ChartDataCsv(const ChartWidget& chart)
-{
+QByteArray ChartDataCsv(const ChartWidget& chart) {
     const char separator = CsvFieldSeparator();
     const char mark = DecimalSeparator() == u',' ? ',' : '.';
     const auto& series = chart.allSeries();
@@ -52,8 +47,7 @@ QByteArray ChartDataCsv(const ChartWidget& chart)
     return QByteArray::fromStdString(text);
 }
 
-void WriteChartData(const ChartWidget& chart, const QString& fullName)
-{
+void WriteChartData(const ChartWidget& chart, const QString& fullName) {
     WriteFileAtomically(ChartDataCsv(chart), fullName);
 }
 

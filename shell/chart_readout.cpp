@@ -26,29 +26,25 @@ constexpr int kPageStep = 10;  // points moved by Page Up / Page Down
 
 }  // namespace
 
-void ChartWidget::setBarBins(double lo, double hi)
-{
+void ChartWidget::setBarBins(double lo, double hi) {
     barBins_ = std::make_pair(lo, hi);
     update();
 }
 
-std::size_t ChartWidget::longestSeries() const
-{
+std::size_t ChartWidget::longestSeries() const {
     std::size_t longest = 0;
     for (const auto& s : series_)
         longest = std::max(longest, s->points().size());
     return longest;
 }
 
-QString ChartWidget::readoutText() const
-{
+QString ChartWidget::readoutText() const {
     if (!readout_)
         return {};
     const std::size_t index = *readout_;
     QStringList lines;
-    const bool bars = std::any_of(series_.begin(), series_.end(), [](const auto& s) {
-        return s->kind() == ChartSeries::Kind::Bar;
-    });
+    const bool bars = std::any_of(series_.begin(), series_.end(),
+                                  [](const auto& s) { return s->kind() == ChartSeries::Kind::Bar; });
     if (bars && barBins_) {
         // Bar k of n stands for the bin from lo + (hi - lo) * k / n to the next edge.
         const auto [lo, hi] = *barBins_;
@@ -65,16 +61,14 @@ QString ChartWidget::readoutText() const
     return lines.join(u'\n');
 }
 
-void ChartWidget::showReadoutAt(std::optional<std::size_t> index)
-{
+void ChartWidget::showReadoutAt(std::optional<std::size_t> index) {
     if (index == readout_)
         return;
     readout_ = index;
     update();
 }
 
-void ChartWidget::mouseMoveEvent(QMouseEvent* event)
-{
+void ChartWidget::mouseMoveEvent(QMouseEvent* event) {
     const std::size_t longest = longestSeries();
     const QRect& plot = geometry_.plot;
     if (longest == 0 || plot.width() <= 0) {
@@ -89,20 +83,17 @@ void ChartWidget::mouseMoveEvent(QMouseEvent* event)
     QWidget::mouseMoveEvent(event);
 }
 
-void ChartWidget::leaveEvent(QEvent* event)
-{
+void ChartWidget::leaveEvent(QEvent* event) {
     showReadoutAt(std::nullopt);
     QWidget::leaveEvent(event);
 }
 
-void ChartWidget::focusOutEvent(QFocusEvent* event)
-{
+void ChartWidget::focusOutEvent(QFocusEvent* event) {
     showReadoutAt(std::nullopt);
     QWidget::focusOutEvent(event);  // repaints without the focus frame
 }
 
-void ChartWidget::keyPressEvent(QKeyEvent* event)
-{
+void ChartWidget::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     if (key == Qt::Key_Menu || (key == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
         emit menuKeyPressed(this);
@@ -114,12 +105,24 @@ void ChartWidget::keyPressEvent(QKeyEvent* event)
     const long now = readout_ ? long(*readout_) : -1;
     long next = 0;
     switch (key) {
-    case Qt::Key_Left: next = now < 0 ? 0 : now - 1; break;
-    case Qt::Key_Right: next = now + 1; break;
-    case Qt::Key_PageUp: next = now - kPageStep; break;
-    case Qt::Key_PageDown: next = now + kPageStep; break;
-    case Qt::Key_Home: next = 0; break;
-    case Qt::Key_End: next = last; break;
+    case Qt::Key_Left:
+        next = now < 0 ? 0 : now - 1;
+        break;
+    case Qt::Key_Right:
+        next = now + 1;
+        break;
+    case Qt::Key_PageUp:
+        next = now - kPageStep;
+        break;
+    case Qt::Key_PageDown:
+        next = now + kPageStep;
+        break;
+    case Qt::Key_Home:
+        next = 0;
+        break;
+    case Qt::Key_End:
+        next = last;
+        break;
     default:
         QWidget::keyPressEvent(event);
         return;
@@ -129,8 +132,7 @@ void ChartWidget::keyPressEvent(QKeyEvent* event)
     event->accept();
 }
 
-void ChartWidget::paintReadout(QPainter& painter) const
-{
+void ChartWidget::paintReadout(QPainter& painter) const {
     if (!readout_ || geometry_.plot.width() <= 0)
         return;
     const std::size_t index = *readout_;
@@ -165,8 +167,8 @@ void ChartWidget::paintReadout(QPainter& painter) const
     const QPoint nearBottom(0, inner.bottom() - box.height() + 1);
     const int awayX = pointOnLeft ? inner.right() - box.width() + 1 : inner.left();
     const int besideX = pointOnLeft ? inner.left() : inner.right() - box.width() + 1;
-    const QPoint corners[] = {{awayX, nearTop.y()}, {awayX, nearBottom.y()},
-                              {besideX, nearTop.y()}, {besideX, nearBottom.y()}};
+    const QPoint corners[] = {
+        {awayX, nearTop.y()}, {awayX, nearBottom.y()}, {besideX, nearTop.y()}, {besideX, nearBottom.y()}};
     box.moveTopLeft(corners[0]);
     for (const QPoint& corner : corners) {
         const QRect candidate(corner, box.size());
@@ -183,12 +185,12 @@ void ChartWidget::paintReadout(QPainter& painter) const
     painter.setBrush(QColor(255, 255, 225));
     painter.drawRect(box);
     painter.setPen(Qt::black);
-    painter.drawText(box.adjusted(kReadoutPadding, kReadoutPadding, 0, 0), Qt::AlignLeft | Qt::AlignTop, text);
+    painter.drawText(box.adjusted(kReadoutPadding, kReadoutPadding, 0, 0), Qt::AlignLeft | Qt::AlignTop,
+                     text);
     painter.restore();
 }
 
-void ChartWidget::paintFocusFrame(QPainter& painter) const
-{
+void ChartWidget::paintFocusFrame(QPainter& painter) const {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setBrush(Qt::NoBrush);

@@ -10,8 +10,7 @@
 
 namespace strs {
 
-QByteArray ChartSvg(const ChartWidget& chart)
-{
+QByteArray ChartSvg(const ChartWidget& chart) {
     const QSize size = chart.pictureSize();
     QByteArray data;
     QBuffer buffer(&data);
@@ -31,9 +30,11 @@ QByteArray ChartSvg(const ChartWidget& chart)
     // The generator gives the size in millimetres, which viewers turn back into pixels
     // at different resolutions (90 or 96 dpi); in plain pixels it is the chart's size
     // everywhere.
-    static const QRegularExpression millimetres(QStringLiteral("<svg width=\"[0-9.]+mm\" height=\"[0-9.]+mm\""));
+    static const QRegularExpression millimetres(
+        QStringLiteral("<svg width=\"[0-9.]+mm\" height=\"[0-9.]+mm\""));
     QString text = QString::fromUtf8(data);
-    text.replace(millimetres, QStringLiteral("<svg width=\"%1\" height=\"%2\"").arg(size.width()).arg(size.height()));
+    text.replace(millimetres,
+                 QStringLiteral("<svg width=\"%1\" height=\"%2\"").arg(size.width()).arg(size.height()));
     return text.toUtf8();
 }
 

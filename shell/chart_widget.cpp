@@ -21,33 +21,22 @@ namespace strs {
 // ---------------------------------------------------------------- series
 
 ChartSeries::ChartSeries(ChartWidget& chart, QString name, Kind kind, TColor colour)
-    : chart_(chart), name_(std::move(name)), kind_(kind), colour_(colour)
-{
-}
+    : chart_(chart), name_(std::move(name)), kind_(kind), colour_(colour) {}
 
-QString ChartSeries::legendName() const
-{
+QString ChartSeries::legendName() const {
     return legendName_.isEmpty() ? chart_.titleLines().join(u' ').simplified() : legendName_;
 }
 
-void ChartSeries::Clear()
-{
+void ChartSeries::Clear() {
     points_.clear();
     chart_.update();
 }
 
-void ChartSeries::AppendValue(double y, TColor colour)
-{
-    append(y, colour);
-}
+void ChartSeries::AppendValue(double y, TColor colour) { append(y, colour); }
 
-void ChartSeries::AppendBar(double y, TColor colour)
-{
-    append(y, colour);
-}
+void ChartSeries::AppendBar(double y, TColor colour) { append(y, colour); }
 
-void ChartSeries::append(double y, TColor colour)
-{
+void ChartSeries::append(double y, TColor colour) {
     points_.push_back({double(points_.size()), y, colour});
     chart_.update();
 }
@@ -58,10 +47,10 @@ namespace {
 
 using Wide = AxisValue;
 
-constexpr int kOuterMargin = 4;       // blank border of the panel
-constexpr int kTitleGap = 6;          // between the title and the plot area
-constexpr int kLabelGap = 4;          // between the plot area and its tick labels
-constexpr int kRightMargin = 14;      // room for half of the last bottom label
+constexpr int kOuterMargin = 4;   // blank border of the panel
+constexpr int kTitleGap = 6;      // between the title and the plot area
+constexpr int kLabelGap = 4;      // between the plot area and its tick labels
+constexpr int kRightMargin = 14;  // room for half of the last bottom label
 
 const QColor kGridColour(0xD8, 0xD8, 0xD8);
 
@@ -70,8 +59,7 @@ struct DataExtents {
     AxisExtent y;
 };
 
-DataExtents MeasureData(const std::vector<std::unique_ptr<ChartSeries>>& series)
-{
+DataExtents MeasureData(const std::vector<std::unique_ptr<ChartSeries>>& series) {
     DataExtents extents;
     for (const auto& s : series) {
         const bool bars = s->kind() == ChartSeries::Kind::Bar;
@@ -96,27 +84,24 @@ struct Tick {
 };
 
 // The tick values of the step, each with its label.
-std::vector<Tick> TicksOf(const AxisRange& range, Wide step)
-{
+std::vector<Tick> TicksOf(const AxisRange& range, Wide step) {
     std::vector<Tick> ticks;
     for (Wide value : TickValues(range, step))
         ticks.push_back({value, FloatToStr(double(value))});
     return ticks;
 }
 
-int WidestLabel(const std::vector<Tick>& ticks, const QFontMetrics& metrics)
-{
+int WidestLabel(const std::vector<Tick>& ticks, const QFontMetrics& metrics) {
     int widest = 0;
     for (const Tick& t : ticks)
         widest = std::max(widest, metrics.horizontalAdvance(t.label));
     return widest;
 }
 
-QFont ChartFont()
-{
+QFont ChartFont() {
     QFont font;
-    font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Arial")});
+    font.setFamilies(
+        {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(11);
     font.setWeight(QFont::Normal);
@@ -125,8 +110,7 @@ QFont ChartFont()
 }
 
 // Bottom ticks: as many as fit with a gap between neighbouring labels.
-std::vector<Tick> BottomTicks(const AxisRange& range, int plotWidth, const QFontMetrics& metrics)
-{
+std::vector<Tick> BottomTicks(const AxisRange& range, int plotWidth, const QFontMetrics& metrics) {
     const int minimumSpacing = 3 * metrics.horizontalAdvance(QLatin1Char('0')) + 8;
     Wide step = StepForCount(range, plotWidth / minimumSpacing);
     std::vector<Tick> ticks = TicksOf(range, step);
@@ -144,8 +128,7 @@ std::vector<Tick> BottomTicks(const AxisRange& range, int plotWidth, const QFont
 
 // ---------------------------------------------------------------- chart
 
-ChartWidget::ChartWidget(QWidget* parent) : QWidget(parent)
-{
+ChartWidget::ChartWidget(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);  // paint() covers every pixel
     setMouseTracking(true);                 // the read-out follows the mouse
     setFocusPolicy(Qt::StrongFocus);
@@ -153,38 +136,30 @@ ChartWidget::ChartWidget(QWidget* parent) : QWidget(parent)
 
 ChartWidget::~ChartWidget() = default;
 
-ChartSeries* ChartWidget::addSeries(const QString& name, ChartSeries::Kind kind, TColor colour)
-{
+ChartSeries* ChartWidget::addSeries(const QString& name, ChartSeries::Kind kind, TColor colour) {
     series_.push_back(std::make_unique<ChartSeries>(*this, name, kind, colour));
     update();
     return series_.back().get();
 }
 
-void ChartWidget::setTitleLines(const QStringList& lines)
-{
+void ChartWidget::setTitleLines(const QStringList& lines) {
     title_ = lines;
     update();
 }
 
-void ChartWidget::setBottomLabelsVisible(bool visible)
-{
+void ChartWidget::setBottomLabelsVisible(bool visible) {
     bottomLabelsVisible_ = visible;
     update();
 }
 
-void ChartWidget::setBottomMarginPercent(int percent)
-{
+void ChartWidget::setBottomMarginPercent(int percent) {
     bottomMarginPercent_ = std::clamp(percent, 0, 50);
     update();
 }
 
-void ChartWidget::paint(QPainter& painter, const QRect& rect) const
-{
-    paintChart(painter, rect);
-}
+void ChartWidget::paint(QPainter& painter, const QRect& rect) const { paintChart(painter, rect); }
 
-ChartWidget::PlotGeometry ChartWidget::paintChart(QPainter& painter, const QRect& rect) const
-{
+ChartWidget::PlotGeometry ChartWidget::paintChart(QPainter& painter, const QRect& rect) const {
     painter.save();
     painter.setClipRect(rect);
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -199,8 +174,8 @@ ChartWidget::PlotGeometry ChartWidget::paintChart(QPainter& painter, const QRect
     painter.setPen(Qt::black);
     int y = rect.top() + kOuterMargin;
     for (const QString& line : title_) {
-        painter.drawText(QRect(rect.left(), y, rect.width(), lineHeight),
-                         Qt::AlignHCenter | Qt::AlignTop, line);
+        painter.drawText(QRect(rect.left(), y, rect.width(), lineHeight), Qt::AlignHCenter | Qt::AlignTop,
+                         line);
         y += lineHeight;
     }
 
@@ -209,8 +184,7 @@ ChartWidget::PlotGeometry ChartWidget::paintChart(QPainter& painter, const QRect
                                  ? int(std::lround(rect.height() * bottomMarginPercent_ / 100.0))
                                  : kOuterMargin;
     const int bottomLabels = bottomLabelsVisible_ ? lineHeight + kLabelGap : kLabelGap;
-    const int plotTop = (title_.isEmpty() ? rect.top() + kOuterMargin + lineHeight / 2
-                                          : y + kTitleGap);
+    const int plotTop = (title_.isEmpty() ? rect.top() + kOuterMargin + lineHeight / 2 : y + kTitleGap);
     const int plotBottom = rect.top() + rect.height() - bottomMargin - bottomLabels;
     const int plotHeight = std::max(plotBottom - plotTop, 1);
 
@@ -242,16 +216,15 @@ ChartWidget::PlotGeometry ChartWidget::paintChart(QPainter& painter, const QRect
     painter.setPen(Qt::black);
     for (const Tick& t : yTicks) {
         const int py = int(std::lround(mapY(t.value)));
-        painter.drawText(QRect(rect.left(), py - lineHeight / 2, plotLeft - kLabelGap - rect.left(),
-                               lineHeight),
-                         Qt::AlignRight | Qt::AlignVCenter, t.label);
+        painter.drawText(
+            QRect(rect.left(), py - lineHeight / 2, plotLeft - kLabelGap - rect.left(), lineHeight),
+            Qt::AlignRight | Qt::AlignVCenter, t.label);
     }
     if (bottomLabelsVisible_) {
         for (const Tick& t : xTicks) {
             const int px = int(std::lround(mapX(t.value)));
             const int width = metrics.horizontalAdvance(t.label) + 2;
-            painter.drawText(QRect(px - width / 2, plot.top() + plotHeight + kLabelGap, width,
-                                   lineHeight),
+            painter.drawText(QRect(px - width / 2, plot.top() + plotHeight + kLabelGap, width, lineHeight),
                              Qt::AlignHCenter | Qt::AlignTop, t.label);
         }
     }
@@ -266,8 +239,7 @@ ChartWidget::PlotGeometry ChartWidget::paintChart(QPainter& painter, const QRect
             for (const ChartPoint& p : points) {
                 if (!std::isfinite(p.y))
                     continue;
-                const QRectF bar(QPointF(mapX(p.x - 0.5L), mapY(p.y)),
-                                 QPointF(mapX(p.x + 0.5L), base));
+                const QRectF bar(QPointF(mapX(p.x - 0.5L), mapY(p.y)), QPointF(mapX(p.x + 0.5L), base));
                 painter.fillRect(bar.normalized(), ToQColor(p.colour));
                 painter.drawRect(bar.normalized());
             }
@@ -307,13 +279,9 @@ ChartWidget::PlotGeometry ChartWidget::paintChart(QPainter& painter, const QRect
     return {plot, xRange, yRange};
 }
 
-QSize ChartWidget::pictureSize() const
-{
-    return size().isEmpty() ? sizeHint() : size();
-}
+QSize ChartWidget::pictureSize() const { return size().isEmpty() ? sizeHint() : size(); }
 
-QImage ChartWidget::renderImage() const
-{
+QImage ChartWidget::renderImage() const {
     QImage image(pictureSize(), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
@@ -322,8 +290,7 @@ QImage ChartWidget::renderImage() const
     return image;
 }
 
-void ChartWidget::paintEvent(QPaintEvent* /*event*/)
-{
+void ChartWidget::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     geometry_ = paintChart(painter, rect());
     // Screen only: the saved pictures come from paint() and show neither of these.
@@ -332,8 +299,7 @@ void ChartWidget::paintEvent(QPaintEvent* /*event*/)
         paintFocusFrame(painter);
 }
 
-void ChartWidget::contextMenuEvent(QContextMenuEvent* event)
-{
+void ChartWidget::contextMenuEvent(QContextMenuEvent* event) {
     if (event->reason() == QContextMenuEvent::Keyboard)
         emit menuKeyPressed(this);
     else

@@ -10,8 +10,7 @@
 namespace strs {
 namespace {
 
-double ReadBack(std::string text, char decimalMark)
-{
+double ReadBack(std::string text, char decimalMark) {
     for (char& c : text) {
         if (c == decimalMark)
             c = '.';
@@ -22,10 +21,15 @@ double ReadBack(std::string text, char decimalMark)
     return value;
 }
 
-TEST(Csv, NumbersReadBackBitForBit)
-{
-    const double values[] = {0.1, -1.0 / 3.0, 1e300, 5e-324, std::nextafter(1.0, 2.0), -0.0,
-                             123456789.125, std::numeric_limits<double>::max()};
+TEST(Csv, NumbersReadBackBitForBit) {
+    const double values[] = {0.1,
+                             -1.0 / 3.0,
+                             1e300,
+                             5e-324,
+                             std::nextafter(1.0, 2.0),
+                             -0.0,
+                             123456789.125,
+                             std::numeric_limits<double>::max()};
     for (char mark : {'.', ','}) {
         for (double v : values) {
             const std::string text = RoundTripNumber(v, mark);
@@ -37,8 +41,7 @@ TEST(Csv, NumbersReadBackBitForBit)
     EXPECT_EQ(RoundTripNumber(0.1, ','), "0,1");
 }
 
-TEST(Csv, CellsWithSeparatorsOrQuotesSurviveARoundTrip)
-{
+TEST(Csv, CellsWithSeparatorsOrQuotesSurviveARoundTrip) {
     const std::vector<std::string> cells = {"plain", "a;b", "say \"hi\"", "", "0,5", "line\nbreak"};
     for (char separator : {',', ';'}) {
         std::string row = CsvRow(cells, separator);

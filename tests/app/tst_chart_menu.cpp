@@ -23,8 +23,7 @@ private slots:
     void init() { strs::ResetRandomGenerator(); }
 
     // «Сохранить» stays first; the data command writes the chart the menu was opened for.
-    void menuKeyOpensTheMenuOfTheFocusedChart()
-    {
+    void menuKeyOpensTheMenuOfTheFocusedChart() {
         ErrorRecorder errors;
         TForm1 w;
         w.show();
@@ -53,8 +52,7 @@ private slots:
     }
 
     // Tab goes through the page's controls first, then its shown charts, top one first.
-    void tabReachesTheChartsAfterThePageControls_data()
-    {
+    void tabReachesTheChartsAfterThePageControls_data() {
         QTest::addColumn<int>("page");
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("charts");
@@ -63,8 +61,7 @@ private slots:
         QTest::newRow("3") << 2 << QStringLiteral("BB3") << QStringLiteral("Chart32 Chart31");
         QTest::newRow("4") << 3 << QStringLiteral("BitBtn2") << QStringLiteral("Chart41 Chart42");
     }
-    void tabReachesTheChartsAfterThePageControls()
-    {
+    void tabReachesTheChartsAfterThePageControls() {
         QFETCH(int, page);
         QFETCH(QString, button);
         QFETCH(QString, charts);

@@ -4,13 +4,13 @@
 
 #include "tools/replay/replay_session.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -21,18 +21,15 @@ using strs::replay::ScriptError;
 namespace {
 
 // Runs a script and returns the snapshots it printed.
-QList<QJsonObject> run(const QString& script)
-{
+QList<QJsonObject> run(const QString& script) {
     QList<QJsonObject> dumps;
-    ReplaySession session([&dumps](const QByteArray& json) {
-        dumps << QJsonDocument::fromJson(json).object();
-    });
+    ReplaySession session(
+        [&dumps](const QByteArray& json) { dumps << QJsonDocument::fromJson(json).object(); });
     session.runScript(script);
     return dumps;
 }
 
-QJsonArray series(const QJsonObject& dump, const char* name)
-{
+QJsonArray series(const QJsonObject& dump, const char* name) {
     return dump[QStringLiteral("series")].toObject()[QString::fromLatin1(name)].toArray();
 }
 
@@ -43,10 +40,8 @@ class ReplayTest : public QObject {
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
 
-    void errorsAreReportedOnceAndTheFieldKeepsItsText()
-    {
-        const auto dumps = run(QStringLiteral(
-            "locale ru_RU\npage 3\nset E34 0,0\npress BB3\ndump\ndump\n"));
+    void errorsAreReportedOnceAndTheFieldKeepsItsText() {
+        const auto dumps = run(QStringLiteral("locale ru_RU\npage 3\nset E34 0,0\npress BB3\ndump\ndump\n"));
         QCOMPARE(dumps[0][QStringLiteral("errors")].toArray(),
                  QJsonArray({QStringLiteral("Floating point division by zero.")}));
         QCOMPARE(dumps[0][QStringLiteral("fields")].toObject()[QStringLiteral("E34")].toString(),
@@ -55,19 +50,17 @@ private slots:
         QCOMPARE(dumps[1][QStringLiteral("errors")].toArray().size(), 0);  // cleared by the dump
     }
 
-    void restartReproducesTheSameNumbers()
-    {
-        const auto dumps = run(QStringLiteral(
-            "locale ru_RU\npage 4\npress BitBtn2\ndump\npress BitBtn2\ndump\nrestart\npage 4\npress BitBtn2\ndump\n"));
+    void restartReproducesTheSameNumbers() {
+        const auto dumps = run(QStringLiteral("locale ru_RU\npage 4\npress BitBtn2\ndump\npress "
+                                              "BitBtn2\ndump\nrestart\npage 4\npress BitBtn2\ndump\n"));
         QCOMPARE(dumps.size(), 3);
         QCOMPARE(series(dumps[0], "Series422"), series(dumps[2], "Series422"));
         QVERIFY(series(dumps[0], "Series422") != series(dumps[1], "Series422"));
     }
 
-    void typedTextGoesThroughTheFieldRule()
-    {
-        const auto dumps = run(QStringLiteral(
-            "locale ru_RU\nset E21 \"1,25\"\ntype E21 x\ndump\ntype E21 \"\\\"\"\ndump\n"));
+    void typedTextGoesThroughTheFieldRule() {
+        const auto dumps = run(
+            QStringLiteral("locale ru_RU\nset E21 \"1,25\"\ntype E21 x\ndump\ntype E21 \"\\\"\"\ndump\n"));
         QCOMPARE(dumps[0][QStringLiteral("fields")].toObject()[QStringLiteral("E21")].toString(),
                  QStringLiteral("1,25"));
         QCOMPARE(dumps[1][QStringLiteral("fields")].toObject()[QStringLiteral("E21")].toString(),
@@ -75,13 +68,13 @@ private slots:
     }
 
     // Every export of the chart menu, driven by the script.
-    void savedChartsDataAndCopyComeOut()
-    {
+    void savedChartsDataAndCopyComeOut() {
         QTemporaryDir dir;
-        const QString script = QStringLiteral(
-            "locale ru_RU\npage 3\npress BB3\ncopy Chart32\n"
-            "save Chart31 \"%1/c.bmp\"\nsave Chart31 \"%1/c.png\"\nsave Chart31 \"%1/c.svg\"\n"
-            "savedata Chart31 \"%1/c.csv\"\ndump\n").arg(dir.path());
+        const QString script =
+            QStringLiteral("locale ru_RU\npage 3\npress BB3\ncopy Chart32\n"
+                           "save Chart31 \"%1/c.bmp\"\nsave Chart31 \"%1/c.png\"\nsave Chart31 \"%1/c.svg\"\n"
+                           "savedata Chart31 \"%1/c.csv\"\ndump\n")
+                .arg(dir.path());
         const auto dumps = run(script);
         QCOMPARE(dumps[0][QStringLiteral("errors")].toArray().size(), 0);
         for (const char* name : {"c.bmp", "c.png", "c.svg"})
@@ -95,18 +88,21 @@ private slots:
         QCOMPARE(lines.size() - 2, series(dumps[0], "Series311").size());
     }
 
-    void badLinesNameTheirLine_data()
-    {
+    void badLinesNameTheirLine_data() {
         QTest::addColumn<QString>("script");
         QTest::addColumn<QString>("message");
-        QTest::newRow("unknown action") << QStringLiteral("dump\nfly away") << QStringLiteral("line 2: unknown action 'fly'");
-        QTest::newRow("page out of range") << QStringLiteral("page 5") << QStringLiteral("line 1: '5' is not a number from 1 to 4");
-        QTest::newRow("unknown field") << QStringLiteral("set E99 1") << QStringLiteral("line 1: no field named 'E99'");
-        QTest::newRow("missing text") << QStringLiteral("\n\nset E11") << QStringLiteral("line 3: usage: set FIELD TEXT");
-        QTest::newRow("open quote") << QStringLiteral("set E11 \"1,2") << QStringLiteral("line 1: unterminated quoted text");
+        QTest::newRow("unknown action")
+            << QStringLiteral("dump\nfly away") << QStringLiteral("line 2: unknown action 'fly'");
+        QTest::newRow("page out of range")
+            << QStringLiteral("page 5") << QStringLiteral("line 1: '5' is not a number from 1 to 4");
+        QTest::newRow("unknown field")
+            << QStringLiteral("set E99 1") << QStringLiteral("line 1: no field named 'E99'");
+        QTest::newRow("missing text")
+            << QStringLiteral("\n\nset E11") << QStringLiteral("line 3: usage: set FIELD TEXT");
+        QTest::newRow("open quote") << QStringLiteral("set E11 \"1,2")
+                                    << QStringLiteral("line 1: unterminated quoted text");
     }
-    void badLinesNameTheirLine()
-    {
+    void badLinesNameTheirLine() {
         QFETCH(QString, script);
         QFETCH(QString, message);
         try {
@@ -117,8 +113,7 @@ private slots:
         }
     }
 
-    void executableStopsWithNonZeroExitOnABadLine()
-    {
+    void executableStopsWithNonZeroExitOnABadLine() {
         QProcess replay;
         replay.start(QStringLiteral(STRS_REPLAY_EXECUTABLE), {});
         QVERIFY(replay.waitForStarted());

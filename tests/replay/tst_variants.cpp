@@ -19,8 +19,7 @@ struct Run {
     int badRows = 0;
 };
 
-Run RunTable(const QString& csv)
-{
+Run RunTable(const QString& csv) {
     Run run;
     QByteArray table;
     run.badRows = RunVariants(csv, VariantsFormat::Csv,
@@ -40,8 +39,7 @@ Run RunTable(const QString& csv)
     return run;
 }
 
-QJsonObject ReplayOnce(const QString& script)
-{
+QJsonObject ReplayOnce(const QString& script) {
     QJsonObject dump;
     ReplaySession session([&dump](const QByteArray& json) { dump = QJsonDocument::fromJson(json).object(); });
     session.runScript(script + QStringLiteral("\ndump\n"));
@@ -55,15 +53,13 @@ class VariantsTest : public QObject {
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
 
-    void eachRowMatchesASeparateReplay()
-    {
-        const Run run = RunTable(QStringLiteral(
-            "id;page;law;order;E11;E12;E21;Es;E34;E42\n"
-            "a;1;3;;2;0.5;;;;\n"
-            "b;2;;1;;;0,7;0.5;;\n"
-            "c;3;;;;;;;0.0;\n"      // the filter divides by zero
-            "d;4;;0;;;;;;2\n"
-            "e;1;;;;;;;;\n"));
+    void eachRowMatchesASeparateReplay() {
+        const Run run = RunTable(QStringLiteral("id;page;law;order;E11;E12;E21;Es;E34;E42\n"
+                                                "a;1;3;;2;0.5;;;;\n"
+                                                "b;2;;1;;;0,7;0.5;;\n"
+                                                "c;3;;;;;;;0.0;\n"  // the filter divides by zero
+                                                "d;4;;0;;;;;;2\n"
+                                                "e;1;;;;;;;;\n"));
         QCOMPARE(run.badRows, 0);
         const QString scripts[] = {
             QStringLiteral("page 1\nselect CB1 3\nset E11 2\nset E12 0,5\npress BB1"),
@@ -91,8 +87,7 @@ private slots:
         QVERIFY(!run.rows[3].last().isEmpty());
     }
 
-    void htmlIsOneEscapedTableRowPerVariant()
-    {
+    void htmlIsOneEscapedTableRowPerVariant() {
         QByteArray html;
         RunVariants(QStringLiteral("\uFEFFid,page\n<b>&1,1\nb,3\n"), VariantsFormat::Html,
                     {[&html](const QByteArray& data) { html += data; }, [](const QString&) {}});
@@ -103,25 +98,23 @@ private slots:
         QVERIFY(html.endsWith("</table>\n</body>\n</html>\n"));
     }
 
-    void badRowsAreNamedAndTheRunGoesOn()
-    {
-        const Run run = RunTable(QStringLiteral(
-            "page,law,E11,E21,colour\n"
-            "1,0,1.5,,\n"
-            "1,0,abc,,\n"
-            "2,1,,,\n"
-            "1,,,0.5,\n"
-            "1,,,,red\n"
-            "7,,,,\n"
-            ",,,,\n"
-            "1,4,2,,\n"));
-        QCOMPARE(run.messages, (QStringList{
-            QStringLiteral("row 3, column E11: 'abc' is not a number"),
-            QStringLiteral("row 4, column law: page 2 has no law"),
-            QStringLiteral("row 5, column E21: the field is not on page 1"),
-            QStringLiteral("row 6, column colour: unknown column"),
-            QStringLiteral("row 7, column page: '7' is not a number from 1 to 4"),
-            QStringLiteral("row 8, column page: the page is missing")}));
+    void badRowsAreNamedAndTheRunGoesOn() {
+        const Run run = RunTable(QStringLiteral("page,law,E11,E21,colour\n"
+                                                "1,0,1.5,,\n"
+                                                "1,0,abc,,\n"
+                                                "2,1,,,\n"
+                                                "1,,,0.5,\n"
+                                                "1,,,,red\n"
+                                                "7,,,,\n"
+                                                ",,,,\n"
+                                                "1,4,2,,\n"));
+        QCOMPARE(run.messages,
+                 (QStringList{QStringLiteral("row 3, column E11: 'abc' is not a number"),
+                              QStringLiteral("row 4, column law: page 2 has no law"),
+                              QStringLiteral("row 5, column E21: the field is not on page 1"),
+                              QStringLiteral("row 6, column colour: unknown column"),
+                              QStringLiteral("row 7, column page: '7' is not a number from 1 to 4"),
+                              QStringLiteral("row 8, column page: the page is missing")}));
         QCOMPARE(run.badRows, 6);
         QCOMPARE(run.rows.size(), 3);
         QCOMPARE(run.rows[1].first(), QStringLiteral("2"));

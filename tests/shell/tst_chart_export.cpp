@@ -27,8 +27,7 @@ using strs::ChartSeries;
 namespace {
 
 // Two series of different lengths with values that a short format would not keep.
-std::unique_ptr<strs::ChartWidget> MakeChart()
-{
+std::unique_ptr<strs::ChartWidget> MakeChart() {
     auto chart = std::make_unique<strs::ChartWidget>();
     chart->resize(409, 209);
     chart->setTitleLines({QStringLiteral("Результат")});
@@ -44,8 +43,7 @@ std::unique_ptr<strs::ChartWidget> MakeChart()
 
 bool SameDouble(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
-double ReadNumber(std::string text, char mark)
-{
+double ReadNumber(std::string text, char mark) {
     for (char& c : text)
         if (c == mark)
             c = '.';
@@ -61,16 +59,14 @@ double ReadNumber(std::string text, char mark)
 class ChartExportTest : public QObject {
     Q_OBJECT
 private slots:
-    void csvReadsBackToTheSeriesExactly_data()
-    {
+    void csvReadsBackToTheSeriesExactly_data() {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<char>("separator");
         QTest::addColumn<char>("mark");
         QTest::newRow("comma decimal") << QStringLiteral("ru_RU") << ';' << ',';
         QTest::newRow("point decimal") << QStringLiteral("en_US") << ',' << '.';
     }
-    void csvReadsBackToTheSeriesExactly()
-    {
+    void csvReadsBackToTheSeriesExactly() {
         QFETCH(QString, locale);
         QFETCH(char, separator);
         QFETCH(char, mark);
@@ -104,8 +100,7 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     }
 
-    void copyPutsTheSavedPictureOnTheClipboard()
-    {
+    void copyPutsTheSavedPictureOnTheClipboard() {
         auto chart = MakeChart();
         strs::CopyChartPicture(*chart);
         const QImage copied = QGuiApplication::clipboard()->image();
@@ -113,8 +108,7 @@ private slots:
         QCOMPARE(copied.convertToFormat(QImage::Format_RGB32), chart->renderImage());
     }
 
-    void pngIsTheChartPixelForPixel()
-    {
+    void pngIsTheChartPixelForPixel() {
         auto chart = MakeChart();
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("chart.png"));
@@ -126,8 +120,7 @@ private slots:
 
     // The drawing parses, has the chart's size, and draws each series as one vector
     // line through all its points.
-    void svgIsAVectorDrawingOfTheSeries()
-    {
+    void svgIsAVectorDrawingOfTheSeries() {
         auto chart = MakeChart();
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("chart.svg"));
@@ -154,8 +147,9 @@ private slots:
             else if (token == QXmlStreamReader::StartElement && xml.name() == QLatin1String("polyline")
                      && !strokes.isEmpty() && strokes.last() != QLatin1String("#d8d8d8")) {
                 const QString points = xml.attributes().value(QLatin1String("points")).toString();
-                seriesLines << QStringLiteral("%1 %2").arg(strokes.last()).arg(
-                    points.split(u' ', Qt::SkipEmptyParts).size());
+                seriesLines << QStringLiteral("%1 %2")
+                                   .arg(strokes.last())
+                                   .arg(points.split(u' ', Qt::SkipEmptyParts).size());
             }
         }
         QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));

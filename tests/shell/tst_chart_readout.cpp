@@ -14,8 +14,7 @@ using strs::ChartSeries;
 namespace {
 
 // A shown chart, painted once so that it knows where its plot lies.
-std::unique_ptr<strs::ChartWidget> ShownChart()
-{
+std::unique_ptr<strs::ChartWidget> ShownChart() {
     auto chart = std::make_unique<strs::ChartWidget>();
     chart->resize(409, 209);
     chart->setTitleLines({QStringLiteral("Дисперсия")});
@@ -34,8 +33,7 @@ class ChartReadoutTest : public QObject {
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
 
-    void mouseShowsTheNearestPointOfEverySeries()
-    {
+    void mouseShowsTheNearestPointOfEverySeries() {
         auto chart = ShownChart();
         ChartSeries* a = chart->addSeries(QStringLiteral("A"), ChartSeries::Kind::Line, strs::clRed);
         a->setLegendName(QStringLiteral("Наблюдения y"));
@@ -61,8 +59,7 @@ private slots:
         QCOMPARE(chart->renderImage(), picture);
     }
 
-    void barsAreNamedByTheirBins()
-    {
+    void barsAreNamedByTheirBins() {
         auto chart = ShownChart();
         ChartSeries* s = chart->addSeries(QStringLiteral("H"), ChartSeries::Kind::Bar, strs::clHistogram);
         for (int i = 0; i < 15; ++i)
@@ -73,8 +70,7 @@ private slots:
         QCOMPARE(chart->readoutText(), QStringLiteral("5,5 … 6\nДисперсия: 14"));
     }
 
-    void keysMoveTheReadoutAndOpenTheMenu()
-    {
+    void keysMoveTheReadoutAndOpenTheMenu() {
         auto chart = ShownChart();
         ChartSeries* a = chart->addSeries(QStringLiteral("A"), ChartSeries::Kind::Line, strs::clRed);
         for (int i = 0; i < 30; ++i)

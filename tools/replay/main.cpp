@@ -33,14 +33,10 @@ constexpr const char* kHelp =
     "\n"
     "The actions are described in strs-replay(1).\n";
 
-void Print(const QByteArray& data)
-{
-    std::fwrite(data.constData(), 1, std::size_t(data.size()), stdout);
-}
+void Print(const QByteArray& data) { std::fwrite(data.constData(), 1, std::size_t(data.size()), stdout); }
 
 // --variants FILE.csv [--html]: exit code 1 when a row was bad, 2 when nothing could run.
-int RunVariantsFile(QStringList args)
-{
+int RunVariantsFile(QStringList args) {
     const bool html = args.removeAll(QStringLiteral("--html")) > 0;
     if (args.size() != 2 || args[0] != QLatin1String("--variants")) {
         std::fputs("usage: strs-replay --variants FILE.csv [--html]\n", stderr);
@@ -52,8 +48,9 @@ int RunVariantsFile(QStringList args)
         return 2;
     }
     const strs::replay::VariantsOutput output{Print, [](const QString& message) {
-        std::fprintf(stderr, "strs-replay: %s\n", message.toUtf8().constData());
-    }};
+                                                  std::fprintf(stderr, "strs-replay: %s\n",
+                                                               message.toUtf8().constData());
+                                              }};
     const int badRows = strs::replay::RunVariants(
         QString::fromUtf8(input.readAll()),
         html ? strs::replay::VariantsFormat::Html : strs::replay::VariantsFormat::Csv, output);
@@ -63,8 +60,7 @@ int RunVariantsFile(QStringList args)
 
 }  // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     if (const auto text = strs::InformationRequested(argc, argv, "strs-replay", kHelp)) {
         std::fputs(text->c_str(), stdout);
         return 0;
@@ -84,8 +80,7 @@ int main(int argc, char* argv[])
     const bool fromFile = !args.isEmpty() && args[0] != QLatin1String("-");
     if (fromFile)
         input.setFileName(args[0]);
-    const bool opened = fromFile ? input.open(QIODevice::ReadOnly)
-                                 : input.open(stdin, QIODevice::ReadOnly);
+    const bool opened = fromFile ? input.open(QIODevice::ReadOnly) : input.open(stdin, QIODevice::ReadOnly);
     if (!opened) {
         std::fprintf(stderr, "strs-replay: cannot read %s\n", qPrintable(args.value(0)));
         return 2;

@@ -11,8 +11,7 @@ namespace strs::replay {
 
 namespace {
 
-QJsonObject fieldTexts(const TForm1& w)
-{
+QJsonObject fieldTexts(const TForm1& w) {
     QJsonObject fields;
     for (const NumericField* field : w.findChildren<NumericField*>())
         fields.insert(field->objectName(), field->text());
@@ -21,23 +20,20 @@ QJsonObject fieldTexts(const TForm1& w)
 
 // A component by its object name; every name asked for exists in the window.
 template <typename T>
-const T& Named(const TForm1& w, const char* name)
-{
+const T& Named(const TForm1& w, const char* name) {
     const T* found = w.findChild<T*>(QString::fromLatin1(name));
     Q_ASSERT(found != nullptr);
     return *found;
 }
 
-QJsonObject labelTexts(const TForm1& w)
-{
+QJsonObject labelTexts(const TForm1& w) {
     QJsonObject labels;
     for (const QString& name : WrittenLabelNames())
         labels.insert(name, Named<QLabel>(w, name.toLatin1().constData()).text());
     return labels;
 }
 
-QJsonObject visibility(const TForm1& w)
-{
+QJsonObject visibility(const TForm1& w) {
     QJsonObject visible;
     for (const ChartWidget* chart : w.findChildren<ChartWidget*>())
         visible.insert(chart->objectName(), !chart->isHidden());
@@ -46,8 +42,7 @@ QJsonObject visibility(const TForm1& w)
     return visible;
 }
 
-QJsonObject chartTitles(const TForm1& w)
-{
+QJsonObject chartTitles(const TForm1& w) {
     QJsonObject titles;
     for (const ChartWidget* chart : w.findChildren<ChartWidget*>())
         titles.insert(chart->objectName(), chart->titleLines().join(u'\n'));
@@ -55,8 +50,7 @@ QJsonObject chartTitles(const TForm1& w)
 }
 
 // Points as [x, y, colour]; Qt writes doubles in their shortest round-trip form.
-QJsonObject seriesPoints(const TForm1& w)
-{
+QJsonObject seriesPoints(const TForm1& w) {
     QJsonObject series;
     for (const ChartWidget* chart : w.findChildren<ChartWidget*>()) {
         for (const auto& s : chart->allSeries()) {
@@ -71,16 +65,14 @@ QJsonObject seriesPoints(const TForm1& w)
 
 }  // namespace
 
-QStringList WrittenLabelNames()
-{
+QStringList WrittenLabelNames() {
     return {QStringLiteral("L11"), QStringLiteral("L12"), QStringLiteral("L14"), QStringLiteral("L16"),
             QStringLiteral("L21"), QStringLiteral("L24"), QStringLiteral("L26"), QStringLiteral("L41"),
             QStringLiteral("ch1"), QStringLiteral("ch2"), QStringLiteral("ch3"), QStringLiteral("ch4"),
             QStringLiteral("ch5")};
 }
 
-QJsonObject TakeSnapshot(const TForm1& window, const QStringList& errors, int creditDraws)
-{
+QJsonObject TakeSnapshot(const TForm1& window, const QStringList& errors, int creditDraws) {
     QJsonObject snapshot;
     snapshot.insert(QStringLiteral("fields"), fieldTexts(window));
     snapshot.insert(QStringLiteral("labels"), labelTexts(window));

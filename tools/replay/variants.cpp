@@ -28,7 +28,7 @@ const char* const kOrderSwitches[] = {nullptr, "RG2", nullptr, "RG4"};
 struct Variant {
     int row = 0;  // line number in the file
     int page = 0;
-    QStringList cells;            // as read, for the output
+    QStringList cells;                // as read, for the output
     std::vector<ScriptLine> actions;  // after the fresh start
 };
 
@@ -37,13 +37,11 @@ struct BadCell {
     QString text;
 };
 
-[[noreturn]] void Bad(int row, const QString& column, const QString& why)
-{
+[[noreturn]] void Bad(int row, const QString& column, const QString& why) {
     throw BadCell{QStringLiteral("row %1, column %2: %3").arg(row).arg(column, why)};
 }
 
-int WholeNumber(const QString& text, int low, int high, int row, const QString& column)
-{
+int WholeNumber(const QString& text, int low, int high, int row, const QString& column) {
     bool ok = false;
     const int value = text.trimmed().toInt(&ok);
     if (!ok || value < low || value > high)
@@ -51,16 +49,14 @@ int WholeNumber(const QString& text, int low, int high, int row, const QString& 
     return value;
 }
 
-ScriptLine Action(int row, const char* action, QStringList args)
-{
+ScriptLine Action(int row, const char* action, QStringList args) {
     return {row, QString::fromLatin1(action), std::move(args)};
 }
 
 // What the window offers: the field names on each page, the written labels on each.
 class WindowMap {
 public:
-    explicit WindowMap(TForm1& window)
-    {
+    explicit WindowMap(TForm1& window) {
         const auto* pages = window.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
         for (int i = 0; i < pages->count(); ++i) {
             for (const NumericField* field : pages->widget(i)->findChildren<NumericField*>())
@@ -74,13 +70,11 @@ public:
             }
         }
     }
-    std::optional<int> pageOfField(const QString& name) const
-    {
+    std::optional<int> pageOfField(const QString& name) const {
         const auto found = fieldPage_.find(name);
         return found == fieldPage_.end() ? std::nullopt : std::optional<int>(found->second);
     }
-    QStringList labelsOn(const std::vector<bool>& pages) const
-    {
+    QStringList labelsOn(const std::vector<bool>& pages) const {
         QStringList names;
         for (const auto& [name, page] : labelPage_) {
             if (pages[std::size_t(page)])
@@ -88,8 +82,7 @@ public:
         }
         return names;
     }
-    int pageOfLabel(const QString& name) const
-    {
+    int pageOfLabel(const QString& name) const {
         for (const auto& [label, page] : labelPage_) {
             if (label == name)
                 return page;
@@ -102,8 +95,7 @@ private:
     std::vector<std::pair<QString, int>> labelPage_;
 };
 
-Variant ReadVariant(int row, const QStringList& header, const QStringList& cells, const WindowMap& map)
-{
+Variant ReadVariant(int row, const QStringList& header, const QStringList& cells, const WindowMap& map) {
     Variant v;
     v.row = row;
     v.cells = cells;
@@ -123,14 +115,16 @@ Variant ReadVariant(int row, const QStringList& header, const QStringList& cells
         if (column == QLatin1String("law")) {
             if (v.page != 1)
                 Bad(row, column, QStringLiteral("page %1 has no law").arg(v.page));
-            v.actions.push_back(Action(row, "select", {QStringLiteral("CB1"),
-                                                       QString::number(WholeNumber(value, 0, 4, row, column))}));
+            v.actions.push_back(
+                Action(row, "select",
+                       {QStringLiteral("CB1"), QString::number(WholeNumber(value, 0, 4, row, column))}));
         } else if (column == QLatin1String("order")) {
             const char* orderSwitch = kOrderSwitches[v.page - 1];
             if (orderSwitch == nullptr)
                 Bad(row, column, QStringLiteral("page %1 has no order").arg(v.page));
-            v.actions.push_back(Action(row, "radio", {QString::fromLatin1(orderSwitch),
-                                                      QString::number(WholeNumber(value, 0, 1, row, column))}));
+            v.actions.push_back(Action(
+                row, "radio",
+                {QString::fromLatin1(orderSwitch), QString::number(WholeNumber(value, 0, 1, row, column))}));
         } else if (const std::optional<int> page = map.pageOfField(column)) {
             if (*page != v.page)
                 Bad(row, column, QStringLiteral("the field is not on page %1").arg(v.page));
@@ -148,8 +142,7 @@ Variant ReadVariant(int row, const QStringList& header, const QStringList& cells
     return v;
 }
 
-QStringList SplitCells(const QString& line, char separator, int row)
-{
+QStringList SplitCells(const QString& line, char separator, int row) {
     std::vector<std::string> cells;
     if (!ParseCsvLine(line.toStdString(), separator, cells))
         throw BadCell{QStringLiteral("row %1: a quotation mark is not closed").arg(row)};
@@ -163,21 +156,17 @@ QStringList SplitCells(const QString& line, char separator, int row)
 class TableWriter {
 public:
     TableWriter(VariantsFormat format, std::function<void(const QByteArray&)> out)
-        : format_(format), out_(std::move(out))
-    {
-    }
-    void begin(const QStringList& header)
-    {
+        : format_(format), out_(std::move(out)) {}
+    void begin(const QStringList& header) {
         if (format_ == VariantsFormat::Html) {
-            out_(QByteArrayLiteral(
-                "<!DOCTYPE html>\n<html lang=\"ru\">\n<head>\n<meta charset=\"utf-8\">\n"
-                "<title>Ответы по вариантам</title>\n<style>\n"
-                "body { font-family: sans-serif; font-size: 10pt; }\n"
-                "table { border-collapse: collapse; }\n"
-                "th, td { border: 1px solid #888; padding: 2px 6px; text-align: left; }\n"
-                "th { background: #eee; }\n"
-                "tr { page-break-inside: avoid; }\n"
-                "</style>\n</head>\n<body>\n<table>\n<thead>\n"));
+            out_(QByteArrayLiteral("<!DOCTYPE html>\n<html lang=\"ru\">\n<head>\n<meta charset=\"utf-8\">\n"
+                                   "<title>Ответы по вариантам</title>\n<style>\n"
+                                   "body { font-family: sans-serif; font-size: 10pt; }\n"
+                                   "table { border-collapse: collapse; }\n"
+                                   "th, td { border: 1px solid #888; padding: 2px 6px; text-align: left; }\n"
+                                   "th { background: #eee; }\n"
+                                   "tr { page-break-inside: avoid; }\n"
+                                   "</style>\n</head>\n<body>\n<table>\n<thead>\n"));
             row(header, "th");
             out_(QByteArrayLiteral("</thead>\n<tbody>\n"));
         } else {
@@ -185,15 +174,13 @@ public:
         }
     }
     void add(const QStringList& cells) { row(cells, "td"); }
-    void end()
-    {
+    void end() {
         if (format_ == VariantsFormat::Html)
             out_(QByteArrayLiteral("</tbody>\n</table>\n</body>\n</html>\n"));
     }
 
 private:
-    void row(const QStringList& cells, const char* tag)
-    {
+    void row(const QStringList& cells, const char* tag) {
         if (format_ == VariantsFormat::Csv) {
             std::vector<std::string> text;
             for (const QString& cell : cells)
@@ -215,8 +202,7 @@ private:
 
 }  // namespace
 
-int RunVariants(const QString& csv, VariantsFormat format, const VariantsOutput& output)
-{
+int RunVariants(const QString& csv, VariantsFormat format, const VariantsOutput& output) {
     ReplaySession session([](const QByteArray&) {});
     const WindowMap map(session.window());
 
