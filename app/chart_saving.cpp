@@ -1,7 +1,9 @@
 #include "app/chart_saving.h"
 
+#include "shell/chart_preview.h"
 #include "shell/chart_widget.h"
 #include "shell/error_guard.h"
+#include "shell/save_dialog_preview.h"
 
 #include <QAction>
 #include <QCursor>
@@ -23,6 +25,7 @@ ChartSaving::ChartSaving(QWidget* window)
     N1_->setObjectName(QStringLiteral("N1"));
     SavePictureDialog_->setObjectName(QStringLiteral("SavePictureDialog"));
     ConfigureSavePictureDialog(*SavePictureDialog_);
+    preview_ = AddPreviewToSaveDialog(*SavePictureDialog_);
 
     connect(N1_, &QAction::triggered, this, [this] { RunGuarded(window_, [this] { N1Click(); }); });
 }
@@ -37,6 +40,7 @@ void ChartSaving::offerFor(ChartWidget* chart)
 void ChartSaving::con(ChartWidget* chart)
 {
     saveTarget_ = chart;
+    preview_->setChart(chart);
     contecst_->popup(QCursor::pos());
 }
 
@@ -44,10 +48,16 @@ void ChartSaving::N1Click()
 {
     if (saveTarget_ == nullptr)
         return;
-    const std::optional<ChosenFile> chosen = chooser_ ? chooser_() : askWithDialog();
-    if (!chosen || chosen->name.isEmpty())
-        return;
-    SaveChartPicture(window_, *saveTarget_, chosen->name, chosen->type);
+    // A "No" to replacing a file brings the dialog back with the name kept, to choose
+    // another; only a cancel ends the command without a file.
+    while (true) {
+        const std::optional<ChosenFile> chosen = chooser_ ? chooser_() : askWithDialog();
+        if (!chosen || chosen->name.isEmpty())
+            return;
+        if (SaveChartPicture(window_, *saveTarget_, chosen->name, chosen->type))
+            return;
+        SavePictureDialog_->selectFile(chosen->name);
+    }
 }
 
 std::optional<ChartSaving::ChosenFile> ChartSaving::askWithDialog()

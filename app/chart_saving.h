@@ -18,6 +18,7 @@ class QWidget;
 
 namespace strs {
 
+class ChartPreview;
 class ChartWidget;
 
 class ChartSaving : public QObject {
@@ -49,6 +50,7 @@ private:
     QMenu* contecst_;
     QAction* N1_;
     QFileDialog* SavePictureDialog_;
+    ChartPreview* preview_;  // in the dialog: the picture of the chart to be saved
     ChartWidget* saveTarget_ = nullptr;  // set by every menu request, never cleared
     FileChooser chooser_;
 };

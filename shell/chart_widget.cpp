@@ -28,7 +28,7 @@ ChartSeries::ChartSeries(ChartWidget& chart, QString name, Kind kind, TColor col
 void ChartSeries::Clear()
 {
     points_.clear();
-    chart_.update();
+    chart_.changed();
 }
 
 void ChartSeries::AppendValue(double y, TColor colour)
@@ -44,7 +44,7 @@ void ChartSeries::AppendBar(double y, TColor colour)
 void ChartSeries::append(double y, TColor colour)
 {
     points_.push_back({double(points_.size()), y, colour});
-    chart_.update();
+    chart_.changed();
 }
 
 // ---------------------------------------------------------------- axis scaling
@@ -149,26 +149,32 @@ ChartWidget::~ChartWidget() = default;
 ChartSeries* ChartWidget::addSeries(const QString& name, ChartSeries::Kind kind, TColor colour)
 {
     series_.push_back(std::make_unique<ChartSeries>(*this, name, kind, colour));
-    update();
+    changed();
     return series_.back().get();
 }
 
 void ChartWidget::setTitleLines(const QStringList& lines)
 {
     title_ = lines;
-    update();
+    changed();
 }
 
 void ChartWidget::setBottomLabelsVisible(bool visible)
 {
     bottomLabelsVisible_ = visible;
-    update();
+    changed();
 }
 
 void ChartWidget::setBottomMarginPercent(int percent)
 {
     bottomMarginPercent_ = std::clamp(percent, 0, 50);
-    update();
+    changed();
+}
+
+void ChartWidget::setCoveredBottomRows(int rows)
+{
+    coveredBottomRows_ = std::max(rows, 0);
+    changed();
 }
 
 void ChartWidget::paint(QPainter& painter, const QRect& rect) const
@@ -193,9 +199,10 @@ void ChartWidget::paint(QPainter& painter, const QRect& rect) const
     }
 
     // Vertical extent of the plot: below the title, above the bottom labels and margin.
-    const int bottomMargin = bottomMarginPercent_ > 0
-                                 ? int(std::lround(rect.height() * bottomMarginPercent_ / 100.0))
-                                 : kOuterMargin;
+    const int bottomMargin = std::max(
+        bottomMarginPercent_ > 0 ? int(std::lround(rect.height() * bottomMarginPercent_ / 100.0))
+                                 : kOuterMargin,
+        coveredBottomRows_ + kOuterMargin);
     const int bottomLabels = bottomLabelsVisible_ ? lineHeight + kLabelGap : kLabelGap;
     const int plotTop = (title_.isEmpty() ? rect.top() + kOuterMargin + lineHeight / 2
                                           : y + kTitleGap);
@@ -294,9 +301,20 @@ void ChartWidget::paint(QPainter& painter, const QRect& rect) const
     painter.restore();
 }
 
+void ChartWidget::changed()
+{
+    update();
+    emit pictureChanged();
+}
+
+QSize ChartWidget::pictureSize() const
+{
+    return size().isEmpty() ? sizeHint() : size();
+}
+
 QImage ChartWidget::renderImage() const
 {
-    const QSize pictureSize = size().isEmpty() ? sizeHint() : size();
+    const QSize pictureSize = this->pictureSize();
     QImage image(pictureSize, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);

@@ -65,6 +65,9 @@ public:
     // The histogram chart hides its bottom tick labels and keeps a 7 % bottom margin.
     void setBottomLabelsVisible(bool visible);
     void setBottomMarginPercent(int percent);
+    // Rows at the chart's bottom that another widget covers: the plot area and its
+    // bottom labels stay above them.
+    void setCoveredBottomRows(int rows);
 
     // Draws the whole chart (panel, title, axes, grid, series) into rect.
     // Serves both the screen and the saved picture.
@@ -72,21 +75,28 @@ public:
 
     // The chart alone, at its own size; child widgets are not in the picture.
     QImage renderImage() const;
+    QSize pictureSize() const;
 
     QSize sizeHint() const override { return {409, 209}; }
 
 signals:
     // A context-menu request on the chart (right click or the menu key).
     void contextMenuRequested(strs::ChartWidget* chart);
+    // The title, a series or a margin changed, and with them the chart's picture.
+    void pictureChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    friend class ChartSeries;
+    void changed();
+
     QStringList title_;
     bool bottomLabelsVisible_ = true;
     int bottomMarginPercent_ = 0;
+    int coveredBottomRows_ = 0;
     std::vector<std::unique_ptr<ChartSeries>> series_;
 };
 
