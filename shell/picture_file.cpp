@@ -1,6 +1,7 @@
 #include "shell/picture_file.h"
 
 #include "core/errors.h"
+#include "core/file_failure.h"
 #include "shell/chart_widget.h"
 #include "shell/jpeg_codec.h"
 
@@ -11,6 +12,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
+#include <QLocale>
 #include <QMessageBox>
 #include <QSaveFile>
 #include <QStringList>
@@ -44,13 +46,28 @@ bool AskWithMessageBox(QWidget* parent, const QString& fullName)
            == QMessageBox::Yes;
 }
 
-[[noreturn]] void ThrowCannotCreate(const QString& fullName, const QString& reason)
+MessageLanguage UserLanguage()
 {
-    throw FileCreateError(QDir::toNativeSeparators(fullName).toStdString(), reason.toStdString());
+    return QLocale().language() == QLocale::Russian ? MessageLanguage::Russian
+                                                    : MessageLanguage::English;
 }
 
-// Why a write failed: a short write (a full disk, a file size limit) leaves the system's
-// reason in errno but not always in the device's error text.
+// The one place that turns a failed write into its message: the file's name and the
+// cause in the user's language, read from the error number and what the file system
+// shows now; a cause without a text of ours keeps the system's own words.
+[[noreturn]] void ThrowCannotCreate(const QString& fullName, int systemError,
+                                    const QString& systemText)
+{
+    const QFileInfo target(fullName);
+    const FileFacts facts{target.absoluteDir().exists(), target.isDir()};
+    const std::string reason =
+        FileFailureText(ClassifyFileFailure(systemError, facts), UserLanguage());
+    throw FileCreateError(QDir::toNativeSeparators(fullName).toStdString(),
+                          reason.empty() ? systemText.toStdString() : reason);
+}
+
+// The system's text for a failed write: a short write (a full disk, a file size limit)
+// leaves the reason in errno but not always in the device's error text.
 QString WriteFailureReason(const QSaveFile& file, int systemError)
 {
     return systemError != 0 ? qt_error_string(systemError) : file.errorString();
@@ -121,23 +138,26 @@ void WritePicture(const QImage& image, const QString& fullName, PictureType type
 {
     const QByteArray data = EncodePicture(image, type);
     if (data.isEmpty())
-        ThrowCannotCreate(fullName, QStringLiteral("The picture could not be encoded"));
+        ThrowCannotCreate(fullName, 0, QStringLiteral("The picture could not be encoded"));
 
     // QSaveFile writes beside the target and renames over it only on commit, so the
     // target is either the complete new picture or whatever it was before.
     QSaveFile file(fullName);
+    errno = 0;
     if (!file.open(QIODevice::WriteOnly))
-        ThrowCannotCreate(fullName, file.errorString());
+        ThrowCannotCreate(fullName, errno, file.errorString());
     // A failed flush of the last buffered bytes does not always make commit() fail, so
     // it is checked here, before the temporary file can replace the target.
     errno = 0;
     if (file.write(data) != data.size() || !file.flush()) {
-        const QString reason = WriteFailureReason(file, errno);
+        const int systemError = errno;
+        const QString systemText = WriteFailureReason(file, systemError);
         file.cancelWriting();
-        ThrowCannotCreate(fullName, reason);
+        ThrowCannotCreate(fullName, systemError, systemText);
     }
+    errno = 0;
     if (!file.commit())
-        ThrowCannotCreate(fullName, file.errorString());
+        ThrowCannotCreate(fullName, errno, file.errorString());
 }
 
 void ConfigureSavePictureDialog(QFileDialog& dialog)
@@ -163,7 +183,7 @@ void SetOverwriteQuestion(OverwriteQuestion question)
     InstalledQuestion() = std::move(question);
 }
 
-void SaveChartPicture(QWidget* parent, const ChartWidget& chart, const QString& chosenName,
+bool SaveChartPicture(QWidget* parent, const ChartWidget& chart, const QString& chosenName,
                       PictureType type)
 {
     const QString fullName = NameWithExtension(chosenName, type);
@@ -174,9 +194,10 @@ void SaveChartPicture(QWidget* parent, const ChartWidget& chart, const QString& 
         const bool replace = question ? question(parent, shownName)
                                       : AskWithMessageBox(parent, shownName);
         if (!replace)
-            return;
+            return false;
     }
     WritePicture(chart.renderImage(), fullName, type);
+    return true;
 }
 
 }  // namespace strs
