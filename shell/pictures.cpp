@@ -10,6 +10,7 @@
 static void registerPictureResource()
 {
     Q_INIT_RESOURCE(pictures);
+    Q_INIT_RESOURCE(icons);
 }
 
 namespace strs {
@@ -18,6 +19,12 @@ void RegisterPictures()
 {
     static const bool registered = (registerPictureResource(), true);
     (void)registered;
+}
+
+QIcon ProgramIcon()
+{
+    RegisterPictures();
+    return QIcon(QStringLiteral(":/icons/strs-workbench.png"));
 }
 
 QImage JpegOrBlank(const QByteArray& data, QSize blankSize)

@@ -3,6 +3,7 @@
 // library, so their resource must be registered explicitly before the first use.
 
 #include <QByteArray>
+#include <QIcon>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -10,6 +11,9 @@
 namespace strs {
 
 void RegisterPictures();
+
+// The program's icon (the one the install ships), for all of its windows.
+QIcon ProgramIcon();
 
 // A JPEG picture carried in the program, such as ":/pictures/splash.jpg". When it is
 // missing or unreadable, a blank white picture of the given size stands in, so that its

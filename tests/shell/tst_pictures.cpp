@@ -101,6 +101,7 @@ class PicturesTest : public QObject {
 private slots:
     void initTestCase();
     void splashDecodesToItsSize();
+    void programIconIsCarried();
     void legendShowsTheThreeSeriesColours();
     void formulaPictureIsSixteenColourBitmap_data();
     void formulaPictureIsSixteenColourBitmap();
@@ -140,6 +141,13 @@ void PicturesTest::splashDecodesToItsSize()
                  qPrintable(QStringLiteral("corner %1,%2 is %3")
                                 .arg(corner.x()).arg(corner.y()).arg(QColor(pixel).name())));
     }
+}
+
+void PicturesTest::programIconIsCarried()
+{
+    const QIcon icon = strs::ProgramIcon();
+    QCOMPARE(icon.availableSizes(), QList<QSize>{QSize(64, 64)});
+    QVERIFY(icon.pixmap(64).toImage().pixelColor(32, 32).alpha() > 0);
 }
 
 void PicturesTest::legendShowsTheThreeSeriesColours()
