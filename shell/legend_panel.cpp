@@ -28,16 +28,17 @@ LegendPanel::LegendPanel(QWidget* chart, const QString& pictureName)
     // the move (and its mouse grab) running.
     setContextMenuPolicy(Qt::PreventContextMenu);
 
-    const QImage legend =
-        EmbeddedJpegOrBlank(QStringLiteral(":/pictures/legend.jpg"), kLegendSize);
+    const QImage legend = EmbeddedJpegOrBlank(QStringLiteral(":/pictures/legend.jpg"), kLegendSize,
+                                              DisplayPixelRatio());
+    const QSize size = legend.deviceIndependentSize().toSize();
     picture_->setObjectName(pictureName);
     picture_->setPixmap(QPixmap::fromImage(legend));
-    picture_->setFixedSize(legend.size());
+    picture_->setFixedSize(size);
     picture_->move(0, 0);
     picture_->setContextMenuPolicy(Qt::PreventContextMenu);
     picture_->installEventFilter(this);
 
-    setFixedSize(legend.size());
+    setFixedSize(size);
 }
 
 void LegendPanel::StartMove()
