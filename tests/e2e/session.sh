@@ -107,6 +107,8 @@ splash_means=$(convert "$OUT/splash.png" -format '%[fx:mean.r] %[fx:mean.g] %[fx
 awk -v s="$splash_means" 'BEGIN { split(s, m, " "); exit !(m[1] - m[3] > 0.15 && m[2] - m[3] > 0.08) }' \
   || fail "the screenshot shows no light-brown splash picture (mean red, green, blue: $splash_means; see $OUT/splash.png)"
 log "splash ${SPLASH_SIZE} at ${SPLASH_POS}"
+splash_icon=$(xprop -id "$SPLASH" -notype 32c _NET_WM_ICON 2>/dev/null | sed -n 's/^_NET_WM_ICON = \([0-9]*\), \([0-9]*\),.*/\1x\2/p')
+[ "$splash_icon" = "64x64" ] || fail "the splash's _NET_WM_ICON is \"$splash_icon\", expected the 64x64 icon"
 
 # The main window, found by its caption. xdotool's --name matching reads the legacy
 # WM_NAME, which Qt fills with the UTF-8 bytes under a Latin-1 label, so the caption is
@@ -132,6 +134,12 @@ WIN_X=$GX WIN_Y=$GY WIN_W=$GW WIN_H=$GH
 [ "${WIN_W}x${WIN_H}" = "$MAIN_SIZE" ] || fail "main window is ${WIN_W}x${WIN_H}, expected $MAIN_SIZE"
 [ "$WIN_X,$WIN_Y" = "$MAIN_POS" ] || fail "main window at $WIN_X,$WIN_Y, expected $MAIN_POS"
 log "main window ${MAIN_SIZE} at ${MAIN_POS}"
+
+# Both windows carry the installed 64 × 64 icon (_NET_WM_ICON: width, height, pixels).
+window_icon() { xprop -id "$1" -notype 32c _NET_WM_ICON 2>/dev/null | sed -n 's/^_NET_WM_ICON = \([0-9]*\), \([0-9]*\),.*/\1x\2/p'; }
+icon=$(window_icon "$MAIN")
+[ "$icon" = "64x64" ] || fail "the main window's _NET_WM_ICON is \"$icon\", expected the 64x64 icon"
+log "main window icon ${icon}"
 
 # Wait for the first paint: the window's own colour covers its groups and labels.
 painted() {
@@ -252,10 +260,7 @@ for page in 1 2 3 4; do
   log "page $page: charts drawn (pixels:$CHART_SUMMARY)"
 done
 
-# ---- saving the lower chart of page 4 through its context menu
 
-SAVED="$OUT/saved.jpg"
-rm -f "$SAVED"
 other_window() {  # other_window MIN_W MAX_H: a mapped window besides the main one
   local w
   for w in $(visible_windows); do
@@ -268,6 +273,88 @@ other_window() {  # other_window MIN_W MAX_H: a mapped window besides the main o
   done
   return 1
 }
+
+# ---- the legend panel of page 4 moves with any button, and leaves nothing behind
+
+RESOURCES="$HERE/../../resources"
+readonly LEGEND_X=$((LOWER_CHART_X + 265)) LEGEND_Y=$((LOWER_CHART_Y + 35))
+# legend_at X Y: the legend picture lies at (X, Y) of the lower chart.
+legend_at() {
+  shot "$SCREEN"
+  convert "$SCREEN" -crop "124x43+$((WIN_X + LOWER_CHART_X + $1))+$((WIN_Y + LOWER_CHART_Y + $2))" +repage \
+    "$OUT/legend-now.png"
+  local d
+  d=$(rmse_of "$OUT/legend-now.png" "$RESOURCES/legend.jpg" 124x43+0+0)
+  awk -v d="$d" 'BEGIN { exit !(d < 0.06) }'
+}
+# drag_in_chart BUTTON FROM_X FROM_Y TO_X TO_Y (lower chart's coordinates): press, move, release.
+drag_in_chart() {
+  local button=$1
+  xdotool mousemove --window "$MAIN" $((LOWER_CHART_X + $2)) $((LOWER_CHART_Y + $3))
+  sleep 0.1
+  xdotool mousedown "$button"
+  sleep 0.1
+  xdotool mousemove --window "$MAIN" $((LOWER_CHART_X + ($2 + $4) / 2)) $((LOWER_CHART_Y + ($3 + $5) / 2))
+  sleep 0.05
+  xdotool mousemove --window "$MAIN" $((LOWER_CHART_X + $4)) $((LOWER_CHART_Y + $5))
+  sleep 0.1
+  xdotool mouseup "$button"
+}
+no_menu() { ! other_window 20 300; }
+poll 5 legend_at 265 35 || fail "the legend of page 4 is not at (265, 35) of its chart"
+# Each button in turn, the panel grabbed 10 pixels into its picture.
+LEGEND_POS="265 35"
+for move in "3 30 110" "2 140 50" "1 265 35"; do
+  read -r button x y <<<"$move"
+  read -r fx fy <<<"$LEGEND_POS"
+  drag_in_chart "$button" $((fx + 10)) $((fy + 10)) $((x + 10)) $((y + 10))
+  poll 5 legend_at "$x" "$y" || fail "a drag with button $button did not bring the legend to ($x, $y)"
+  no_menu || fail "a press of button $button on the legend opened a menu"
+  LEGEND_POS="$x $y"
+  if [ "$button" = 3 ]; then
+    crop_window "$SCREEN" "$OUT/legend-right-drag.png"
+    # A left drag on the other chart leaves the legend where it is, and a tab click
+    # switches the page: no grab was left behind.
+    xdotool mousemove --window "$MAIN" $((CHARTS_X + 108)) $((CHARTS_Y + 80))
+    sleep 0.1
+    xdotool mousedown 1
+    xdotool mousemove --window "$MAIN" $((CHARTS_X + 250)) $((CHARTS_Y + 150))
+    sleep 0.1
+    xdotool mouseup 1
+    poll 3 legend_at "$x" "$y" || fail "a left drag on the upper chart moved the legend"
+    click_in_window "${TAB_X[3]}" "$TAB_Y"
+    upper_is() { shot "$SCREEN"; [ "$(region_pixels "$SCREEN" "$UPPER_CHART" "$1")" -ge "$MIN_LINE_PIXELS" ]; }
+    poll 5 upper_is "$RED" || fail "after the right drag a click on the tab \"Лаб. №3\" did not switch the page"
+    click_in_window "${TAB_X[4]}" "$TAB_Y"
+    poll 5 upper_is "$BLUE" || fail "the tab \"Лаб. №4\" did not switch back"
+  fi
+  log "legend moved with button $button to ($x, $y), no menu"
+done
+rm -f "$OUT/legend-now.png"
+
+# ---- Enter and Space press the focused «Обновить»
+
+click_in_window "$BUTTON_X" "$BUTTON_Y"
+sleep 0.3
+for key in Return space; do
+  shot "$SCREEN"
+  convert "$SCREEN" -crop "409x209+$((WIN_X + LOWER_CHART_X))+$((WIN_Y + LOWER_CHART_Y))" +repage "$OUT/before-key.png"
+  xdotool key "$key"
+  chart_changed() {
+    shot "$SCREEN"
+    convert "$SCREEN" -crop "409x209+$((WIN_X + LOWER_CHART_X))+$((WIN_Y + LOWER_CHART_Y))" +repage "$OUT/after-key.png"
+    awk -v d="$(rmse_of "$OUT/before-key.png" "$OUT/after-key.png" 250x209+0+0)" 'BEGIN { exit !(d > 0.02) }'
+  }
+  poll 5 chart_changed || fail "$key on the focused \"Обновить\" drew nothing new"
+  log "$key pressed the focused \"Обновить\""
+done
+rm -f "$OUT/before-key.png" "$OUT/after-key.png"
+crop_window "$SCREEN" "$OUT/page4-pressed.png"  # the charts as they are now, for the save below
+
+# ---- saving the lower chart of page 4 through its context menu
+
+SAVED="$OUT/saved.jpg"
+rm -f "$SAVED"
 # Away from the legend picture at (265, 35) of the chart.
 click_in_window $((LOWER_CHART_X + 100)) $((LOWER_CHART_Y + 120)) 3
 poll 10 other_window 20 100 || fail "a right click on the chart opened no context menu"
@@ -299,7 +386,7 @@ done
 # the chart at (265, 35): left of the legend the two agree up to JPEG's loss, where the
 # legend lies they differ.
 read -r lx ly _ _ <<<"$LOWER_CHART"
-convert "$OUT/page4.png" -crop "409x209+$lx+$ly" +repage "$OUT/chart42-screen.png"
+convert "$OUT/page4-pressed.png" -crop "409x209+$lx+$ly" +repage "$OUT/chart42-screen.png"
 convert "$SAVED" "$OUT/chart42-saved.png"
 plain_difference=$(rmse_of "$OUT/chart42-screen.png" "$OUT/chart42-saved.png" 250x209+0+0)
 legend_difference=$(rmse_of "$OUT/chart42-screen.png" "$OUT/chart42-saved.png" 124x43+265+35)
