@@ -31,7 +31,7 @@ void SizeForColumns(QFileDialog& dialog)
     const QFontMetrics metrics(dialog.font());
     const int sidebar = TextRoom(metrics, "Компьютер");
     const int columns[] = {TextRoom(metrics, "снимок-графика-0000.jpeg"), TextRoom(metrics, "999,9 КиБ"),
-                           TextRoom(metrics, "Файл jpeg"), TextRoom(metrics, "Дата изменения 00:00")};
+                           TextRoom(metrics, "Изображение JPEG"), TextRoom(metrics, "Дата изменения 00:00")};
     int list = 0;
     if (auto* tree = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
         for (int i = 0; i < int(std::size(columns)); ++i) {

@@ -355,19 +355,31 @@ crop_window "$SCREEN" "$OUT/page4-pressed.png"  # the charts as they are now, fo
 
 SAVED="$OUT/saved.jpg"
 rm -f "$SAVED"
+# open_save_dialog X Y SCALE: a right click at (X, Y) of the window's client area, then
+# «Сохранить» in the menu; leaves the dialog's window in DIALOG and its picture in
+# $OUT/dialog.png. The menu's size limits are those of the screen's scale.
+open_save_dialog() {
+  local scale=${3:-1}
+  click_in_window "$1" "$2" 3
+  poll 10 other_window 20 $((100 * scale)) || fail "a right click on the chart opened no context menu"
+  shot "$SCREEN"
+  convert "$SCREEN" -crop "${GW}x${GH}+${GX}+${GY}" +repage "$OUT/menu.png"
+  xdotool mousemove $((GX + GW / 2)) $((GY + GH / 2))
+  sleep 0.1
+  xdotool click 1
+  poll 10 other_window 300 3000 || fail "\"Сохранить\" opened no save dialog (see $OUT/menu.png)"
+  DIALOG=$OTHER
+  poll 10 has_focus "$DIALOG" || fail "the save dialog never got the keyboard focus"
+  shot "$SCREEN"
+  convert "$SCREEN" -crop "${GW}x${GH}+${GX}+${GY}" +repage "$OUT/dialog.png"
+}
 # Away from the legend picture at (265, 35) of the chart.
-click_in_window $((LOWER_CHART_X + 100)) $((LOWER_CHART_Y + 120)) 3
-poll 10 other_window 20 100 || fail "a right click on the chart opened no context menu"
-shot "$SCREEN"
-convert "$SCREEN" -crop "${GW}x${GH}+${GX}+${GY}" +repage "$OUT/menu.png"
-xdotool mousemove $((GX + GW / 2)) $((GY + GH / 2))
-sleep 0.1
-xdotool click 1
-poll 10 other_window 300 2000 || fail "\"Сохранить\" opened no save dialog (see $OUT/menu.png)"
-DIALOG=$OTHER
-poll 10 has_focus "$DIALOG" || fail "the save dialog never got the keyboard focus"
-shot "$SCREEN"
-convert "$SCREEN" -crop "${GW}x${GH}+${GX}+${GY}" +repage "$OUT/dialog.png"
+open_save_dialog $((LOWER_CHART_X + 100)) $((LOWER_CHART_Y + 120))
+# The preview beside the file list shows the chart's three lines.
+preview_pixels=$(count_colour "$OUT/dialog.png" $((GW - 260)) 0 260 $((GH - 90)) "$RED" "$FUZZ")
+[ "$preview_pixels" -ge 50 ] || fail "the save dialog shows no preview of the chart (see $OUT/dialog.png)"
+cp "$OUT/dialog.png" "$OUT/dialog-preview.png"
+log "the save dialog (${GW}x${GH}) previews the chart ($preview_pixels red pixels)"
 # The file name field has the focus; the chosen type "*.jpg" adds the extension.
 xdotool key ctrl+a
 xdotool type --delay 20 "$OUT/saved"
@@ -397,6 +409,30 @@ awk -v d="$legend_difference" 'BEGIN { exit !(d > 0.12) }' \
   || fail "$SAVED shows the legend picture (RMSE only $legend_difference from the screen there)"
 log "saved the lower chart of page 4: $picture, like the screen (RMSE $plain_difference)" \
   "but without the legend (RMSE $legend_difference there)"
+
+# ---- "No" to replacing the file brings the dialog back; a cancel then keeps the file
+
+saved_sum=$(md5sum <"$SAVED")
+open_save_dialog $((LOWER_CHART_X + 100)) $((LOWER_CHART_Y + 120))
+xdotool key ctrl+a
+xdotool type --delay 20 "$OUT/saved"
+xdotool key Return
+poll 10 dialog_closed || fail "the save dialog stayed open after Enter on an existing name"
+poll 10 other_window 100 400 || fail "no question before replacing $SAVED"
+QUESTION=$OTHER
+shot "$SCREEN"
+convert "$SCREEN" -crop "${GW}x${GH}+${GX}+${GY}" +repage "$OUT/question.png"
+poll 10 has_focus "$QUESTION" || xdotool windowfocus "$QUESTION" 2>/dev/null || true
+xdotool key Return  # the default answer: "No"
+poll 10 other_window 300 3000 || fail "after \"No\" the save dialog did not come back (see $OUT/question.png)"
+DIALOG=$OTHER
+sleep 0.3
+shot "$SCREEN"
+convert "$SCREEN" -crop "${GW}x${GH}+${GX}+${GY}" +repage "$OUT/dialog-again.png"
+xdotool key Escape
+poll 10 dialog_closed || fail "Escape did not close the save dialog"
+[ "$(md5sum <"$SAVED")" = "$saved_sum" ] || fail "$SAVED changed although the answer was \"No\""
+log "\"No\" brought the save dialog back (see $OUT/dialog-again.png); the file stayed as it was"
 
 # ---- the end
 
