@@ -437,8 +437,96 @@ log "\"No\" brought the save dialog back (see $OUT/dialog-again.png); the file s
 # ---- the end
 
 require_alive "finishing"
+stop_program() {
+  kill "$PROGRAM_PID"
+  wait "$PROGRAM_PID" 2>/dev/null || true
+  PROGRAM_PID=""
+}
+stop_program
+
+# ---- scaled screens: the pictures' versions with twice the pixels, the saved picture's size
+
+# start_scaled FACTOR: the program again, on a screen scaled by FACTOR.
+start_scaled() {
+  QT_SCALE_FACTOR=$1 LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 "$PROGRAM" >"$OUT/program-$1.log" 2>&1 &
+  PROGRAM_PID=$!
+}
+# window_of_width WIDTH: a mapped window of the program that is WIDTH wide (in FOUND).
+window_of_width() {
+  local w
+  for w in $(visible_windows); do
+    window_geometry "$w" || continue
+    if [ "$GW" = "$1" ]; then
+      FOUND=$w
+      return 0
+    fi
+  done
+  program_alive || fail "the program ended (log: $OUT/program-$1.log)"
+  return 1
+}
+# picture_rmse SCREEN_GEOMETRY PICTURE PICTURE_GEOMETRY: how far a region of the
+# screenshot is from a region of a picture.
+picture_rmse() {
+  convert "$SCREEN" -crop "$1" +repage "$OUT/region.png"
+  convert "$2" -crop "$3" +repage "$OUT/reference.png"
+  rmse_of "$OUT/region.png" "$OUT/reference.png" "${1%%+*}+0+0"
+  rm -f "$OUT/region.png" "$OUT/reference.png"
+}
+
+start_scaled 2
+poll 20 window_of_width 600 || fail "no 600 px wide splash at 200 %"
+shot "$SCREEN"
+convert "$SCREEN" -crop "${GW}x${GH}+${GX}+${GY}" +repage "$OUT/splash-200.png"
+# The splash shows the twice-sized picture pixel for pixel (up to JPEG's loss), not the
+# single-sized one stretched.
+sharp=$(picture_rmse "600x398+$GX+$GY" "$RESOURCES/splash@2x.jpg" 600x398+30+32)
+convert "$RESOURCES/splash.jpg" -filter triangle -resize 200% "$OUT/stretched.jpg"
+stretched=$(picture_rmse "600x398+$GX+$GY" "$OUT/stretched.jpg" 600x398+30+32)
+rm -f "$OUT/stretched.jpg"
+awk -v s="$sharp" -v b="$stretched" 'BEGIN { exit !(s < 0.02 && s < b / 2) }' \
+  || fail "the splash at 200 % is not the twice-sized picture (RMSE $sharp; the stretched one: $stretched)"
+log "splash at 200 %: ${GW}x${GH}, the twice-sized picture (RMSE $sharp; stretched would be $stretched)"
+
+poll 20 find_main || fail "no main window at 200 %"
+window_geometry "$MAIN"
+WIN_X=$GX WIN_Y=$GY WIN_W=$GW WIN_H=$GH
+[ "${WIN_W}x${WIN_H}" = "1386x958" ] || fail "the main window at 200 % is ${WIN_W}x${WIN_H}"
+poll 20 painted || fail "the main window at 200 % was never painted"
+crop_window "$SCREEN" "$OUT/window-200-page1.png"
+click_in_window $((TAB_X[4] * 2)) $((TAB_Y * 2))
+sleep 0.3
+click_in_window $((BUTTON_X * 2)) $((BUTTON_Y * 2))
+legend_sharp() {
+  shot "$SCREEN"
+  LEGEND_RMSE=$(picture_rmse "248x86+$((WIN_X + 2 * LEGEND_X))+$((WIN_Y + 2 * LEGEND_Y))" "$RESOURCES/legend@2x.jpg" 248x86+0+0)
+  awk -v d="$LEGEND_RMSE" 'BEGIN { exit !(d < 0.06) }'
+}
+poll 10 legend_sharp || fail "the legend at 200 % is not the twice-sized picture (RMSE $LEGEND_RMSE)"
+crop_window "$SCREEN" "$OUT/window-200-page4.png"
+log "legend at 200 %: the twice-sized picture (RMSE $LEGEND_RMSE)"
+SAVED="$OUT/saved-200.jpg"
+rm -f "$SAVED"
+open_save_dialog $((2 * (LOWER_CHART_X + 100))) $((2 * (LOWER_CHART_Y + 120))) 2
+cp "$OUT/dialog.png" "$OUT/dialog-200.png"
+xdotool key ctrl+a
+xdotool type --delay 20 "$OUT/saved-200"
+xdotool key Return
+poll 10 test -s "$SAVED" || fail "no file $SAVED at 200 %"
+picture=$(identify -format '%m %w %h' "$SAVED" 2>&1) || fail "identify cannot read $SAVED: $picture"
+[ "$picture" = "JPEG 409 209" ] || fail "$SAVED is \"$picture\" at 200 %, expected a 409 × 209 JPEG"
+log "saved at 200 %: $picture"
+stop_program
+
+start_scaled 1.5
+poll 20 window_of_width 450 || fail "no 450 px wide splash at 150 %"
+shot "$SCREEN"
+convert "$SCREEN" -crop "${GW}x${GH}+${GX}+${GY}" +repage "$OUT/splash-150.png"
+poll 20 find_main || fail "no main window at 150 %"
+window_geometry "$MAIN"
+WIN_X=$GX WIN_Y=$GY WIN_W=$GW WIN_H=$GH
+poll 20 painted || fail "the main window at 150 % was never painted"
+crop_window "$SCREEN" "$OUT/window-150-page1.png"
+log "150 %: splash and window in $OUT/splash-150.png, $OUT/window-150-page1.png"
+stop_program
 rm -f "$SCREEN"
-kill "$PROGRAM_PID"
-wait "$PROGRAM_PID" 2>/dev/null || true
-PROGRAM_PID=""
 log "all checks passed in $(($(now_ms) - START_MS)) ms; screenshots in $OUT"
