@@ -71,6 +71,10 @@ trap cleanup EXIT
 trap 'fail "stopped by a signal"' TERM INT
 trap 'fail "line $LINENO: \"$BASH_COMMAND\" failed"' ERR
 
+# window_icon ID: the size of the window's first icon ("64x64"), read from _NET_WM_ICON
+# (width, height, pixels), or nothing.
+window_icon() { xprop -id "$1" -notype 32c _NET_WM_ICON 2>/dev/null | sed -n 's/^_NET_WM_ICON = \([0-9]*\), \([0-9]*\),.*/\1x\2/p'; }
+
 # ---- start-up
 
 export QT_QPA_PLATFORM=xcb
@@ -83,20 +87,23 @@ LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 "$PROGRAM" >"$OUT/program.log" 2>&1 &
 PROGRAM_PID=$!
 log "started $PROGRAM (pid $PROGRAM_PID)"
 
-# The splash: the only window of the program that is 300 × 199.
-SPLASH=""
-find_splash() {
+# window_sized GLOB: a mapped window of the program whose size ("WxH") matches GLOB;
+# leaves it in FOUND and its geometry in GX GY GW GH.
+window_sized() {
   local w
   for w in $(visible_windows); do
     window_geometry "$w" || continue
-    if [ "${GW}x${GH}" = "$SPLASH_SIZE" ]; then
-      SPLASH=$w
+    # shellcheck disable=SC2053  # GLOB is a pattern on purpose
+    if [[ "${GW}x${GH}" == $1 ]]; then
+      FOUND=$w
       return 0
     fi
   done
-  program_alive || fail "the program ended before showing its splash (log: $OUT/program.log)"
+  program_alive || fail "the program ended before showing a ${1} window (log: $OUT)"
   return 1
 }
+# The splash: the only window of the program that is 300 × 199.
+find_splash() { window_sized "$SPLASH_SIZE" && SPLASH=$FOUND; }
 poll 20 find_splash || fail "no ${SPLASH_SIZE} splash window appeared within 20 s"
 shot "$SCREEN"
 [ "$GX,$GY" = "$SPLASH_POS" ] || fail "splash at $GX,$GY, expected $SPLASH_POS"
@@ -107,7 +114,7 @@ splash_means=$(convert "$OUT/splash.png" -format '%[fx:mean.r] %[fx:mean.g] %[fx
 awk -v s="$splash_means" 'BEGIN { split(s, m, " "); exit !(m[1] - m[3] > 0.15 && m[2] - m[3] > 0.08) }' \
   || fail "the screenshot shows no light-brown splash picture (mean red, green, blue: $splash_means; see $OUT/splash.png)"
 log "splash ${SPLASH_SIZE} at ${SPLASH_POS}"
-splash_icon=$(xprop -id "$SPLASH" -notype 32c _NET_WM_ICON 2>/dev/null | sed -n 's/^_NET_WM_ICON = \([0-9]*\), \([0-9]*\),.*/\1x\2/p')
+splash_icon=$(window_icon "$SPLASH")
 [ "$splash_icon" = "64x64" ] || fail "the splash's _NET_WM_ICON is \"$splash_icon\", expected the 64x64 icon"
 
 # The main window, found by its caption. xdotool's --name matching reads the legacy
@@ -135,8 +142,7 @@ WIN_X=$GX WIN_Y=$GY WIN_W=$GW WIN_H=$GH
 [ "$WIN_X,$WIN_Y" = "$MAIN_POS" ] || fail "main window at $WIN_X,$WIN_Y, expected $MAIN_POS"
 log "main window ${MAIN_SIZE} at ${MAIN_POS}"
 
-# Both windows carry the installed 64 × 64 icon (_NET_WM_ICON: width, height, pixels).
-window_icon() { xprop -id "$1" -notype 32c _NET_WM_ICON 2>/dev/null | sed -n 's/^_NET_WM_ICON = \([0-9]*\), \([0-9]*\),.*/\1x\2/p'; }
+# Both windows carry the installed 64 × 64 icon.
 icon=$(window_icon "$MAIN")
 [ "$icon" = "64x64" ] || fail "the main window's _NET_WM_ICON is \"$icon\", expected the 64x64 icon"
 log "main window icon ${icon}"
@@ -451,19 +457,6 @@ start_scaled() {
   QT_SCALE_FACTOR=$1 LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 "$PROGRAM" >"$OUT/program-$1.log" 2>&1 &
   PROGRAM_PID=$!
 }
-# window_of_width WIDTH: a mapped window of the program that is WIDTH wide (in FOUND).
-window_of_width() {
-  local w
-  for w in $(visible_windows); do
-    window_geometry "$w" || continue
-    if [ "$GW" = "$1" ]; then
-      FOUND=$w
-      return 0
-    fi
-  done
-  program_alive || fail "the program ended (log: $OUT/program-$1.log)"
-  return 1
-}
 # picture_rmse SCREEN_GEOMETRY PICTURE PICTURE_GEOMETRY: how far a region of the
 # screenshot is from a region of a picture.
 picture_rmse() {
@@ -474,7 +467,7 @@ picture_rmse() {
 }
 
 start_scaled 2
-poll 20 window_of_width 600 || fail "no 600 px wide splash at 200 %"
+poll 20 window_sized "600x*" || fail "no 600 px wide splash at 200 %"
 shot "$SCREEN"
 convert "$SCREEN" -crop "${GW}x${GH}+${GX}+${GY}" +repage "$OUT/splash-200.png"
 # The splash shows the twice-sized picture pixel for pixel (up to JPEG's loss), not the
@@ -518,7 +511,7 @@ log "saved at 200 %: $picture"
 stop_program
 
 start_scaled 1.5
-poll 20 window_of_width 450 || fail "no 450 px wide splash at 150 %"
+poll 20 window_sized "450x*" || fail "no 450 px wide splash at 150 %"
 shot "$SCREEN"
 convert "$SCREEN" -crop "${GW}x${GH}+${GX}+${GY}" +repage "$OUT/splash-150.png"
 poll 20 find_main || fail "no main window at 150 %"
