@@ -14,11 +14,8 @@
 namespace strs {
 
 ChartSaving::ChartSaving(QWidget* window)
-    : QObject(window),
-      window_(window),
-      contecst_(new QMenu(window)),
-      SavePictureDialog_(new QFileDialog(window))
-{
+    : QObject(window), window_(window), contecst_(new QMenu(window)),
+      SavePictureDialog_(new QFileDialog(window)) {
     setObjectName(QStringLiteral("ChartSaving"));
     contecst_->setObjectName(QStringLiteral("contecst"));
     N1_ = contecst_->addAction(QStringLiteral("Сохранить"));
@@ -30,22 +27,18 @@ ChartSaving::ChartSaving(QWidget* window)
     connect(N1_, &QAction::triggered, this, [this] { RunGuarded(window_, [this] { N1Click(); }); });
 }
 
-void ChartSaving::offerFor(ChartWidget* chart)
-{
-    connect(chart, &ChartWidget::contextMenuRequested, this, [this](ChartWidget* c) {
-        RunGuarded(window_, [this, c] { con(c); });
-    });
+void ChartSaving::offerFor(ChartWidget* chart) {
+    connect(chart, &ChartWidget::contextMenuRequested, this,
+            [this](ChartWidget* c) { RunGuarded(window_, [this, c] { con(c); }); });
 }
 
-void ChartSaving::con(ChartWidget* chart)
-{
+void ChartSaving::con(ChartWidget* chart) {
     saveTarget_ = chart;
     preview_->setChart(chart);
     contecst_->popup(QCursor::pos());
 }
 
-void ChartSaving::N1Click()
-{
+void ChartSaving::N1Click() {
     if (saveTarget_ == nullptr)
         return;
     // A "No" to replacing a file brings the dialog back with the name kept, to choose
@@ -60,8 +53,7 @@ void ChartSaving::N1Click()
     }
 }
 
-std::optional<ChartSaving::ChosenFile> ChartSaving::askWithDialog()
-{
+std::optional<ChartSaving::ChosenFile> ChartSaving::askWithDialog() {
     if (SavePictureDialog_->exec() != QDialog::Accepted)
         return std::nullopt;
     const QStringList files = SavePictureDialog_->selectedFiles();

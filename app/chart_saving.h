@@ -50,7 +50,7 @@ private:
     QMenu* contecst_;
     QAction* N1_;
     QFileDialog* SavePictureDialog_;
-    ChartPreview* preview_;  // in the dialog: the picture of the chart to be saved
+    ChartPreview* preview_;              // in the dialog: the picture of the chart to be saved
     ChartWidget* saveTarget_ = nullptr;  // set by every menu request, never cleared
     FileChooser chooser_;
 };

@@ -4,8 +4,7 @@
 
 namespace strs {
 
-FileFailure ClassifyFileFailure(int systemError, const FileFacts& facts)
-{
+FileFailure ClassifyFileFailure(int systemError, const FileFacts& facts) {
     if (facts.targetIsFolder || systemError == EISDIR)
         return FileFailure::NameIsFolder;
     switch (systemError) {
@@ -35,15 +34,13 @@ FileFailure ClassifyFileFailure(int systemError, const FileFacts& facts)
     }
 }
 
-std::string FileFailureText(FileFailure failure, MessageLanguage language)
-{
+std::string FileFailureText(FileFailure failure, MessageLanguage language) {
     const bool russian = language == MessageLanguage::Russian;
     switch (failure) {
     case FileFailure::MissingFolder:
         return russian ? "Такой папки нет." : "The folder does not exist.";
     case FileFailure::FolderRefusesFiles:
-        return russian ? "В этой папке нельзя создавать файлы."
-                       : "Files cannot be created in this folder.";
+        return russian ? "В этой папке нельзя создавать файлы." : "Files cannot be created in this folder.";
     case FileFailure::NoPermission:
         return russian ? "Нет прав на запись в эту папку или этот файл."
                        : "There is no permission to write to this folder or file.";
@@ -52,8 +49,7 @@ std::string FileFailureText(FileFailure failure, MessageLanguage language)
     case FileFailure::DiskFull:
         return russian ? "На диске не хватает места." : "There is not enough space on the disk.";
     case FileFailure::FileTooLarge:
-        return russian ? "Файл больше, чем разрешено записывать."
-                       : "The file is larger than may be written.";
+        return russian ? "Файл больше, чем разрешено записывать." : "The file is larger than may be written.";
     case FileFailure::NameIsFolder:
         return russian ? "Под этим именем уже есть папка." : "A folder with this name exists.";
     case FileFailure::InvalidName:

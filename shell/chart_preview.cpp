@@ -7,14 +7,12 @@
 
 namespace strs {
 
-ChartPreview::ChartPreview(QWidget* parent) : QWidget(parent)
-{
+ChartPreview::ChartPreview(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("ChartPreview"));
     setMinimumSize(160, 90);
 }
 
-void ChartPreview::setChart(const ChartWidget* chart)
-{
+void ChartPreview::setChart(const ChartWidget* chart) {
     disconnect(changes_);
     chart_ = chart;
     if (chart != nullptr)
@@ -22,8 +20,7 @@ void ChartPreview::setChart(const ChartWidget* chart)
     update();
 }
 
-QRect ChartPreview::pictureRect() const
-{
+QRect ChartPreview::pictureRect() const {
     const QSize picture = chart_ != nullptr ? chart_->pictureSize() : QSize(409, 209);
     const QRect room = rect().adjusted(1, 1, -1, -1);
     QSize fitted = picture.scaled(room.size(), Qt::KeepAspectRatio);
@@ -32,8 +29,7 @@ QRect ChartPreview::pictureRect() const
     return placed;
 }
 
-void ChartPreview::paintEvent(QPaintEvent* /*event*/)
-{
+void ChartPreview::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     const QRect target = pictureRect();
     painter.setPen(palette().color(QPalette::Mid));

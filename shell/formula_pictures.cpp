@@ -8,8 +8,7 @@
 
 namespace strs {
 
-QPixmap FormulaPicture(const QString& name, qreal devicePixelRatio)
-{
+QPixmap FormulaPicture(const QString& name, qreal devicePixelRatio) {
     RegisterPictures();
     const QString path = QStringLiteral(":/pictures/%1.bmp").arg(name.toLower());
     QString scaledPath = PicturePathForRatio(path, devicePixelRatio);

@@ -20,16 +20,15 @@ constexpr QSize kLegendSize(124, 43);  // the blank stand-in's size
 }  // namespace
 
 LegendPanel::LegendPanel(QWidget* chart, const QString& pictureName)
-    : QFrame(chart), picture_(new QLabel(this))
-{
+    : QFrame(chart), picture_(new QLabel(this)) {
     setFrameShape(QFrame::NoFrame);
     // A right press moves the panel like any other; it must not reach the chart below
     // as a request for the chart's menu, whose popup would take the release and leave
     // the move (and its mouse grab) running.
     setContextMenuPolicy(Qt::PreventContextMenu);
 
-    const QImage legend = EmbeddedJpegOrBlank(QStringLiteral(":/pictures/legend.jpg"), kLegendSize,
-                                              DisplayPixelRatio());
+    const QImage legend =
+        EmbeddedJpegOrBlank(QStringLiteral(":/pictures/legend.jpg"), kLegendSize, DisplayPixelRatio());
     const QSize size = legend.deviceIndependentSize().toSize();
     picture_->setObjectName(pictureName);
     picture_->setPixmap(QPixmap::fromImage(legend));
@@ -41,8 +40,7 @@ LegendPanel::LegendPanel(QWidget* chart, const QString& pictureName)
     setFixedSize(size);
 }
 
-void LegendPanel::StartMove()
-{
+void LegendPanel::StartMove() {
     if (moving_)
         return;
     moving_ = true;
@@ -50,8 +48,7 @@ void LegendPanel::StartMove()
     grabMouse();
 }
 
-void LegendPanel::followMouse(const QPoint& globalPosition)
-{
+void LegendPanel::followMouse(const QPoint& globalPosition) {
     QWidget* chart = parentWidget();
     if (chart == nullptr)
         return;
@@ -61,14 +58,12 @@ void LegendPanel::followMouse(const QPoint& globalPosition)
     move(std::clamp(wanted.x(), 0, maxX), std::clamp(wanted.y(), 0, maxY));
 }
 
-void LegendPanel::endMove()
-{
+void LegendPanel::endMove() {
     moving_ = false;
     releaseMouse();
 }
 
-bool LegendPanel::eventFilter(QObject* watched, QEvent* event)
-{
+bool LegendPanel::eventFilter(QObject* watched, QEvent* event) {
     if (watched != picture_)
         return QFrame::eventFilter(watched, event);
 
@@ -95,36 +90,31 @@ bool LegendPanel::eventFilter(QObject* watched, QEvent* event)
     return QFrame::eventFilter(watched, event);
 }
 
-void LegendPanel::mousePressEvent(QMouseEvent* event)
-{
+void LegendPanel::mousePressEvent(QMouseEvent* event) {
     if (!moving_)
         emit panelPressed();
     event->accept();
 }
 
-void LegendPanel::mouseMoveEvent(QMouseEvent* event)
-{
+void LegendPanel::mouseMoveEvent(QMouseEvent* event) {
     if (moving_)
         followMouse(event->globalPosition().toPoint());
     event->accept();
 }
 
-void LegendPanel::mouseReleaseEvent(QMouseEvent* event)
-{
+void LegendPanel::mouseReleaseEvent(QMouseEvent* event) {
     if (moving_)
         releaseButton(*event);
     event->accept();
 }
 
-void LegendPanel::releaseButton(const QMouseEvent& event)
-{
+void LegendPanel::releaseButton(const QMouseEvent& event) {
     // The move ends when the last held button comes up, whichever went down first.
     if (event.buttons() == Qt::NoButton)
         endMove();
 }
 
-void LegendPanel::hideEvent(QHideEvent* event)
-{
+void LegendPanel::hideEvent(QHideEvent* event) {
     if (moving_)
         endMove();  // a hidden panel must not keep the mouse
     QFrame::hideEvent(event);

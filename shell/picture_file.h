@@ -53,7 +53,6 @@ void SetOverwriteQuestion(OverwriteQuestion question);
 // Everything the Save command does after its dialog: appends the extension, asks before
 // replacing an existing file and writes the chart's picture. False when the user would
 // not replace the file: nothing is written, and the name is to be chosen again.
-bool SaveChartPicture(QWidget* parent, const ChartWidget& chart, const QString& chosenName,
-                      PictureType type);
+bool SaveChartPicture(QWidget* parent, const ChartWidget& chart, const QString& chosenName, PictureType type);
 
 }  // namespace strs

@@ -8,28 +8,24 @@
 #include <QtGlobal>
 
 // Must stand outside any namespace.
-static void registerPictureResource()
-{
+static void registerPictureResource() {
     Q_INIT_RESOURCE(pictures);
     Q_INIT_RESOURCE(icons);
 }
 
 namespace strs {
 
-void RegisterPictures()
-{
+void RegisterPictures() {
     static const bool registered = (registerPictureResource(), true);
     (void)registered;
 }
 
-QIcon ProgramIcon()
-{
+QIcon ProgramIcon() {
     RegisterPictures();
     return QIcon(QStringLiteral(":/icons/strs-workbench.png"));
 }
 
-QImage JpegOrBlank(const QByteArray& data, QSize blankSize)
-{
+QImage JpegOrBlank(const QByteArray& data, QSize blankSize) {
     try {
         QImage picture = DecodeJpeg(data);
         if (!picture.isNull())
@@ -41,21 +37,16 @@ QImage JpegOrBlank(const QByteArray& data, QSize blankSize)
     return blank;
 }
 
-qreal DisplayPixelRatio()
-{
-    return qApp != nullptr ? qApp->devicePixelRatio() : 1.0;
-}
+qreal DisplayPixelRatio() { return qApp != nullptr ? qApp->devicePixelRatio() : 1.0; }
 
-QString PicturePathForRatio(const QString& path, qreal devicePixelRatio)
-{
+QString PicturePathForRatio(const QString& path, qreal devicePixelRatio) {
     const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
     if (devicePixelRatio <= 1.0 || dot < 0)
         return path;
     return path.left(dot) + QStringLiteral("@2x") + path.mid(dot);
 }
 
-QImage EmbeddedJpegOrBlank(const QString& path, QSize blankSize, qreal devicePixelRatio)
-{
+QImage EmbeddedJpegOrBlank(const QString& path, QSize blankSize, qreal devicePixelRatio) {
     RegisterPictures();
     const QString scaledPath = PicturePathForRatio(path, devicePixelRatio);
     if (scaledPath != path) {

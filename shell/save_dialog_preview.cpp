@@ -21,13 +21,11 @@ constexpr int kPreviewWidth = 230;
 
 // The longest texts the sidebar and the list's columns show in Russian, with room for
 // an icon, the sort arrow and the gaps.
-int TextRoom(const QFontMetrics& metrics, const char* text)
-{
+int TextRoom(const QFontMetrics& metrics, const char* text) {
     return metrics.horizontalAdvance(QString::fromUtf8(text)) + 2 * metrics.height() + 8;
 }
 
-void SizeForColumns(QFileDialog& dialog)
-{
+void SizeForColumns(QFileDialog& dialog) {
     const QFontMetrics metrics(dialog.font());
     const int sidebar = TextRoom(metrics, "Компьютер");
     const int columns[] = {TextRoom(metrics, "снимок-графика-0000.jpeg"), TextRoom(metrics, "999,9 КиБ"),
@@ -50,8 +48,7 @@ void SizeForColumns(QFileDialog& dialog)
 
 }  // namespace
 
-ChartPreview* AddPreviewToSaveDialog(QFileDialog& dialog)
-{
+ChartPreview* AddPreviewToSaveDialog(QFileDialog& dialog) {
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     auto* preview = new ChartPreview(&dialog);
     preview->setFixedWidth(kPreviewWidth);

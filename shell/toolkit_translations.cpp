@@ -18,8 +18,7 @@ public:
     using QTranslator::QTranslator;
 
     QString translate(const char* context, const char* sourceText, const char* /*disambiguation*/,
-                      int /*n*/) const override
-    {
+                      int /*n*/) const override {
         if (context == nullptr || sourceText == nullptr
             || std::strcmp(context, "QAbstractFileIconProvider") != 0)
             return {};
@@ -35,8 +34,7 @@ public:
 
 }  // namespace
 
-void InstallToolkitTranslations(QCoreApplication& app)
-{
+void InstallToolkitTranslations(QCoreApplication& app) {
     auto* translator = new QTranslator(&app);
     if (translator->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

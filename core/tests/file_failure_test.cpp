@@ -14,8 +14,7 @@ using strs::ClassifyFileFailure;
 using strs::FileFacts;
 using strs::FileFailure;
 
-TEST(FileFailure, SystemErrorsNameTheirCause)
-{
+TEST(FileFailure, SystemErrorsNameTheirCause) {
     const FileFacts existing;
     EXPECT_EQ(ClassifyFileFailure(EACCES, existing), FileFailure::NoPermission);
     EXPECT_EQ(ClassifyFileFailure(EPERM, existing), FileFailure::NoPermission);
@@ -26,8 +25,7 @@ TEST(FileFailure, SystemErrorsNameTheirCause)
     EXPECT_EQ(ClassifyFileFailure(EIO, existing), FileFailure::Other);
 }
 
-TEST(FileFailure, TheFileSystemDecidesWhatAMissingEntryMeans)
-{
+TEST(FileFailure, TheFileSystemDecidesWhatAMissingEntryMeans) {
     EXPECT_EQ(ClassifyFileFailure(ENOENT, FileFacts{false, false}), FileFailure::MissingFolder);
     EXPECT_EQ(ClassifyFileFailure(ENOENT, FileFacts{true, false}), FileFailure::FolderRefusesFiles);
     // A folder under the name wins over whatever error the attempt left behind.
@@ -35,8 +33,7 @@ TEST(FileFailure, TheFileSystemDecidesWhatAMissingEntryMeans)
     EXPECT_EQ(ClassifyFileFailure(0, FileFacts{false, false}), FileFailure::MissingFolder);
 }
 
-TEST(FileFailure, EveryCauseHasItsOwnTextInBothLanguages)
-{
+TEST(FileFailure, EveryCauseHasItsOwnTextInBothLanguages) {
     for (auto language : {strs::MessageLanguage::Russian, strs::MessageLanguage::English}) {
         std::set<std::string> texts;
         for (int i = 0; i < int(FileFailure::Other); ++i) {

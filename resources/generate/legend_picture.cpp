@@ -8,8 +8,7 @@
 
 namespace strs::pictures {
 
-QImage DrawLegendPicture(int scale)
-{
+QImage DrawLegendPicture(int scale) {
     struct Entry {
         QColor colour;
         QString label;

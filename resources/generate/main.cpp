@@ -21,8 +21,7 @@ namespace {
 constexpr int kSplashQuality = 92;
 constexpr int kLegendQuality = 95;
 
-bool WriteFile(const QDir& folder, const QString& name, const QByteArray& data)
-{
+bool WriteFile(const QDir& folder, const QString& name, const QByteArray& data) {
     QFile file(folder.filePath(name));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(data) != data.size()) {
         QTextStream(stderr) << "cannot write " << file.fileName() << ": " << file.errorString() << '\n';
@@ -34,8 +33,7 @@ bool WriteFile(const QDir& folder, const QString& name, const QByteArray& data)
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     const QStringList arguments = QGuiApplication::arguments();
     if (arguments.size() != 2) {

@@ -30,8 +30,7 @@ using strs::TForm1;
 namespace {
 
 // Shows the page that holds widget.
-void ShowPageOf(TForm1& w, const QWidget& widget)
-{
+void ShowPageOf(TForm1& w, const QWidget& widget) {
     auto* pages = w.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
     for (int i = 0; i < pages->count(); ++i)
         if (pages->widget(i)->isAncestorOf(&widget))
@@ -45,8 +44,7 @@ class WiringTest : public QObject {
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
 
-    void chartMenuSavesThatChart_data()
-    {
+    void chartMenuSavesThatChart_data() {
         QTest::addColumn<QString>("chart");
         const TForm1 w;
         const QList<ChartWidget*> charts = w.findChildren<ChartWidget*>();
@@ -54,8 +52,7 @@ private slots:
         for (const ChartWidget* chart : charts)
             QTest::newRow(qPrintable(chart->objectName())) << chart->objectName();
     }
-    void chartMenuSavesThatChart()
-    {
+    void chartMenuSavesThatChart() {
         QFETCH(QString, chart);
         strs::testing::ErrorRecorder errors;
         QTemporaryDir folder;
@@ -67,7 +64,8 @@ private slots:
         auto* target = w.findChild<ChartWidget*>(chart);
         ShowPageOf(w, *target);
 
-        QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(20, 20), target->mapToGlobal(QPoint(20, 20)));
+        QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(20, 20),
+                                  target->mapToGlobal(QPoint(20, 20)));
         QApplication::sendEvent(target, &request);
         auto* menu = w.findChild<QMenu*>(QStringLiteral("contecst"));
         QVERIFY(menu->isVisible());
@@ -82,13 +80,13 @@ private slots:
 
     // The dialog shows the picture of the chart whose menu was opened, in the chart's
     // proportions, and follows the chart when it changes.
-    void previewShowsTheChartToBeSaved()
-    {
+    void previewShowsTheChartToBeSaved() {
         strs::testing::ErrorRecorder errors;
         TForm1 w;
         auto* target = w.findChild<ChartWidget*>(QStringLiteral("Chart42"));
         ShowPageOf(w, *target);
-        QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(20, 20), target->mapToGlobal(QPoint(20, 20)));
+        QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(20, 20),
+                                  target->mapToGlobal(QPoint(20, 20)));
         QApplication::sendEvent(target, &request);
         w.findChild<QMenu*>(QStringLiteral("contecst"))->hide();
 
@@ -117,8 +115,7 @@ private slots:
 
     // "No" to replacing a file brings the dialog back with the name kept; a cancel then
     // ends the command with the old file untouched.
-    void answeringNoAsksForTheNameAgain()
-    {
+    void answeringNoAsksForTheNameAgain() {
         strs::testing::ErrorRecorder errors;
         QTemporaryDir folder;
         const QString file = folder.filePath(QStringLiteral("old.bmp"));
@@ -138,7 +135,8 @@ private slots:
         });
         auto* target = w.findChild<ChartWidget*>(QStringLiteral("Chart42"));
         ShowPageOf(w, *target);
-        QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(20, 20), target->mapToGlobal(QPoint(20, 20)));
+        QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(20, 20),
+                                  target->mapToGlobal(QPoint(20, 20)));
         QApplication::sendEvent(target, &request);
         w.findChild<QMenu*>(QStringLiteral("contecst"))->hide();
         w.findChild<QAction*>(QStringLiteral("N1"))->trigger();
@@ -152,8 +150,7 @@ private slots:
         QVERIFY(errors.messages.isEmpty());
     }
 
-    void legendPressMovesThatPanel_data()
-    {
+    void legendPressMovesThatPanel_data() {
         QTest::addColumn<QString>("panel");
         QTest::addColumn<Qt::MouseButton>("button");
         const TForm1 w;
@@ -168,8 +165,7 @@ private slots:
     }
     // Through the window, as the system delivers them: the press reaches the panel's
     // picture inside its chart, so a right press also asks for a context menu there.
-    void legendPressMovesThatPanel()
-    {
+    void legendPressMovesThatPanel() {
         QFETCH(QString, panel);
         QFETCH(Qt::MouseButton, button);
         strs::testing::ErrorRecorder errors;

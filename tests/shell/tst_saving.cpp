@@ -1,10 +1,10 @@
 // Saving a chart's picture: names, file types, the replace question and failed writes.
 
 #include "core/errors.h"
+#include "shell/chart_preview.h"
 #include "shell/chart_widget.h"
 #include "shell/colours.h"
 #include "shell/jpeg_codec.h"
-#include "shell/chart_preview.h"
 #include "shell/picture_file.h"
 #include "shell/save_dialog_preview.h"
 #include "shell/toolkit_translations.h"
@@ -14,11 +14,11 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QHeaderView>
-#include <QListView>
-#include <QTreeView>
 #include <QImage>
+#include <QListView>
 #include <QLocale>
 #include <QTemporaryDir>
+#include <QTreeView>
 #include <QtTest>
 
 #include <sys/resource.h>
@@ -32,35 +32,31 @@ using strs::PictureType;
 
 namespace {
 
-QByteArray ReadAll(const QString& path)
-{
+QByteArray ReadAll(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll();
 }
 
-void WriteAll(const QString& path, const QByteArray& data)
-{
+void WriteAll(const QString& path, const QByteArray& data) {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(data), data.size());
 }
 
 // Names in a folder, so that a leftover temporary file would show.
-QStringList FolderContents(const QString& folder)
-{
+QStringList FolderContents(const QString& folder) {
     return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
 }
 
 // A chart like the upper chart of the first page after a run.
-std::unique_ptr<strs::ChartWidget> MakeChart()
-{
+std::unique_ptr<strs::ChartWidget> MakeChart() {
     auto chart = std::make_unique<strs::ChartWidget>();
     chart->resize(409, 209);
     chart->setTitleLines({QStringLiteral("Случайная величина")});
-    strs::ChartSeries* s = chart->addSeries(QStringLiteral("Series11"), strs::ChartSeries::Kind::Line,
-                                            strs::clRed);
+    strs::ChartSeries* s =
+        chart->addSeries(QStringLiteral("Series11"), strs::ChartSeries::Kind::Line, strs::clRed);
     for (int i = 0; i < 200; ++i)
         s->AppendValue(std::sin(i * 0.1) * 3, strs::clRed);
     return chart;
@@ -69,16 +65,14 @@ std::unique_ptr<strs::ChartWidget> MakeChart()
 // Keeps file writes beyond `bytes` failing (as on a full disk) while it lives.
 class FileSizeLimit {
 public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
+    explicit FileSizeLimit(rlim_t bytes) {
         getrlimit(RLIMIT_FSIZE, &saved_);
         previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
         rlimit limited = saved_;
         limited.rlim_cur = bytes;
         active_ = setrlimit(RLIMIT_FSIZE, &limited) == 0;
     }
-    ~FileSizeLimit()
-    {
+    ~FileSizeLimit() {
         setrlimit(RLIMIT_FSIZE, &saved_);
         std::signal(SIGXFSZ, previousHandler_);
     }
@@ -103,8 +97,7 @@ private slots:
 
     // Every test answers the replace question itself; a test that does not expect the
     // question fails if it comes.
-    void init()
-    {
+    void init() {
         questions_.clear();
         answer_ = false;
         strs::SetOverwriteQuestion([this](QWidget*, const QString& fullName) {
@@ -116,8 +109,7 @@ private slots:
 
     // ---- names and types
 
-    void extensionIsAppendedOnlyWhenMissing_data()
-    {
+    void extensionIsAppendedOnlyWhenMissing_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("type");
         QTest::addColumn<QString>("expected");
@@ -134,16 +126,14 @@ private slots:
         QTest::newRow("dot only") << QStringLiteral("a.") << 1 << QStringLiteral("a..jpg");
         QTest::newRow("cyrillic") << QStringLiteral("график") << 3 << QStringLiteral("график.bmp");
     }
-    void extensionIsAppendedOnlyWhenMissing()
-    {
+    void extensionIsAppendedOnlyWhenMissing() {
         QFETCH(QString, name);
         QFETCH(int, type);
         QFETCH(QString, expected);
         QCOMPARE(strs::NameWithExtension(name, PictureType(type)), expected);
     }
 
-    void typeFromFileName()
-    {
+    void typeFromFileName() {
         QCOMPARE(strs::PictureTypeFromFileName(QStringLiteral("x.jpg")), PictureType::Jpg);
         QCOMPARE(strs::PictureTypeFromFileName(QStringLiteral("/a/b/x.JPEG")), PictureType::Jpeg);
         QCOMPARE(strs::PictureTypeFromFileName(QStringLiteral("x.Bmp")), PictureType::Bmp);
@@ -151,24 +141,22 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(strs::Error, strs::PictureTypeFromFileName(QStringLiteral("jpg")));
     }
 
-    void typeFromFilterIndex()
-    {
+    void typeFromFilterIndex() {
         QCOMPARE(strs::PictureTypeFromFilterIndex(1), PictureType::Jpg);
         QCOMPARE(strs::PictureTypeFromFilterIndex(2), PictureType::Jpeg);
         QCOMPARE(strs::PictureTypeFromFilterIndex(3), PictureType::Bmp);
         QCOMPARE(strs::PictureTypeFromFilterIndex(0), PictureType::Jpg);
     }
 
-    void dialogIsSetUpForPictures()
-    {
+    void dialogIsSetUpForPictures() {
         QFileDialog dialog;
         dialog.setOption(QFileDialog::DontUseNativeDialog, true);
         strs::ConfigureSavePictureDialog(dialog);
         strs::AddPreviewToSaveDialog(dialog);  // the preview changes none of the settings
         QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptSave);
-        QCOMPARE(dialog.nameFilters(),
-                 QStringList({QStringLiteral("JPEG Image File (*.jpg)"),
-                              QStringLiteral("JPEG Image File (*.jpeg)"), QStringLiteral("Bitmaps (*.bmp)")}));
+        QCOMPARE(dialog.nameFilters(), QStringList({QStringLiteral("JPEG Image File (*.jpg)"),
+                                                    QStringLiteral("JPEG Image File (*.jpeg)"),
+                                                    QStringLiteral("Bitmaps (*.bmp)")}));
         QCOMPARE(dialog.selectedNameFilter(), QStringLiteral("JPEG Image File (*.jpg)"));
         QCOMPARE(strs::SelectedPictureType(dialog), PictureType::Jpg);
         QVERIFY(dialog.defaultSuffix().isEmpty());
@@ -184,11 +172,11 @@ private slots:
 
     // Under a Russian locale the texts Qt translates are Russian, and the sidebar and
     // every column of the list are wide enough for theirs.
-    void dialogFitsItsRussianTexts()
-    {
+    void dialogFitsItsRussianTexts() {
         strs::InstallToolkitTranslations(*QCoreApplication::instance());
         QCOMPARE(QCoreApplication::translate("QAbstractFileIconProvider", "Folder"), QStringLiteral("Папка"));
-        QCOMPARE(QCoreApplication::translate("QFileSystemModel", "Date Modified"), QStringLiteral("Дата изменения"));
+        QCOMPARE(QCoreApplication::translate("QFileSystemModel", "Date Modified"),
+                 QStringLiteral("Дата изменения"));
         QFileDialog dialog;
         strs::ConfigureSavePictureDialog(dialog);
         strs::AddPreviewToSaveDialog(dialog);
@@ -207,15 +195,13 @@ private slots:
 
     // ---- writing
 
-    void savedJpegDecodesToTheChartSize_data()
-    {
+    void savedJpegDecodesToTheChartSize_data() {
         QTest::addColumn<int>("type");
         QTest::addColumn<QString>("fileName");
         QTest::newRow("jpg") << 1 << QStringLiteral("chart.jpg");
         QTest::newRow("jpeg") << 2 << QStringLiteral("chart.jpeg");
     }
-    void savedJpegDecodesToTheChartSize()
-    {
+    void savedJpegDecodesToTheChartSize() {
         QFETCH(int, type);
         QFETCH(QString, fileName);
         QTemporaryDir folder;
@@ -240,8 +226,7 @@ private slots:
         QVERIFY(questions_.isEmpty());
     }
 
-    void savedBitmapIsTheChartPixelForPixel()
-    {
+    void savedBitmapIsTheChartPixelForPixel() {
         QTemporaryDir folder;
         QVERIFY(folder.isValid());
         auto chart = MakeChart();
@@ -253,19 +238,18 @@ private slots:
         QCOMPARE(int(quint8(data[28])) | int(quint8(data[29])) << 8, 24);  // bits per pixel
         QImage read(path);
         QCOMPARE(read.size(), QSize(409, 209));
-        QCOMPARE(read.convertToFormat(QImage::Format_RGB32), chart->renderImage().convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(read.convertToFormat(QImage::Format_RGB32),
+                 chart->renderImage().convertToFormat(QImage::Format_RGB32));
     }
 
-    void typedExtensionIsNotDoubled()
-    {
+    void typedExtensionIsNotDoubled() {
         QTemporaryDir folder;
         auto chart = MakeChart();
         strs::SaveChartPicture(nullptr, *chart, folder.filePath(QStringLiteral("a.JPG")), PictureType::Jpg);
         QCOMPARE(FolderContents(folder.path()), QStringList{QStringLiteral("a.JPG")});
     }
 
-    void answeringNoKeepsTheExistingFile()
-    {
+    void answeringNoKeepsTheExistingFile() {
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("old.bmp"));
         const QByteArray old("an older file, not a picture");
@@ -279,8 +263,7 @@ private slots:
         QCOMPARE(FolderContents(folder.path()), QStringList{QStringLiteral("old.bmp")});
     }
 
-    void answeringYesReplacesTheExistingFile()
-    {
+    void answeringYesReplacesTheExistingFile() {
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("old.bmp"));
         WriteAll(path, "an older file, not a picture");
@@ -295,8 +278,7 @@ private slots:
 
     // ---- failed writes
 
-    void missingFolderGivesTheFileCreateMessage()
-    {
+    void missingFolderGivesTheFileCreateMessage() {
         QTemporaryDir folder;
         const QString asked = folder.filePath(QStringLiteral("нет такой папки/график"));
         const QString expectedName = QDir::toNativeSeparators(asked + QStringLiteral(".jpg"));
@@ -312,8 +294,7 @@ private slots:
         QVERIFY(FolderContents(folder.path()).isEmpty());
     }
 
-    void targetThatIsAFolderGivesTheFileCreateMessage()
-    {
+    void targetThatIsAFolderGivesTheFileCreateMessage() {
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("taken.bmp"));
         QVERIFY(QDir().mkdir(path));
@@ -336,21 +317,21 @@ private slots:
 
     // The causes this machine can bring about, each named as what it is, in the user's
     // language (a folder that exists but takes no files, a name the system refuses).
-    void causeIsNamedInTheUsersLanguage_data()
-    {
+    void causeIsNamedInTheUsersLanguage_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QLocale::Language>("language");
         QTest::addColumn<QString>("reason");
         const QString tooLong = QDir::tempPath() + QLatin1Char('/') + QString(300, QLatin1Char('x'));
-        QTest::newRow("long name") << tooLong << QLocale::Russian << QStringLiteral("Недопустимое имя файла.");
-        QTest::newRow("long name, English") << tooLong << QLocale::English << QStringLiteral("The file name is not valid.");
+        QTest::newRow("long name") << tooLong << QLocale::Russian
+                                   << QStringLiteral("Недопустимое имя файла.");
+        QTest::newRow("long name, English")
+            << tooLong << QLocale::English << QStringLiteral("The file name is not valid.");
 #ifdef Q_OS_LINUX
         QTest::newRow("/proc") << QStringLiteral("/proc/chart") << QLocale::Russian
                                << QStringLiteral("В этой папке нельзя создавать файлы.");
 #endif
     }
-    void causeIsNamedInTheUsersLanguage()
-    {
+    void causeIsNamedInTheUsersLanguage() {
         QFETCH(QString, name);
         QFETCH(QLocale::Language, language);
         QFETCH(QString, reason);
@@ -367,8 +348,7 @@ private slots:
         QCOMPARE(message, QStringLiteral("Cannot create file \"%1.bmp\". %2").arg(name, reason));
     }
 
-    void failedWriteLeavesTheExistingFileWhole()
-    {
+    void failedWriteLeavesTheExistingFileWhole() {
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("kept.jpg"));
         const QByteArray old(64, 'x');
@@ -394,8 +374,7 @@ private slots:
         QCOMPARE(FolderContents(folder.path()), QStringList{QStringLiteral("kept.jpg")});
     }
 
-    void failedBufferedWriteLeavesTheExistingFileWhole()
-    {
+    void failedBufferedWriteLeavesTheExistingFileWhole() {
         // A small picture stays in the file's buffer until the end, so the failure shows
         // only when the last bytes go out.
         QTemporaryDir folder;
@@ -411,9 +390,8 @@ private slots:
                 strs::WritePicture(small, path, PictureType::Bmp);
                 QFAIL("the cut-off write went unnoticed");
             } catch (const strs::FileCreateError& e) {
-                QCOMPARE(QString::fromUtf8(e.what()),
-                         QStringLiteral("Cannot create file \"%1\". %2")
-                             .arg(QDir::toNativeSeparators(path), kTooLarge));
+                QCOMPARE(QString::fromUtf8(e.what()), QStringLiteral("Cannot create file \"%1\". %2")
+                                                          .arg(QDir::toNativeSeparators(path), kTooLarge));
             }
         }
         QCOMPARE(ReadAll(path), old);
