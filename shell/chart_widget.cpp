@@ -25,18 +25,18 @@ ChartSeries::ChartSeries(ChartWidget& chart, QString name, Kind kind, TColor col
 {
 }
 
-void ChartSeries::Clear()
+void ChartSeries::clear()
 {
     points_.clear();
     chart_.update();
 }
 
-void ChartSeries::AppendValue(double y, TColor colour)
+void ChartSeries::appendValue(double y, TColor colour)
 {
     append(y, colour);
 }
 
-void ChartSeries::AppendBar(double y, TColor colour)
+void ChartSeries::appendBar(double y, TColor colour)
 {
     append(y, colour);
 }

@@ -54,7 +54,7 @@ LegendPanel::LegendPanel(QWidget* chart, const QString& pictureName)
     setFixedSize(legend.size());
 }
 
-void LegendPanel::StartMove()
+void LegendPanel::startMove()
 {
     if (moving_)
         return;

@@ -97,7 +97,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         auto* chart = qobject_cast<ChartWidget*>(moved->parentWidget());
         QVERIFY(chart != nullptr);
-        chart->Show();
+        chart->show();
 
         QCursor::setPos(moved->mapToGlobal(QPoint(5, 5)));
         QWidget* pressed = onPicture ? static_cast<QWidget*>(moved->picture()) : moved;
