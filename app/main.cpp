@@ -2,12 +2,19 @@
 
 #include "app/main_window.h"
 #include "app/startup.h"
+#include "shell/information_option.h"
 #include "shell/toolkit_translations.h"
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char* argv[])
 {
+    if (const auto text = strs::InformationRequested(argc, argv, "strs-workbench")) {
+        std::fputs(text->c_str(), stdout);
+        return 0;
+    }
     QApplication app(argc, argv);
     strs::InstallToolkitTranslations(app);
     std::unique_ptr<strs::TForm1> mainWindow = strs::ShowSplashThenCreateMainWindow();

@@ -16,6 +16,7 @@
 #include "labs/ar_sequence/sequence_study.h"
 #include "matematic/random.h"
 #include "app/main_window.h"
+#include "support/lagged_product_sums_plain.h"
 #include "tests/support/components.h"
 #include "shell/radio_group.h"
 

@@ -1,5 +1,7 @@
 #include "shell/credit_display.h"
 
+#include "shell/timings.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QFontMetrics>
@@ -103,7 +105,7 @@ CreditDisplay::CreditDisplay(QWidget* window)
 {
     setObjectName(QStringLiteral("CreditDisplay"));
     hideTimer_->setSingleShot(true);
-    hideTimer_->setInterval(kShowMilliseconds);
+    hideTimer_->setInterval(CurrentTimings().creditsMs);
     connect(hideTimer_, &QTimer::timeout, this, &CreditDisplay::Hide);
     // The display is made inside the window's key preview, that is while the application
     // runs its event filters; a filter installed then would make it run the window's filter

@@ -57,9 +57,6 @@ private:
 class CreditDisplay : public QObject {
     Q_OBJECT
 public:
-    // How long the credits stay when nothing is pressed.
-    static constexpr int kShowMilliseconds = 4000;
-
     // window: the main window; the display is its child and lives as long as it.
     explicit CreditDisplay(QWidget* window);
     ~CreditDisplay() override;

@@ -4,11 +4,12 @@
 
 #include <csetjmp>
 #include <cstddef>
-#include <cstdlib>
 #include <new>
 #include <string>
+#include <vector>
 
 #include <jpeglib.h>
+#include <jerror.h>
 
 // libjpeg reports failures through error_exit, whose default ends the process. Ours
 // jumps back to the call that started the failing step, and that call throws. Only
@@ -73,34 +74,69 @@ public:
     ErrorManager errors{};
 };
 
-// The output goes to a buffer of our own, sized so that libjpeg seldom needs more.
-// When it does, it switches to a buffer it allocates and hands that back only when the
-// compression finishes; before that, `buffer` still names ours, so nothing is freed twice.
+// libjpeg writes into a buffer the session owns and doubles when it fills, so the
+// buffer is freed on every way out, a failure after growing it included. (libjpeg's own
+// memory destination hands a grown buffer back only when the compression finishes.)
+struct GrowingDestination {
+    jpeg_destination_mgr base{};  // first member: libjpeg sees only this part
+    std::vector<JOCTET> bytes;
+    std::size_t length = 0;  // of the JPEG data, once the compression has finished
+};
+
+GrowingDestination& DestinationOf(j_compress_ptr info)
+{
+    return *reinterpret_cast<GrowingDestination*>(info->dest);
+}
+
+void StartDestination(j_compress_ptr info)
+{
+    GrowingDestination& destination = DestinationOf(info);
+    destination.base.next_output_byte = destination.bytes.data();
+    destination.base.free_in_buffer = destination.bytes.size();
+}
+
+// Called when the whole buffer is full.
+boolean GrowDestination(j_compress_ptr info)
+{
+    GrowingDestination& destination = DestinationOf(info);
+    const std::size_t full = destination.bytes.size();
+    bool grown = true;
+    try {
+        destination.bytes.resize(full * 2);
+    } catch (const std::bad_alloc&) {
+        grown = false;  // reported outside the handler: the report jumps away
+    }
+    if (!grown)
+        ERREXIT1(info, JERR_OUT_OF_MEMORY, 10);
+    destination.base.next_output_byte = destination.bytes.data() + full;
+    destination.base.free_in_buffer = destination.bytes.size() - full;
+    return TRUE;
+}
+
+void FinishDestination(j_compress_ptr info)
+{
+    GrowingDestination& destination = DestinationOf(info);
+    destination.length = destination.bytes.size() - destination.base.free_in_buffer;
+}
+
 class CompressSession {
 public:
+    // capacity: the first size of the output buffer, enough for most pictures.
     explicit CompressSession(std::size_t capacity)
-        : own(static_cast<unsigned char*>(std::malloc(capacity))), buffer(own),
-          size(own ? static_cast<unsigned long>(capacity) : 0)
     {
-        if (own == nullptr)
-            throw std::bad_alloc();
+        destination.bytes.resize(capacity);
+        destination.base.init_destination = StartDestination;
+        destination.base.empty_output_buffer = GrowDestination;
+        destination.base.term_destination = FinishDestination;
         InstallErrorManager(errors, reinterpret_cast<j_common_ptr>(&info));
     }
-    ~CompressSession()
-    {
-        jpeg_destroy_compress(&info);
-        if (buffer != own)
-            std::free(buffer);
-        std::free(own);
-    }
+    ~CompressSession() { jpeg_destroy_compress(&info); }  // safe before create too
     CompressSession(const CompressSession&) = delete;
     CompressSession& operator=(const CompressSession&) = delete;
 
     jpeg_compress_struct info{};
     ErrorManager errors{};
-    unsigned char* const own;
-    unsigned char* buffer;  // where jpeg_mem_dest writes; updated when it finishes
-    unsigned long size;     // capacity before, length of the JPEG data after
+    GrowingDestination destination;
 };
 
 }  // namespace
@@ -153,7 +189,7 @@ QByteArray EncodeJpeg(const QImage& image, int quality)
     jpeg_compress_struct& info = session.info;
     Guarded(session.errors, kWriteFailure, [&] {
         jpeg_create_compress(&info);
-        jpeg_mem_dest(&info, &session.buffer, &session.size);
+        info.dest = &session.destination.base;
         info.image_width = static_cast<JDIMENSION>(rgb.width());
         info.image_height = static_cast<JDIMENSION>(rgb.height());
         info.input_components = 3;
@@ -173,8 +209,8 @@ QByteArray EncodeJpeg(const QImage& image, int quality)
         }
         jpeg_finish_compress(&info);
     });
-    return QByteArray(reinterpret_cast<const char*>(session.buffer),
-                      static_cast<qsizetype>(session.size));
+    return QByteArray(reinterpret_cast<const char*>(session.destination.bytes.data()),
+                      static_cast<qsizetype>(session.destination.length));
 }
 
 }  // namespace strs

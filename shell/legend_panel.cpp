@@ -1,11 +1,9 @@
 #include "shell/legend_panel.h"
 
-#include "core/errors.h"
-#include "shell/jpeg_codec.h"
+#include "shell/pictures.h"
 
 #include <QCursor>
 #include <QEvent>
-#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QMouseEvent>
@@ -17,25 +15,7 @@ namespace strs {
 
 namespace {
 
-constexpr QSize kLegendSize(124, 43);
-
-// The legend picture carried in the resources; a blank white picture of the same size
-// when it is missing or unreadable, so the panel keeps its place and size.
-QImage LoadLegendPicture()
-{
-    QFile file(QStringLiteral(":/pictures/legend.jpg"));
-    if (file.open(QIODevice::ReadOnly)) {
-        try {
-            QImage picture = DecodeJpeg(file.readAll());
-            if (!picture.isNull())
-                return picture;
-        } catch (const Error&) {
-        }
-    }
-    QImage blank(kLegendSize, QImage::Format_RGB32);
-    blank.fill(Qt::white);
-    return blank;
-}
+constexpr QSize kLegendSize(124, 43);  // the blank stand-in's size
 
 }  // namespace
 
@@ -44,7 +24,8 @@ LegendPanel::LegendPanel(QWidget* chart, const QString& pictureName)
 {
     setFrameShape(QFrame::NoFrame);
 
-    const QImage legend = LoadLegendPicture();
+    const QImage legend =
+        EmbeddedJpegOrBlank(QStringLiteral(":/pictures/legend.jpg"), kLegendSize);
     picture_->setObjectName(pictureName);
     picture_->setPixmap(QPixmap::fromImage(legend));
     picture_->setFixedSize(legend.size());

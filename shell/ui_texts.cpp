@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QPalette>
+#include <QPointer>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QWidget>
@@ -42,13 +43,14 @@ void PaintPageColour(QWidget* widget)
 
 void UseCaptionInFrameStyle(QWidget* group)
 {
-    // One style object for all groups, owned by the application.
-    static QStyle* const style = [] {
-        QStyle* s = QStyleFactory::create(QStringLiteral("Windows"));
-        if (s)
-            s->setParent(QCoreApplication::instance());
-        return s;
-    }();
+    // One style object for all groups, owned by the application; a new application
+    // object gets a new one, since the old one went with its owner.
+    static QPointer<QStyle> style;
+    if (!style) {
+        style = QStyleFactory::create(QStringLiteral("Windows"));
+        if (style)
+            style->setParent(QCoreApplication::instance());
+    }
     if (style)
         group->setStyle(style);
 }

@@ -79,12 +79,6 @@ void LaggedProductSums(const double* x, int n, int lags, double* s) {
     }
 }
 
-void LaggedProductSumsPlain(const double* x, int n, int lags, double* s) {
-    for (int k = 0; k < lags; ++k) {
-        s[k] = CheckedLagSum(x, n, k);
-    }
-}
-
 double ExperimentalVariance(const double* x, int n) {
     double sumOfSquares = 0.0;
     LaggedProductSums(x, n, 1, &sumOfSquares);

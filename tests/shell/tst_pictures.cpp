@@ -105,6 +105,7 @@ private slots:
     void formulaPictureIsSixteenColourBitmap_data();
     void formulaPictureIsSixteenColourBitmap();
     void roundTripKeepsSizeAndColours();
+    void dataLargerThanThePixelsComesOutWhole();
     void encodingIsBaselineWithThreeComponents();
     void lowerQualityGivesLessData();
     void encodingAnEmptyPictureThrows();
@@ -129,6 +130,9 @@ void PicturesTest::splashDecodesToItsSize()
 
     const QImage splash = strs::DecodeJpeg(data);
     QCOMPARE(splash.size(), QSize(330, 230));
+    QCOMPARE(strs::EmbeddedJpegOrBlank(QStringLiteral(":/pictures/splash.jpg"), QSize(1, 1)), splash);
+    QCOMPARE(strs::EmbeddedJpegOrBlank(QStringLiteral(":/pictures/none.jpg"), QSize(3, 2)).size(),
+             QSize(3, 2));
     // The shown region's corners lie on light-brown paper: red over green over blue.
     for (const QPoint corner : {QPoint(17, 18), QPoint(312, 18), QPoint(17, 212), QPoint(312, 212)}) {
         const QRgb pixel = splash.pixel(corner);
@@ -205,6 +209,22 @@ void PicturesTest::roundTripKeepsSizeAndColours()
     }
 }
 
+void PicturesTest::dataLargerThanThePixelsComesOutWhole()
+{
+    // Noise at full quality codes to more bytes than the pixels hold, so the encoder
+    // has to grow its output buffer on the way.
+    QImage noise(64, 64, QImage::Format_RGB32);
+    quint32 state = 1;
+    for (int y = 0; y < noise.height(); ++y)
+        for (int x = 0; x < noise.width(); ++x) {
+            state = state * 1664525u + 1013904223u;
+            noise.setPixel(x, y, state >> 8);
+        }
+    const QByteArray data = strs::EncodeJpeg(noise, 100);
+    QVERIFY2(data.size() > 64 * 64 * 3 + 4096, qPrintable(QString::number(data.size())));
+    QCOMPARE(strs::DecodeJpeg(data).size(), noise.size());
+}
+
 void PicturesTest::encodingIsBaselineWithThreeComponents()
 {
     QImage grey(409, 209, QImage::Format_Grayscale8);
@@ -264,6 +284,11 @@ void PicturesTest::unreadableDataThrows()
         QVERIFY2(QString::fromUtf8(error.what()).startsWith(QStringLiteral("Cannot read JPEG picture: ")),
                  error.what());
     }
+    // Where the program loads its own pictures, a blank white one stands in instead.
+    const QImage blank = strs::JpegOrBlank(data, QSize(330, 230));
+    QCOMPARE(blank.size(), QSize(330, 230));
+    QCOMPARE(blank.pixel(0, 0), qRgb(255, 255, 255));
+    QCOMPARE(blank.pixel(329, 229), qRgb(255, 255, 255));
     // The process is still here, and the codec still works.
     QCOMPARE(strs::DecodeJpeg(strs::EncodeJpeg(ColourBlocks(QSize(20, 10)), 90)).size(), QSize(20, 10));
 }

@@ -4,6 +4,7 @@
 //
 //   strs-replay [SCRIPT]      (the script from a file, or from standard input)
 
+#include "shell/information_option.h"
 #include "tools/replay/replay_session.h"
 
 #include <QApplication>
@@ -12,8 +13,27 @@
 
 #include <cstdio>
 
+namespace {
+
+constexpr const char* kHelp =
+    "usage: strs-replay [SCRIPT]\n"
+    "Carries out a script of user actions (one a line) on the workbench's main window,\n"
+    "offscreen, and prints a JSON snapshot for every \"dump\" line. The script is read\n"
+    "from the file SCRIPT, or from standard input when SCRIPT is absent or \"-\".\n"
+    "\n"
+    "  --help     print this text and exit\n"
+    "  --version  print the version and exit\n"
+    "\n"
+    "The actions are described in strs-replay(1).\n";
+
+}  // namespace
+
 int main(int argc, char* argv[])
 {
+    if (const auto text = strs::InformationRequested(argc, argv, "strs-replay", kHelp)) {
+        std::fputs(text->c_str(), stdout);
+        return 0;
+    }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

@@ -102,6 +102,14 @@ void ReplaySession::typeInto(QWidget* target, const QString& text)
 
 void ReplaySession::execute(const ScriptLine& line)
 {
+    perform(line);
+    // What the action set off (repaints, deferred deletions) is handled before the next
+    // one, as between two actions of a real user; left queued, it piles up over a script.
+    QApplication::processEvents();
+}
+
+void ReplaySession::perform(const ScriptLine& line)
+{
     TForm1& w = *window_;
     const QString& a = line.action;
     if (a.isEmpty())
