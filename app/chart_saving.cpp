@@ -12,11 +12,7 @@
 namespace strs {
 
 ChartSaving::ChartSaving(QWidget* window)
-    : QObject(window),
-      window_(window),
-      menu_(new QMenu(window)),
-      dialog_(new QFileDialog(window))
-{
+    : QObject(window), window_(window), menu_(new QMenu(window)), dialog_(new QFileDialog(window)) {
     setObjectName(QStringLiteral("ChartSaving"));
     menu_->setObjectName(QStringLiteral("contecst"));
     saveAction_ = menu_->addAction(QStringLiteral("Сохранить"));
@@ -27,21 +23,17 @@ ChartSaving::ChartSaving(QWidget* window)
     connect(saveAction_, &QAction::triggered, this, [this] { RunGuarded(window_, [this] { saveChart(); }); });
 }
 
-void ChartSaving::offerFor(ChartWidget* chart)
-{
-    connect(chart, &ChartWidget::contextMenuRequested, this, [this](ChartWidget* c) {
-        RunGuarded(window_, [this, c] { openMenuFor(c); });
-    });
+void ChartSaving::offerFor(ChartWidget* chart) {
+    connect(chart, &ChartWidget::contextMenuRequested, this,
+            [this](ChartWidget* c) { RunGuarded(window_, [this, c] { openMenuFor(c); }); });
 }
 
-void ChartSaving::openMenuFor(ChartWidget* chart)
-{
+void ChartSaving::openMenuFor(ChartWidget* chart) {
     target_ = chart;
     menu_->popup(QCursor::pos());
 }
 
-void ChartSaving::saveChart()
-{
+void ChartSaving::saveChart() {
     if (target_ == nullptr)
         return;
     const std::optional<ChosenFile> chosen = chooser_ ? chooser_() : askWithDialog();
@@ -50,8 +42,7 @@ void ChartSaving::saveChart()
     SaveChartPicture(window_, *target_, chosen->name, chosen->type);
 }
 
-std::optional<ChartSaving::ChosenFile> ChartSaving::askWithDialog()
-{
+std::optional<ChartSaving::ChosenFile> ChartSaving::askWithDialog() {
     if (dialog_->exec() != QDialog::Accepted)
         return std::nullopt;
     const QStringList files = dialog_->selectedFiles();

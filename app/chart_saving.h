@@ -46,9 +46,9 @@ private:
     std::optional<ChosenFile> askWithDialog();
 
     QWidget* window_;
-    QMenu* menu_;              // "contecst"
-    QAction* saveAction_;       // "N1"
-    QFileDialog* dialog_;       // "SavePictureDialog"
+    QMenu* menu_;                    // "contecst"
+    QAction* saveAction_;            // "N1"
+    QFileDialog* dialog_;            // "SavePictureDialog"
     ChartWidget* target_ = nullptr;  // set by every menu request, never cleared
     FileChooser chooser_;
 };

@@ -17,7 +17,7 @@ namespace strs {
 class ChartWidget;
 
 struct ChartPoint {
-    double x;       // the number of points the series held before this one
+    double x;  // the number of points the series held before this one
     double y;
     TColor colour;  // a line segment is drawn in the colour of the point it leads to
 };

@@ -14,19 +14,18 @@
 
 namespace strs {
 
-KalmanPage::KalmanPage(QWidget* parent) : QWidget(parent)
-{
+KalmanPage::KalmanPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("TS3"));
     PaintPageColour(this);
     build();
 }
 
-void KalmanPage::build()
-{
-    MakeTitle(this, "L3", QStringLiteral("Исследование скалярного фильтра Калмана"),
-              QRect(16, 16, 193, 65), Qt::AlignHCenter);
+void KalmanPage::build() {
+    MakeTitle(this, "L3", QStringLiteral("Исследование скалярного фильтра Калмана"), QRect(16, 16, 193, 65),
+              Qt::AlignHCenter);
 
-    QGroupBox* in = MakeGroup(this, "InPar3", QStringLiteral("Входные параметры"), QRect(8, 64, 225, 193), true);
+    QGroupBox* in =
+        MakeGroup(this, "InPar3", QStringLiteral("Входные параметры"), QRect(8, 64, 225, 193), true);
     MakeLabel(in, "Label33", QStringLiteral("Дисперсия СП"), 16, 24);
     E33_ = MakeField(in, "E33", "1", 16, 48, 100);
     MakeLabel(in, "Label32", QStringLiteral("Значение коэффициента корреляции"), 16, 73, -1, false);
@@ -54,13 +53,9 @@ void KalmanPage::build()
     connect(Panel2_, &LegendPanel::picturePressed, this, Guarded(this, &KalmanPage::moveLegend));
 }
 
-void KalmanPage::moveLegend()
-{
-    Panel2_->startMove();
-}
+void KalmanPage::moveLegend() { Panel2_->startMove(); }
 
-void KalmanPage::refresh()
-{
+void KalmanPage::refresh() {
     Chart31_->show();
     Chart32_->show();
     Series32_->clear();

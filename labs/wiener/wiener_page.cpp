@@ -8,8 +8,8 @@
 #include "shell/numeric_field.h"
 #include "shell/order_layout.h"
 #include "shell/page_parts.h"
-#include "shell/ui_texts.h"
 #include "shell/radio_group.h"
+#include "shell/ui_texts.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -66,20 +66,19 @@ BlockVariances SecondOrderBlock(const OrderFields& f, Vector100& x, Vector100& y
 
 }  // namespace
 
-WienerPage::WienerPage(QWidget* parent) : QWidget(parent)
-{
+WienerPage::WienerPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("TS4"));
     PaintPageColour(this);
     build();
 }
 
-void WienerPage::build()
-{
+void WienerPage::build() {
     MakeTitle(this, "Label1", QStringLiteral("Исследование фильтра Винера"), QRect(8, 16, 241, 41),
               Qt::AlignHCenter);
     RG4_ = MakeOrderGroup(this, "RG4");
 
-    QGroupBox* in = MakeGroup(this, "InPar4", QStringLiteral("Входные параметры"), QRect(8, 160, 225, 177), false);
+    QGroupBox* in =
+        MakeGroup(this, "InPar4", QStringLiteral("Входные параметры"), QRect(8, 160, 225, 177), false);
     L41_ = MakeLabel(in, "L41", QStringLiteral("Коэффициент корреляции"), 21, 23, 201);
     E41_ = MakeField(in, "E41", "0,8", 21, 44, 105);
     Es4_ = MakeField(in, "Es4", "0,9", 77, 44, 50);
@@ -110,14 +109,9 @@ void WienerPage::build()
     connect(Panel1_, &LegendPanel::picturePressed, this, Guarded(this, &WienerPage::moveLegend));
 }
 
-void WienerPage::moveLegend()
-{
-    Panel1_->startMove();
-}
+void WienerPage::moveLegend() { Panel1_->startMove(); }
 
-void WienerPage::showOrder() {
-    ApplyOrderLayout(RG4_->itemIndex() == 0, *L41_, *E41_, *Es4_);
-}
+void WienerPage::showOrder() { ApplyOrderLayout(RG4_->itemIndex() == 0, *L41_, *E41_, *Es4_); }
 
 void WienerPage::refresh() {
     Chart41_->show();
@@ -132,8 +126,8 @@ void WienerPage::refresh() {
     auto m = std::make_unique<WienerMatrices>();
     Vector100 x{}, y{}, xx{}, err{};
     const OrderFields fields{*E41_, *Es4_, *E42_, *E43_};
-    const BlockVariances v = RG4_->itemIndex() == 0 ? FirstOrderBlock(fields, x, y, m->rx)
-                                                    : SecondOrderBlock(fields, x, y, m->rx);
+    const BlockVariances v =
+        RG4_->itemIndex() == 0 ? FirstOrderBlock(fields, x, y, m->rx) : SecondOrderBlock(fields, x, y, m->rx);
     EstimateWienerBlock(*m, y, v.d, v.dn, xx, err);
 
     for (int i = 0; i < N; ++i) {

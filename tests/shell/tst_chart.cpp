@@ -31,8 +31,7 @@ struct PixelSpan {
 };
 
 // Where the pixels of exactly one colour lie in a picture.
-PixelSpan FindColour(const QImage& image, const QColor& colour)
-{
+PixelSpan FindColour(const QImage& image, const QColor& colour) {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
     const QRgb wanted = colour.rgb();
     PixelSpan span;
@@ -50,14 +49,10 @@ PixelSpan FindColour(const QImage& image, const QColor& colour)
     return span;
 }
 
-bool IsDark(QRgb pixel)
-{
-    return qRed(pixel) < 128 && qGreen(pixel) < 128 && qBlue(pixel) < 128;
-}
+bool IsDark(QRgb pixel) { return qRed(pixel) < 128 && qGreen(pixel) < 128 && qBlue(pixel) < 128; }
 
 // The lowest row within `rows` that holds a dark pixel between the columns, or -1.
-int LowestDarkRow(const QImage& image, int fromX, int toX, int rows)
-{
+int LowestDarkRow(const QImage& image, int fromX, int toX, int rows) {
     int lowest = -1;
     for (int y = 0; y < rows; ++y)
         for (int x = fromX; x <= toX; ++x)
@@ -66,8 +61,7 @@ int LowestDarkRow(const QImage& image, int fromX, int toX, int rows)
     return lowest;
 }
 
-bool AreaIsWhite(const QImage& image, int fromX, int fromY, int toY)
-{
+bool AreaIsWhite(const QImage& image, int fromX, int fromY, int toY) {
     for (int y = fromY; y <= toY; ++y)
         for (int x = fromX; x < image.width(); ++x)
             if (image.pixel(x, y) != qRgb(255, 255, 255))
@@ -75,8 +69,7 @@ bool AreaIsWhite(const QImage& image, int fromX, int fromY, int toY)
     return true;
 }
 
-std::unique_ptr<ChartWidget> MakeChart()
-{
+std::unique_ptr<ChartWidget> MakeChart() {
     auto chart = std::make_unique<ChartWidget>();
     chart->resize(kChartSize);
     return chart;
@@ -91,8 +84,7 @@ private slots:
 
     // ---- series
 
-    void appendNumbersPointsFromZeroAfterClear()
-    {
+    void appendNumbersPointsFromZeroAfterClear() {
         auto chart = MakeChart();
         ChartSeries* s = chart->addSeries(QStringLiteral("Series11"), ChartSeries::Kind::Line, strs::clRed);
         s->appendValue(5.0, strs::clRed);
@@ -115,11 +107,10 @@ private slots:
         QCOMPARE(s->colour(), strs::clRed);
     }
 
-    void barsAreNumberedLikePoints()
-    {
+    void barsAreNumberedLikePoints() {
         auto chart = MakeChart();
-        ChartSeries* s = chart->addSeries(QStringLiteral("Series12"), ChartSeries::Kind::Bar,
-                                          strs::clHistogram);
+        ChartSeries* s =
+            chart->addSeries(QStringLiteral("Series12"), ChartSeries::Kind::Bar, strs::clHistogram);
         for (int i = 0; i < 15; ++i)
             s->appendBar(i * 2.0, strs::clHistogram);
         QCOMPARE(s->points().size(), std::size_t(15));
@@ -128,8 +119,7 @@ private slots:
         QCOMPARE(s->kind(), ChartSeries::Kind::Bar);
     }
 
-    void titleLinesAreKept()
-    {
+    void titleLinesAreKept() {
         auto chart = MakeChart();
         const QStringList title{QStringLiteral("Экспериментальная и теоретическая "),
                                 QStringLiteral("корреляционные функции")};
@@ -139,8 +129,7 @@ private slots:
 
     // ---- drawing
 
-    void pictureHasTheChartSize()
-    {
+    void pictureHasTheChartSize() {
         auto chart = MakeChart();
         const QImage picture = chart->renderImage();
         QCOMPARE(picture.size(), kChartSize);
@@ -149,8 +138,7 @@ private slots:
         QCOMPARE(picture.pixel(408, 208), qRgb(255, 255, 255));
     }
 
-    void childWidgetsAreNotInThePicture()
-    {
+    void childWidgetsAreNotInThePicture() {
         auto chart = MakeChart();
         ChartSeries* s = chart->addSeries(QStringLiteral("s"), ChartSeries::Kind::Line, strs::clBlue);
         for (int i = 0; i < 10; ++i)
@@ -170,11 +158,10 @@ private slots:
         QVERIFY(FindColour(chart->renderImage(), QColor(0, 0, 255)).count > 0);
     }
 
-    void segmentTakesTheColourOfThePointItLeadsTo()
-    {
+    void segmentTakesTheColourOfThePointItLeadsTo() {
         auto chart = MakeChart();
         ChartSeries* s = chart->addSeries(QStringLiteral("s"), ChartSeries::Kind::Line, strs::clRed);
-        s->appendValue(0.0, strs::clRed);    // the first point leads nowhere: no red
+        s->appendValue(0.0, strs::clRed);  // the first point leads nowhere: no red
         s->appendValue(10.0, strs::clGreen);
         s->appendValue(0.0, strs::clBlue);
         const QImage picture = chart->renderImage();
@@ -192,8 +179,7 @@ private slots:
         QVERIFY(green.maxY - green.minY > 100);
     }
 
-    void thousandPointsSpanThePlot()
-    {
+    void thousandPointsSpanThePlot() {
         auto chart = MakeChart();
         ChartSeries* s = chart->addSeries(QStringLiteral("s"), ChartSeries::Kind::Line, strs::clRed);
         for (int i = 0; i < 1000; ++i)
@@ -204,11 +190,10 @@ private slots:
         QVERIFY(red.maxY - red.minY > 100);
     }
 
-    void barsAreFilledWithTheirColoursAndTouch()
-    {
+    void barsAreFilledWithTheirColoursAndTouch() {
         auto chart = MakeChart();
-        ChartSeries* s = chart->addSeries(QStringLiteral("Series12"), ChartSeries::Kind::Bar,
-                                          strs::clHistogram);
+        ChartSeries* s =
+            chart->addSeries(QStringLiteral("Series12"), ChartSeries::Kind::Bar, strs::clHistogram);
         s->appendBar(3.0, strs::clHistogram);
         s->appendBar(5.0, strs::clRed);
         s->appendBar(4.0, strs::clHistogram);
@@ -230,8 +215,7 @@ private slots:
             QVERIFY2(picture.pixel(x, row) != qRgb(255, 255, 255), qPrintable(QString::number(x)));
     }
 
-    void negativeBarHangsBelowZero()
-    {
+    void negativeBarHangsBelowZero() {
         auto chart = MakeChart();
         ChartSeries* s = chart->addSeries(QStringLiteral("b"), ChartSeries::Kind::Bar, strs::clHistogram);
         s->appendBar(-2.0, strs::clHistogram);
@@ -243,19 +227,19 @@ private slots:
         QVERIFY(below.minY >= above.maxY - 1);
     }
 
-    void titleIsCentredAndTwoLinesAreTaller()
-    {
+    void titleIsCentredAndTwoLinesAreTaller() {
         auto chart = MakeChart();
         chart->setTitleLines({QStringLiteral("Гистограмма")});
         const QImage one = chart->renderImage();
-        chart->setTitleLines({QStringLiteral("Экспериментальная и теоретическая "),
-                              QStringLiteral("корреляционные функции")});
+        chart->setTitleLines(
+            {QStringLiteral("Экспериментальная и теоретическая "), QStringLiteral("корреляционные функции")});
         const QImage two = chart->renderImage();
 
         const int oneBottom = LowestDarkRow(one, 120, 290, 30);
         const int twoBottom = LowestDarkRow(two, 120, 290, 40);
         QVERIFY(oneBottom > 0);
-        QVERIFY2(twoBottom >= oneBottom + 9, qPrintable(QStringLiteral("%1 %2").arg(oneBottom).arg(twoBottom)));
+        QVERIFY2(twoBottom >= oneBottom + 9,
+                 qPrintable(QStringLiteral("%1 %2").arg(oneBottom).arg(twoBottom)));
 
         // The single line sits in the middle of the chart.
         int left = -1;
@@ -267,11 +251,11 @@ private slots:
                     right = x;
                 }
         QVERIFY(left > 0);
-        QVERIFY2(std::abs((left + right) / 2 - 204) <= 4, qPrintable(QStringLiteral("%1 %2").arg(left).arg(right)));
+        QVERIFY2(std::abs((left + right) / 2 - 204) <= 4,
+                 qPrintable(QStringLiteral("%1 %2").arg(left).arg(right)));
     }
 
-    void hiddenBottomLabelsLeaveTheMarginBlank()
-    {
+    void hiddenBottomLabelsLeaveTheMarginBlank() {
         auto chart = MakeChart();
         ChartSeries* s = chart->addSeries(QStringLiteral("b"), ChartSeries::Kind::Bar, strs::clHistogram);
         for (int i = 0; i < 15; ++i)
@@ -292,8 +276,7 @@ private slots:
         QVERIFY(bars.maxY < 192);
     }
 
-    void degenerateDataDrawsSensibly_data()
-    {
+    void degenerateDataDrawsSensibly_data() {
         QTest::addColumn<QList<double>>("values");
         QTest::addColumn<bool>("bars");
         QTest::addColumn<bool>("expectSeries");  // some pixels of the series colour
@@ -321,19 +304,16 @@ private slots:
         QTest::newRow("huge bars") << QList<double>{1e300, 2e300} << true << true;
         QTest::newRow("mixed bars") << QList<double>{-3, 5, -1} << true << true;
         QTest::newRow("near-equal") << QList<double>{1e15, 1e15 + 0.25, 1e15} << false << true;
-        QTest::newRow("not numbers among them")
-            << QList<double>{1, nan, 2, inf, 3, 4} << false << true;
+        QTest::newRow("not numbers among them") << QList<double>{1, nan, 2, inf, 3, 4} << false << true;
     }
-    void degenerateDataDrawsSensibly()
-    {
+    void degenerateDataDrawsSensibly() {
         QFETCH(QList<double>, values);
         QFETCH(bool, bars);
         QFETCH(bool, expectSeries);
         auto chart = MakeChart();
         chart->setTitleLines({QStringLiteral("Случайная величина")});
-        ChartSeries* s = chart->addSeries(QStringLiteral("s"),
-                                          bars ? ChartSeries::Kind::Bar : ChartSeries::Kind::Line,
-                                          strs::clRed);
+        ChartSeries* s = chart->addSeries(
+            QStringLiteral("s"), bars ? ChartSeries::Kind::Bar : ChartSeries::Kind::Line, strs::clRed);
         for (double v : values) {
             if (bars)
                 s->appendBar(v, strs::clRed);
@@ -350,8 +330,7 @@ private slots:
 
     // ---- interaction
 
-    void contextMenuRequestIsSignalledAndAccepted()
-    {
+    void contextMenuRequestIsSignalledAndAccepted() {
         auto chart = MakeChart();
         QSignalSpy spy(chart.get(), &ChartWidget::contextMenuRequested);
         QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(10, 10), chart->mapToGlobal(QPoint(10, 10)));
@@ -364,8 +343,7 @@ private slots:
 
     // ---- legend panels
 
-    void legendPanelSizesItselfToItsPicture()
-    {
+    void legendPanelSizesItselfToItsPicture() {
         auto chart = MakeChart();
         strs::LegendPanel panel(chart.get(), QStringLiteral("Image3"));
         QCOMPARE(panel.picture()->objectName(), QStringLiteral("Image3"));
@@ -389,15 +367,13 @@ private slots:
                  qPrintable(QStringLiteral("%1 %2 %3").arg(reddish).arg(greenish).arg(bluish)));
     }
 
-    void anyButtonOnPanelOrPictureAsksForAMove_data()
-    {
+    void anyButtonOnPanelOrPictureAsksForAMove_data() {
         QTest::addColumn<Qt::MouseButton>("button");
         QTest::newRow("left") << Qt::LeftButton;
         QTest::newRow("right") << Qt::RightButton;
         QTest::newRow("middle") << Qt::MiddleButton;
     }
-    void anyButtonOnPanelOrPictureAsksForAMove()
-    {
+    void anyButtonOnPanelOrPictureAsksForAMove() {
         QFETCH(Qt::MouseButton, button);
         auto chart = MakeChart();
         strs::LegendPanel panel(chart.get(), QStringLiteral("Image1"));
@@ -409,15 +385,14 @@ private slots:
         QCOMPARE(onPanel.count(), 0);  // the picture's press is not the panel's too
         QTest::mouseRelease(panel.picture(), button, Qt::NoModifier, QPoint(5, 5));
 
-        QMouseEvent press(QEvent::MouseButtonPress, QPointF(3, 3), panel.mapToGlobal(QPointF(3, 3)),
-                          button, button, Qt::NoModifier);
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(3, 3), panel.mapToGlobal(QPointF(3, 3)), button,
+                          button, Qt::NoModifier);
         QApplication::sendEvent(&panel, &press);
         QCOMPARE(onPanel.count(), 1);
         QCOMPARE(onPicture.count(), 1);
     }
 
-    void panelFollowsTheMouseWithinItsChartUntilRelease()
-    {
+    void panelFollowsTheMouseWithinItsChartUntilRelease() {
         auto chart = MakeChart();
         chart->move(100, 100);
         chart->show();
@@ -449,8 +424,9 @@ private slots:
         // The release ends the move; the panel stays where it is.
         moveTo(chart->mapToGlobal(QPoint(60, 45)));
         QCOMPARE(panel->pos(), QPoint(50, 40));
-        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(10, 5), QPointF(panel->mapToGlobal(QPoint(10, 5))),
-                            Qt::RightButton, Qt::NoButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(10, 5),
+                            QPointF(panel->mapToGlobal(QPoint(10, 5))), Qt::RightButton, Qt::NoButton,
+                            Qt::NoModifier);
         QApplication::sendEvent(panel, &release);
         moveTo(chart->mapToGlobal(QPoint(200, 100)));
         QCOMPARE(panel->pos(), QPoint(50, 40));
