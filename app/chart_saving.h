@@ -40,16 +40,16 @@ public:
 
 private:
     // The menu opens where the cursor is now, not where the request says.
-    void con(ChartWidget* chart);
+    void openMenuFor(ChartWidget* chart);
     // «Сохранить»: the file, then the picture of the chart the menu was opened for.
-    void N1Click();
+    void saveChart();
     std::optional<ChosenFile> askWithDialog();
 
     QWidget* window_;
-    QMenu* contecst_;
-    QAction* N1_;
-    QFileDialog* SavePictureDialog_;
-    ChartWidget* saveTarget_ = nullptr;  // set by every menu request, never cleared
+    QMenu* menu_;                    // "contecst"
+    QAction* saveAction_;            // "N1"
+    QFileDialog* dialog_;            // "SavePictureDialog"
+    ChartWidget* target_ = nullptr;  // set by every menu request, never cleared
     FileChooser chooser_;
 };
 

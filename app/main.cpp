@@ -9,8 +9,7 @@
 
 #include <cstdio>
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     if (const auto text = strs::InformationRequested(argc, argv, "strs-workbench")) {
         std::fputs(text->c_str(), stdout);
         return 0;

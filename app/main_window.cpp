@@ -20,8 +20,7 @@ namespace {
 // A lab page as a tab of the page control. The page is made inside the tab control so
 // that it takes the window's font from its first component on.
 template <typename Page>
-void AddPage(QTabWidget* tabs, const QString& caption)
-{
+void AddPage(QTabWidget* tabs, const QString& caption) {
     auto* page = new Page(tabs);
     tabs->addTab(page, caption);
 }
@@ -30,8 +29,7 @@ void AddPage(QTabWidget* tabs, const QString& caption)
 
 TForm1::TForm1(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
-{
+                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
     RegisterPictures();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Статистическая теория радиотехнических систем"));
@@ -57,20 +55,16 @@ TForm1::TForm1(QWidget* parent)
     qApp->installEventFilter(this);
 }
 
-TForm1::~TForm1()
-{
-    qApp->removeEventFilter(this);
-}
+TForm1::~TForm1() { qApp->removeEventFilter(this); }
 
-bool TForm1::eventFilter(QObject* watched, QEvent* event)
-{
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     // Key preview: a typed character reaches pr once, before the focused control, and
     // then goes on unchanged to that control.
     if (event->type() == QEvent::KeyPress) {
         auto* widget = qobject_cast<QWidget*>(watched);
         const bool firstDelivery = widget != nullptr
-            && (widget == QApplication::focusWidget()
-                || (QApplication::focusWidget() == nullptr && widget == this));
+                                   && (widget == QApplication::focusWidget()
+                                       || (QApplication::focusWidget() == nullptr && widget == this));
         if (firstDelivery && widget->window() == this) {
             const QString text = static_cast<QKeyEvent*>(event)->text();
             for (QChar c : text)

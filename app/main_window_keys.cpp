@@ -11,23 +11,20 @@ namespace strs {
 
 namespace {
 
-CreditDisplay* CreditsOf(const TForm1* window)
-{
+CreditDisplay* CreditsOf(const TForm1* window) {
     return window->findChild<CreditDisplay*>(QString(), Qt::FindDirectChildrenOnly);
 }
 
 }  // namespace
 
-void TForm1::pr(QChar key)
-{
+void TForm1::pr(QChar key) {
     CreditDisplay* credits = CreditsOf(this);
     if (credits == nullptr)
         credits = new CreditDisplay(this);  // owned by the window
     credits->Feed(key.unicode());
 }
 
-int TForm1::creditDrawCount() const
-{
+int TForm1::creditDrawCount() const {
     const CreditDisplay* credits = CreditsOf(this);
     return credits != nullptr ? credits->drawCount() : 0;
 }

@@ -9,8 +9,7 @@
 
 namespace strs {
 
-std::unique_ptr<TForm1> ShowSplashThenCreateMainWindow(const StartupTrace& trace)
-{
+std::unique_ptr<TForm1> ShowSplashThenCreateMainWindow(const StartupTrace& trace) {
     auto note = [&trace](const char* step) {
         if (trace)
             trace(step);

@@ -12,13 +12,13 @@
 
 #include <vector>
 
+#include "app/main_window.h"
 #include "labs/ar_sequence/correlation.h"
 #include "labs/ar_sequence/sequence_study.h"
 #include "matematic/random.h"
-#include "app/main_window.h"
+#include "shell/radio_group.h"
 #include "support/lagged_product_sums_plain.h"
 #include "tests/support/components.h"
-#include "shell/radio_group.h"
 
 using namespace strs::testing;
 

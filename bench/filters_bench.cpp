@@ -12,13 +12,13 @@
 
 #include <memory>
 
+#include "app/main_window.h"
 #include "labs/kalman/kalman_filter.h"
 #include "labs/wiener/wiener_estimator.h"
 #include "matematic/ar_model.h"
 #include "matematic/random.h"
-#include "app/main_window.h"
-#include "tests/support/components.h"
 #include "shell/radio_group.h"
+#include "tests/support/components.h"
 
 using namespace strs::testing;
 

@@ -10,12 +10,12 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "app/main_window.h"
 #include "labs/random_variable/histogram.h"
 #include "labs/random_variable/moments.h"
 #include "labs/random_variable/random_variable_laws.h"
 #include "matematic/random.h"
 #include "shell/error_guard.h"
-#include "app/main_window.h"
 #include "tests/support/components.h"
 
 using namespace strs::testing;

@@ -7,8 +7,7 @@
 
 #include <benchmark/benchmark.h>
 
-static void BM_CreateMainWindow(benchmark::State& state)
-{
+static void BM_CreateMainWindow(benchmark::State& state) {
     for (auto _ : state) {
         strs::TForm1 window;
         benchmark::DoNotOptimize(&window);

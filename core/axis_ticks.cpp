@@ -5,8 +5,7 @@
 
 namespace strs {
 
-void AxisExtent::include(double v)
-{
+void AxisExtent::include(double v) {
     if (!std::isfinite(v))
         return;
     lo_ = any_ ? std::min(lo_, v) : v;
@@ -14,8 +13,7 @@ void AxisExtent::include(double v)
     any_ = true;
 }
 
-AxisRange AxisExtent::range() const
-{
+AxisRange AxisExtent::range() const {
     if (!any_)
         return {0, 1};
     const AxisValue lo = lo_;
@@ -28,8 +26,7 @@ AxisRange AxisExtent::range() const
     return {lo - half, hi + half};
 }
 
-AxisValue NiceStepAtLeast(AxisValue raw)
-{
+AxisValue NiceStepAtLeast(AxisValue raw) {
     const AxisValue magnitude = std::pow(10.0L, std::floor(std::log10(raw)));
     for (AxisValue factor : {1.0L, 2.0L, 5.0L}) {
         if (factor * magnitude >= raw * (1 - 1e-12L))
@@ -38,18 +35,13 @@ AxisValue NiceStepAtLeast(AxisValue raw)
     return 10 * magnitude;
 }
 
-AxisValue NextNiceStep(AxisValue step)
-{
-    return NiceStepAtLeast(step * 1.5L);
-}
+AxisValue NextNiceStep(AxisValue step) { return NiceStepAtLeast(step * 1.5L); }
 
-AxisValue StepForCount(const AxisRange& range, int count)
-{
+AxisValue StepForCount(const AxisRange& range, int count) {
     return NiceStepAtLeast(range.span() / AxisValue(std::max(count, 1)));
 }
 
-std::vector<AxisValue> TickValues(const AxisRange& range, AxisValue step)
-{
+std::vector<AxisValue> TickValues(const AxisRange& range, AxisValue step) {
     std::vector<AxisValue> ticks;
     const AxisValue first = std::ceil(range.lo / step - 1e-9L);
     const AxisValue last = std::floor(range.hi / step + 1e-9L);
@@ -61,8 +53,7 @@ std::vector<AxisValue> TickValues(const AxisRange& range, AxisValue step)
     return ticks;
 }
 
-double AxisMap::operator()(AxisValue v) const
-{
+double AxisMap::operator()(AxisValue v) const {
     const AxisValue fraction = (v - range_.lo) / range_.span();
     const AxisValue pixel = from_ + fraction * (to_ - from_);
     return double(std::clamp(pixel, AxisValue(-1e5), AxisValue(1e5)));

@@ -2,8 +2,7 @@
 
 namespace strs {
 
-int SequenceStep(char32_t c)
-{
+int SequenceStep(char32_t c) {
     switch (c) {
     case U'a':
     case U'\u0444':  // ф, the a key on the Russian layout
@@ -25,8 +24,7 @@ int SequenceStep(char32_t c)
     }
 }
 
-bool KeySequence::Feed(char32_t c)
-{
+bool KeySequence::Feed(char32_t c) {
     const int step = SequenceStep(c);
     if (step == 0) {
         state_ = 0;  // anything outside the sequence starts it over

@@ -32,8 +32,10 @@ template <typename CharT>
 std::optional<double> Parse(std::basic_string_view<CharT> text, CharT separator) {
     std::size_t pos = 0;
     std::size_t end = text.size();
-    while (pos < end && IsBlank(text[pos])) ++pos;
-    while (end > pos && IsBlank(text[end - 1])) --end;
+    while (pos < end && IsBlank(text[pos]))
+        ++pos;
+    while (end > pos && IsBlank(text[end - 1]))
+        --end;
 
     std::string plain;
     plain.reserve(end - pos + 1);
@@ -41,7 +43,8 @@ std::optional<double> Parse(std::basic_string_view<CharT> text, CharT separator)
     bool negative = false;
     if (pos < end && (text[pos] == CharT('+') || text[pos] == CharT('-'))) {
         negative = text[pos] == CharT('-');
-        if (negative) plain.push_back('-');
+        if (negative)
+            plain.push_back('-');
         ++pos;
     }
 
@@ -70,9 +73,9 @@ std::optional<double> Parse(std::basic_string_view<CharT> text, CharT separator)
             break;
         }
     }
-    if (integerDigits + fractionDigits == 0) return std::nullopt;
-    const std::int64_t leadExponent =
-        leadInFraction ? -(leadIndex + 1) : integerDigits - 1 - leadIndex;
+    if (integerDigits + fractionDigits == 0)
+        return std::nullopt;
+    const std::int64_t leadExponent = leadInFraction ? -(leadIndex + 1) : integerDigits - 1 - leadIndex;
 
     // Exponent.
     std::int64_t exponent = 0;
@@ -82,29 +85,37 @@ std::optional<double> Parse(std::basic_string_view<CharT> text, CharT separator)
         bool negativeExponent = false;
         if (pos < end && (text[pos] == CharT('+') || text[pos] == CharT('-'))) {
             negativeExponent = text[pos] == CharT('-');
-            if (negativeExponent) plain.push_back('-');
+            if (negativeExponent)
+                plain.push_back('-');
             ++pos;
         }
         const std::size_t firstExponentDigit = pos;
         for (; pos < end && IsDigit(text[pos]); ++pos) {
-            if (exponent < kExponentBound) exponent = exponent * 10 + (text[pos] - CharT('0'));
+            if (exponent < kExponentBound)
+                exponent = exponent * 10 + (text[pos] - CharT('0'));
             plain.push_back(static_cast<char>(text[pos]));
         }
-        if (pos == firstExponentDigit) return std::nullopt;
-        if (negativeExponent) exponent = -exponent;
+        if (pos == firstExponentDigit)
+            return std::nullopt;
+        if (negativeExponent)
+            exponent = -exponent;
     }
-    if (pos != end) return std::nullopt;
+    if (pos != end)
+        return std::nullopt;
 
     double value = 0.0;
     const char* const first = plain.data();
     const char* const last = plain.data() + plain.size();
     const auto [stop, error] = std::from_chars(first, last, value);
-    if (stop != last) return std::nullopt;  // cannot happen after the check above
+    if (stop != last)
+        return std::nullopt;  // cannot happen after the check above
     if (error == std::errc::result_out_of_range) {
-        if (leadExponent + exponent >= 0) return std::nullopt;  // beyond the double range
-        return negative ? -0.0 : 0.0;                            // below the smallest denormal
+        if (leadExponent + exponent >= 0)
+            return std::nullopt;       // beyond the double range
+        return negative ? -0.0 : 0.0;  // below the smallest denormal
     }
-    if (error != std::errc()) return std::nullopt;
+    if (error != std::errc())
+        return std::nullopt;
     return value;
 }
 
@@ -124,14 +135,16 @@ bool ReadsAsFinite(std::string_view scientific) {
 
 template <typename CharT>
 std::basic_string<CharT> Format(double value, CharT separator) {
-    if (std::isnan(value)) return Widen<CharT>("NAN");
-    if (std::isinf(value)) return Widen<CharT>(value < 0 ? "-INF" : "INF");
-    if (value == 0.0) return Widen<CharT>("0");
+    if (std::isnan(value))
+        return Widen<CharT>("NAN");
+    if (std::isinf(value))
+        return Widen<CharT>(value < 0 ? "-INF" : "INF");
+    if (value == 0.0)
+        return Widen<CharT>("0");
 
     // Fifteen significant digits, correctly rounded: "-d.dddddddddddddde+XX".
     char buffer[40];
-    auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+    auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
     if (!ReadsAsFinite(std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer)))) {
         // The few largest doubles round up past the double range; cut their digits instead,
         // so that every label text reads back as a number.
@@ -149,17 +162,21 @@ std::basic_string<CharT> Format(double value, CharT separator) {
     const std::size_t ePos = scientific.find('e');
     std::string digits;
     for (const char c : scientific.substr(0, ePos))
-        if (c >= '0' && c <= '9') digits.push_back(c);
-    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+        if (c >= '0' && c <= '9')
+            digits.push_back(c);
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
     int exponent = 0;
     const std::string_view exponentText = scientific.substr(ePos + 1);
     const char* exponentFirst = exponentText.data() + (exponentText.front() == '+' ? 1 : 0);
     std::from_chars(exponentFirst, exponentText.data() + exponentText.size(), exponent);
 
     std::basic_string<CharT> out;
-    if (negative) out.push_back(CharT('-'));
+    if (negative)
+        out.push_back(CharT('-'));
     const auto appendDigits = [&out](std::string_view part) {
-        for (const char c : part) out.push_back(CharT(c));
+        for (const char c : part)
+            out.push_back(CharT(c));
     };
     const std::string_view all(digits);
     if (exponent >= 15 || exponent < -5) {  // >= 1E15 or < 1E-5
@@ -169,12 +186,14 @@ std::basic_string<CharT> Format(double value, CharT separator) {
             appendDigits(all.substr(1));
         }
         out.push_back(CharT('E'));
-        if (exponent < 0) out.push_back(CharT('-'));
+        if (exponent < 0)
+            out.push_back(CharT('-'));
         appendDigits(std::to_string(exponent < 0 ? -exponent : exponent));
     } else if (exponent >= 0) {
         const std::size_t integerCount = static_cast<std::size_t>(exponent) + 1;
         appendDigits(all.substr(0, integerCount));
-        for (std::size_t i = all.size(); i < integerCount; ++i) out.push_back(CharT('0'));
+        for (std::size_t i = all.size(); i < integerCount; ++i)
+            out.push_back(CharT('0'));
         if (all.size() > integerCount) {
             out.push_back(separator);
             appendDigits(all.substr(integerCount));
@@ -182,7 +201,8 @@ std::basic_string<CharT> Format(double value, CharT separator) {
     } else {
         out.push_back(CharT('0'));
         out.push_back(separator);
-        for (int i = -1; i > exponent; --i) out.push_back(CharT('0'));
+        for (int i = -1; i > exponent; --i)
+            out.push_back(CharT('0'));
         appendDigits(all);
     }
     return out;
@@ -198,12 +218,8 @@ std::optional<double> ParseDecimalNumber(std::string_view text, char separator) 
     return Parse(text, separator);
 }
 
-std::u16string FormatGeneralNumber(double value, char16_t separator) {
-    return Format(value, separator);
-}
+std::u16string FormatGeneralNumber(double value, char16_t separator) { return Format(value, separator); }
 
-std::string FormatGeneralNumber(double value, char separator) {
-    return Format(value, separator);
-}
+std::string FormatGeneralNumber(double value, char separator) { return Format(value, separator); }
 
 }  // namespace strs

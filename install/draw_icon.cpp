@@ -35,9 +35,7 @@ private:
     std::uint64_t state_ = 2024;
 };
 
-double Wave(double x) {
-    return std::sin(2.0 * std::numbers::pi * (x - 8.0) / 40.0);
-}
+double Wave(double x) { return std::sin(2.0 * std::numbers::pi * (x - 8.0) / 40.0); }
 
 // The icon's shapes, in pixels of the 64 px picture.
 struct Icon {
@@ -59,8 +57,7 @@ constexpr double kAxisWidth = 1.0;
 constexpr double kObservedWidth = 1.4;
 constexpr double kEstimateWidth = 2.4;
 
-Icon MakeIcon()
-{
+Icon MakeIcon() {
     Icon icon;
     Noise noise;
     for (int i = 0; i <= 32; ++i) {
@@ -74,8 +71,7 @@ Icon MakeIcon()
     return icon;
 }
 
-bool SavePng(const Icon& icon, const QString& path)
-{
+bool SavePng(const Icon& icon, const QString& path) {
     QImage image(kSize, kSize, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter painter(&image);
@@ -102,22 +98,18 @@ bool SavePng(const Icon& icon, const QString& path)
     return image.save(path, "PNG");
 }
 
-QString SvgPoints(const QPolygonF& polygon)
-{
+QString SvgPoints(const QPolygonF& polygon) {
     QStringList points;
     for (const QPointF& p : polygon)
         points << QStringLiteral("%1,%2").arg(p.x(), 0, 'f', 3).arg(p.y(), 0, 'f', 3);
     return points.join(QLatin1Char(' '));
 }
 
-QString SvgStroke(const QColor& colour, double width)
-{
-    return QStringLiteral("fill=\"none\" stroke=\"%1\" stroke-width=\"%2\"")
-        .arg(colour.name()).arg(width);
+QString SvgStroke(const QColor& colour, double width) {
+    return QStringLiteral("fill=\"none\" stroke=\"%1\" stroke-width=\"%2\"").arg(colour.name()).arg(width);
 }
 
-bool SaveSvg(const Icon& icon, const QString& path)
-{
+bool SaveSvg(const Icon& icon, const QString& path) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
@@ -126,10 +118,10 @@ bool SaveSvg(const Icon& icon, const QString& path)
     svg << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
         << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << kSize << "\" height=\"" << kSize
         << "\" viewBox=\"0 0 " << kSize << ' ' << kSize << "\">\n"
-        << "  <rect x=\"" << icon.card.x() << "\" y=\"" << icon.card.y() << "\" width=\""
-        << icon.card.width() << "\" height=\"" << icon.card.height() << "\" rx=\"" << icon.cardRadius
-        << "\" fill=\"" << kCardFill.name() << "\" stroke=\"" << kCardRim.name()
-        << "\" stroke-width=\"" << kCardRimWidth << "\"/>\n";
+        << "  <rect x=\"" << icon.card.x() << "\" y=\"" << icon.card.y() << "\" width=\"" << icon.card.width()
+        << "\" height=\"" << icon.card.height() << "\" rx=\"" << icon.cardRadius << "\" fill=\""
+        << kCardFill.name() << "\" stroke=\"" << kCardRim.name() << "\" stroke-width=\"" << kCardRimWidth
+        << "\"/>\n";
     for (const QLineF& axis : {icon.axisY, icon.axisX}) {
         svg << "  <line x1=\"" << axis.x1() << "\" y1=\"" << axis.y1() << "\" x2=\"" << axis.x2()
             << "\" y2=\"" << axis.y2() << "\" " << SvgStroke(kAxis, kAxisWidth) << "/>\n";
@@ -145,8 +137,7 @@ bool SaveSvg(const Icon& icon, const QString& path)
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     if (argc < 2) {
         std::fprintf(stderr, "usage: draw_icon OUTPUT.png|OUTPUT.svg...\n");

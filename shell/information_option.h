@@ -14,8 +14,7 @@ std::string_view ProgramVersion();
 // The text to print and exit with, when the arguments ask for "--version" or (if `help`
 // is not empty) "--help"; nothing when the program should start as usual and leave
 // every argument to the toolkit.
-std::optional<std::string> InformationRequested(int argc, const char* const* argv,
-                                                std::string_view program,
+std::optional<std::string> InformationRequested(int argc, const char* const* argv, std::string_view program,
                                                 std::string_view help = {});
 
 }  // namespace strs

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include <jpeglib.h>
 #include <jerror.h>
+#include <jpeglib.h>
 
 // libjpeg reports failures through error_exit, whose default ends the process. Ours
 // jumps back to the call that started the failing step, and that call throws. Only
@@ -26,8 +26,7 @@ struct ErrorManager {
     char message[JMSG_LENGTH_MAX];
 };
 
-[[noreturn]] void JumpOnError(j_common_ptr info)
-{
+[[noreturn]] void JumpOnError(j_common_ptr info) {
     auto* errors = reinterpret_cast<ErrorManager*>(info->err);
     (*info->err->format_message)(info, errors->message);
     std::longjmp(errors->jump, 1);
@@ -36,14 +35,12 @@ struct ErrorManager {
 // Warnings (level -1) mean corrupt or truncated data, which libjpeg would otherwise
 // paper over with grey; a picture that is not whole is refused. Trace messages
 // (level >= 0) are dropped.
-void FailOnWarning(j_common_ptr info, int level)
-{
+void FailOnWarning(j_common_ptr info, int level) {
     if (level < 0)
         JumpOnError(info);
 }
 
-void InstallErrorManager(ErrorManager& errors, j_common_ptr info)
-{
+void InstallErrorManager(ErrorManager& errors, j_common_ptr info) {
     info->err = jpeg_std_error(&errors.base);
     errors.base.error_exit = JumpOnError;
     errors.base.emit_message = FailOnWarning;
@@ -53,8 +50,7 @@ void InstallErrorManager(ErrorManager& errors, j_common_ptr info)
 // Runs one step of libjpeg calls; a libjpeg error in it becomes a strs::Error.
 // step must hold no objects with destructors of their own.
 template <typename Step>
-void Guarded(ErrorManager& errors, const char* what, const Step& step)
-{
+void Guarded(ErrorManager& errors, const char* what, const Step& step) {
     if (setjmp(errors.jump) != 0)
         throw Error(std::string(what) + ": " + errors.message);
     step();
@@ -83,21 +79,18 @@ struct GrowingDestination {
     std::size_t length = 0;  // of the JPEG data, once the compression has finished
 };
 
-GrowingDestination& DestinationOf(j_compress_ptr info)
-{
+GrowingDestination& DestinationOf(j_compress_ptr info) {
     return *reinterpret_cast<GrowingDestination*>(info->dest);
 }
 
-void StartDestination(j_compress_ptr info)
-{
+void StartDestination(j_compress_ptr info) {
     GrowingDestination& destination = DestinationOf(info);
     destination.base.next_output_byte = destination.bytes.data();
     destination.base.free_in_buffer = destination.bytes.size();
 }
 
 // Called when the whole buffer is full.
-boolean GrowDestination(j_compress_ptr info)
-{
+boolean GrowDestination(j_compress_ptr info) {
     GrowingDestination& destination = DestinationOf(info);
     const std::size_t full = destination.bytes.size();
     bool grown = true;
@@ -113,8 +106,7 @@ boolean GrowDestination(j_compress_ptr info)
     return TRUE;
 }
 
-void FinishDestination(j_compress_ptr info)
-{
+void FinishDestination(j_compress_ptr info) {
     GrowingDestination& destination = DestinationOf(info);
     destination.length = destination.bytes.size() - destination.base.free_in_buffer;
 }
@@ -122,8 +114,7 @@ void FinishDestination(j_compress_ptr info)
 class CompressSession {
 public:
     // capacity: the first size of the output buffer, enough for most pictures.
-    explicit CompressSession(std::size_t capacity)
-    {
+    explicit CompressSession(std::size_t capacity) {
         destination.bytes.resize(capacity);
         destination.base.init_destination = StartDestination;
         destination.base.empty_output_buffer = GrowDestination;
@@ -141,8 +132,7 @@ public:
 
 }  // namespace
 
-QImage DecodeJpeg(const QByteArray& data)
-{
+QImage DecodeJpeg(const QByteArray& data) {
     if (data.isEmpty())
         throw Error(std::string(kReadFailure) + ": no data");
 
@@ -176,8 +166,7 @@ QImage DecodeJpeg(const QByteArray& data)
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
-QByteArray EncodeJpeg(const QImage& image, int quality)
-{
+QByteArray EncodeJpeg(const QImage& image, int quality) {
     if (image.isNull())
         throw Error(std::string(kWriteFailure) + ": the picture is empty");
     const QImage rgb = image.convertToFormat(QImage::Format_RGB888);

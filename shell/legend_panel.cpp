@@ -20,12 +20,10 @@ constexpr QSize kLegendSize(124, 43);  // the blank stand-in's size
 }  // namespace
 
 LegendPanel::LegendPanel(QWidget* chart, const QString& pictureName)
-    : QFrame(chart), picture_(new QLabel(this))
-{
+    : QFrame(chart), picture_(new QLabel(this)) {
     setFrameShape(QFrame::NoFrame);
 
-    const QImage legend =
-        EmbeddedJpegOrBlank(QStringLiteral(":/pictures/legend.jpg"), kLegendSize);
+    const QImage legend = EmbeddedJpegOrBlank(QStringLiteral(":/pictures/legend.jpg"), kLegendSize);
     picture_->setObjectName(pictureName);
     picture_->setPixmap(QPixmap::fromImage(legend));
     picture_->setFixedSize(legend.size());
@@ -35,8 +33,7 @@ LegendPanel::LegendPanel(QWidget* chart, const QString& pictureName)
     setFixedSize(legend.size());
 }
 
-void LegendPanel::StartMove()
-{
+void LegendPanel::startMove() {
     if (moving_)
         return;
     moving_ = true;
@@ -44,8 +41,7 @@ void LegendPanel::StartMove()
     grabMouse();
 }
 
-void LegendPanel::followMouse(const QPoint& globalPosition)
-{
+void LegendPanel::followMouse(const QPoint& globalPosition) {
     QWidget* chart = parentWidget();
     if (chart == nullptr)
         return;
@@ -55,14 +51,12 @@ void LegendPanel::followMouse(const QPoint& globalPosition)
     move(std::clamp(wanted.x(), 0, maxX), std::clamp(wanted.y(), 0, maxY));
 }
 
-void LegendPanel::endMove()
-{
+void LegendPanel::endMove() {
     moving_ = false;
     releaseMouse();
 }
 
-bool LegendPanel::eventFilter(QObject* watched, QEvent* event)
-{
+bool LegendPanel::eventFilter(QObject* watched, QEvent* event) {
     if (watched != picture_)
         return QFrame::eventFilter(watched, event);
 
@@ -89,22 +83,19 @@ bool LegendPanel::eventFilter(QObject* watched, QEvent* event)
     return QFrame::eventFilter(watched, event);
 }
 
-void LegendPanel::mousePressEvent(QMouseEvent* event)
-{
+void LegendPanel::mousePressEvent(QMouseEvent* event) {
     if (!moving_)
         emit panelPressed();
     event->accept();
 }
 
-void LegendPanel::mouseMoveEvent(QMouseEvent* event)
-{
+void LegendPanel::mouseMoveEvent(QMouseEvent* event) {
     if (moving_)
         followMouse(event->globalPosition().toPoint());
     event->accept();
 }
 
-void LegendPanel::mouseReleaseEvent(QMouseEvent* event)
-{
+void LegendPanel::mouseReleaseEvent(QMouseEvent* event) {
     if (moving_)
         endMove();
     event->accept();

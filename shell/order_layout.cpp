@@ -9,20 +9,18 @@
 
 namespace strs {
 
-RadioGroup* MakeOrderGroup(QWidget* page, const char* name)
-{
-    auto* group = new RadioGroup(QStringLiteral("Порядок последовательности"),
-                                 {QStringLiteral("СП первого порядка"),
-                                  QStringLiteral("СП второго порядка ")},
-                                 QRect(8, 65, 225, 80), page);
+RadioGroup* MakeOrderGroup(QWidget* page, const char* name) {
+    auto* group =
+        new RadioGroup(QStringLiteral("Порядок последовательности"),
+                       {QStringLiteral("СП первого порядка"), QStringLiteral("СП второго порядка ")},
+                       QRect(8, 65, 225, 80), page);
     group->setObjectName(QString::fromLatin1(name));
     UseCaptionInFrameStyle(group);
     group->button(0)->setChecked(true);
     return group;
 }
 
-void ApplyOrderLayout(bool firstOrder, QLabel& caption, NumericField& r1, NumericField& r2)
-{
+void ApplyOrderLayout(bool firstOrder, QLabel& caption, NumericField& r1, NumericField& r2) {
     r2.setVisible(!firstOrder);
     r1.resize(firstOrder ? 105 : 50, r1.height());
     caption.setText(firstOrder ? QStringLiteral("Коэффициент корреляции")

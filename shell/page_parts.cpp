@@ -19,8 +19,7 @@ constexpr int kResultLabelWidth = 198;
 }  // namespace
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x, int y, int width,
-                  bool windowColour)
-{
+                  bool windowColour) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     if (width < 0) {
@@ -34,16 +33,14 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x,
     return label;
 }
 
-QLabel* MakeResultLabel(QWidget* parent, const char* name, int x, int y)
-{
+QLabel* MakeResultLabel(QWidget* parent, const char* name, int x, int y) {
     auto* label = MakeLabel(parent, name, QString(), x, y, kResultLabelWidth);
     label->setFixedHeight(13);
     return label;
 }
 
 QLabel* MakeTitle(QWidget* page, const char* name, const QString& text, QRect geometry,
-                  Qt::Alignment alignment)
-{
+                  Qt::Alignment alignment) {
     auto* label = new QLabel(text, page);
     label->setObjectName(QString::fromLatin1(name));
     QFont bold = label->font();
@@ -56,9 +53,8 @@ QLabel* MakeTitle(QWidget* page, const char* name, const QString& text, QRect ge
     return label;
 }
 
-NumericField* MakeField(QWidget* parent, const char* name, const char* commaText, int x, int y,
-                        int width, bool allowLoneMinus)
-{
+NumericField* MakeField(QWidget* parent, const char* name, const char* commaText, int x, int y, int width,
+                        bool allowLoneMinus) {
     auto* field = new NumericField(parent, allowLoneMinus);
     field->setObjectName(QString::fromLatin1(name));
     field->setGeometry(x, y, width, kFieldHeight);
@@ -70,8 +66,7 @@ NumericField* MakeField(QWidget* parent, const char* name, const char* commaText
 }
 
 QGroupBox* MakeGroup(QWidget* parent, const char* name, const QString& title, QRect geometry,
-                     bool windowColour)
-{
+                     bool windowColour) {
     auto* group = new QGroupBox(title, parent);
     group->setObjectName(QString::fromLatin1(name));
     group->setGeometry(geometry);
@@ -81,21 +76,18 @@ QGroupBox* MakeGroup(QWidget* parent, const char* name, const QString& title, QR
     return group;
 }
 
-QPushButton* MakeRefreshButton(QWidget* page, const char* name)
-{
+QPushButton* MakeRefreshButton(QWidget* page, const char* name) {
     auto* button = new QPushButton(QStringLiteral("Обновить"), page);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(16, 413, 73, 25);
     return button;
 }
 
-QGroupBox* MakeChartGroup(QWidget* page, const char* name)
-{
+QGroupBox* MakeChartGroup(QWidget* page, const char* name) {
     return MakeGroup(page, name, QStringLiteral("Графики"), QRect(248, 10, 425, 433), true);
 }
 
-ChartWidget* MakeChart(QGroupBox* group, const char* name, int top, const QStringList& title)
-{
+ChartWidget* MakeChart(QGroupBox* group, const char* name, int top, const QStringList& title) {
     auto* chart = new ChartWidget(group);
     chart->setObjectName(QString::fromLatin1(name));
     chart->setGeometry(8, top, 409, 209);
@@ -104,8 +96,7 @@ ChartWidget* MakeChart(QGroupBox* group, const char* name, int top, const QStrin
     return chart;
 }
 
-ChartSeries* AddLineSeries(ChartWidget* chart, const char* name, TColor colour)
-{
+ChartSeries* AddLineSeries(ChartWidget* chart, const char* name, TColor colour) {
     return chart->addSeries(QString::fromLatin1(name), ChartSeries::Kind::Line, colour);
 }
 

@@ -20,8 +20,8 @@ class NumericField;
 
 // A caption at (x, y): sized to its text, or `width` wide when width >= 0. With
 // windowColour it is painted in the window colour, otherwise it shows its parent's.
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x, int y,
-                  int width = -1, bool windowColour = true);
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x, int y, int width = -1,
+                  bool windowColour = true);
 
 // A result label: fixed width, empty until the lab writes it.
 QLabel* MakeResultLabel(QWidget* parent, const char* name, int x, int y);
@@ -32,8 +32,8 @@ QLabel* MakeTitle(QWidget* page, const char* name, const QString& text, QRect ge
 
 // A numeric field holding its design-time text, written with a comma ("0,8") and shown
 // with the locale's separator.
-NumericField* MakeField(QWidget* parent, const char* name, const char* commaText, int x, int y,
-                        int width, bool allowLoneMinus = false);
+NumericField* MakeField(QWidget* parent, const char* name, const char* commaText, int x, int y, int width,
+                        bool allowLoneMinus = false);
 
 QGroupBox* MakeGroup(QWidget* parent, const char* name, const QString& title, QRect geometry,
                      bool windowColour);
@@ -52,8 +52,7 @@ ChartSeries* AddLineSeries(ChartWidget* chart, const char* name, TColor colour);
 // A slot that runs the page's handler inside the one error guard, so that no exception
 // crosses the event loop.
 template <typename Page>
-auto Guarded(Page* page, void (Page::*handler)())
-{
+auto Guarded(Page* page, void (Page::*handler)()) {
     return [page, handler] { RunGuarded(page, [page, handler] { (page->*handler)(); }); };
 }
 

@@ -24,40 +24,34 @@ namespace strs {
 namespace {
 
 // The dialog's filters in the order of their indexes.
-QStringList PictureFilters()
-{
+QStringList PictureFilters() {
     return {QStringLiteral("JPEG Image File (*.jpg)"), QStringLiteral("JPEG Image File (*.jpeg)"),
             QStringLiteral("Bitmaps (*.bmp)")};
 }
 
-OverwriteQuestion& InstalledQuestion()
-{
+OverwriteQuestion& InstalledQuestion() {
     static OverwriteQuestion question;
     return question;
 }
 
-bool AskWithMessageBox(QWidget* parent, const QString& fullName)
-{
+bool AskWithMessageBox(QWidget* parent, const QString& fullName) {
     const QString text = QStringLiteral("Файл %1 уже существует. Заменить?").arg(fullName);
     return QMessageBox::question(parent, QGuiApplication::applicationDisplayName(), text,
                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
            == QMessageBox::Yes;
 }
 
-[[noreturn]] void ThrowCannotCreate(const QString& fullName, const QString& reason)
-{
+[[noreturn]] void ThrowCannotCreate(const QString& fullName, const QString& reason) {
     throw FileCreateError(QDir::toNativeSeparators(fullName).toStdString(), reason.toStdString());
 }
 
 // Why a write failed: a short write (a full disk, a file size limit) leaves the system's
 // reason in errno but not always in the device's error text.
-QString WriteFailureReason(const QSaveFile& file, int systemError)
-{
+QString WriteFailureReason(const QSaveFile& file, int systemError) {
     return systemError != 0 ? qt_error_string(systemError) : file.errorString();
 }
 
-QByteArray EncodeBitmap(const QImage& image)
-{
+QByteArray EncodeBitmap(const QImage& image) {
     // A 32-bit picture without alpha is written as a 24-bit bitmap.
     QByteArray data;
     QBuffer buffer(&data);
@@ -67,15 +61,13 @@ QByteArray EncodeBitmap(const QImage& image)
     return data;
 }
 
-QByteArray EncodePicture(const QImage& image, PictureType type)
-{
+QByteArray EncodePicture(const QImage& image, PictureType type) {
     return type == PictureType::Bmp ? EncodeBitmap(image) : EncodeJpeg(image);
 }
 
 }  // namespace
 
-QString PictureExtension(PictureType type)
-{
+QString PictureExtension(PictureType type) {
     switch (type) {
     case PictureType::Jpg:
         return QStringLiteral(".jpg");
@@ -87,16 +79,14 @@ QString PictureExtension(PictureType type)
     return QStringLiteral(".jpg");
 }
 
-QString NameWithExtension(const QString& name, PictureType type)
-{
+QString NameWithExtension(const QString& name, PictureType type) {
     const QString extension = PictureExtension(type);
     if (name.endsWith(extension, Qt::CaseInsensitive))
         return name;
     return name + extension;
 }
 
-PictureType PictureTypeFromFileName(const QString& fileName)
-{
+PictureType PictureTypeFromFileName(const QString& fileName) {
     for (PictureType type : {PictureType::Jpeg, PictureType::Jpg, PictureType::Bmp}) {
         if (fileName.endsWith(PictureExtension(type), Qt::CaseInsensitive))
             return type;
@@ -105,8 +95,7 @@ PictureType PictureTypeFromFileName(const QString& fileName)
                 + "\"; use .jpg, .jpeg or .bmp");
 }
 
-PictureType PictureTypeFromFilterIndex(int index)
-{
+PictureType PictureTypeFromFilterIndex(int index) {
     switch (index) {
     case 2:
         return PictureType::Jpeg;
@@ -117,8 +106,7 @@ PictureType PictureTypeFromFilterIndex(int index)
     }
 }
 
-void WritePicture(const QImage& image, const QString& fullName, PictureType type)
-{
+void WritePicture(const QImage& image, const QString& fullName, PictureType type) {
     const QByteArray data = EncodePicture(image, type);
     if (data.isEmpty())
         ThrowCannotCreate(fullName, QStringLiteral("The picture could not be encoded"));
@@ -140,8 +128,7 @@ void WritePicture(const QImage& image, const QString& fullName, PictureType type
         ThrowCannotCreate(fullName, file.errorString());
 }
 
-void ConfigureSavePictureDialog(QFileDialog& dialog)
-{
+void ConfigureSavePictureDialog(QFileDialog& dialog) {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(PictureFilters());
@@ -152,27 +139,21 @@ void ConfigureSavePictureDialog(QFileDialog& dialog)
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
 }
 
-PictureType SelectedPictureType(const QFileDialog& dialog)
-{
+PictureType SelectedPictureType(const QFileDialog& dialog) {
     const qsizetype position = PictureFilters().indexOf(dialog.selectedNameFilter());
     return PictureTypeFromFilterIndex(int(position) + 1);
 }
 
-void SetOverwriteQuestion(OverwriteQuestion question)
-{
-    InstalledQuestion() = std::move(question);
-}
+void SetOverwriteQuestion(OverwriteQuestion question) { InstalledQuestion() = std::move(question); }
 
 void SaveChartPicture(QWidget* parent, const ChartWidget& chart, const QString& chosenName,
-                      PictureType type)
-{
+                      PictureType type) {
     const QString fullName = NameWithExtension(chosenName, type);
     const QFileInfo target(fullName);
     if (target.exists() && !target.isDir()) {
         const QString shownName = QDir::toNativeSeparators(fullName);
         const OverwriteQuestion& question = InstalledQuestion();
-        const bool replace = question ? question(parent, shownName)
-                                      : AskWithMessageBox(parent, shownName);
+        const bool replace = question ? question(parent, shownName) : AskWithMessageBox(parent, shownName);
         if (!replace)
             return;
     }

@@ -7,21 +7,16 @@
 #include <QtGlobal>
 
 // Must stand outside any namespace.
-static void registerPictureResource()
-{
-    Q_INIT_RESOURCE(pictures);
-}
+static void registerPictureResource() { Q_INIT_RESOURCE(pictures); }
 
 namespace strs {
 
-void RegisterPictures()
-{
+void RegisterPictures() {
     static const bool registered = (registerPictureResource(), true);
     (void)registered;
 }
 
-QImage JpegOrBlank(const QByteArray& data, QSize blankSize)
-{
+QImage JpegOrBlank(const QByteArray& data, QSize blankSize) {
     try {
         QImage picture = DecodeJpeg(data);
         if (!picture.isNull())
@@ -33,8 +28,7 @@ QImage JpegOrBlank(const QByteArray& data, QSize blankSize)
     return blank;
 }
 
-QImage EmbeddedJpegOrBlank(const QString& path, QSize blankSize)
-{
+QImage EmbeddedJpegOrBlank(const QString& path, QSize blankSize) {
     RegisterPictures();
     QFile file(path);
     return JpegOrBlank(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), blankSize);

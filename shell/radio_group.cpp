@@ -4,10 +4,8 @@
 
 namespace strs {
 
-RadioGroup::RadioGroup(const QString& title, const QStringList& items, const QRect& geometry,
-                       QWidget* parent)
-    : QGroupBox(title, parent)
-{
+RadioGroup::RadioGroup(const QString& title, const QStringList& items, const QRect& geometry, QWidget* parent)
+    : QGroupBox(title, parent) {
     setGeometry(geometry);
     for (int i = 0; i < items.size(); ++i) {
         auto* button = new QRadioButton(items[i], this);
@@ -18,24 +16,21 @@ RadioGroup::RadioGroup(const QString& title, const QStringList& items, const QRe
     placeItems();
 }
 
-void RadioGroup::resizeEvent(QResizeEvent* event)
-{
+void RadioGroup::resizeEvent(QResizeEvent* event) {
     QGroupBox::resizeEvent(event);
     placeItems();
 }
 
-void RadioGroup::placeItems()
-{
+void RadioGroup::placeItems() {
     constexpr int captionHeight = 14;
     constexpr int itemHeight = 17;
     const int slot = buttons_.empty() ? 0 : (height() - captionHeight - 4) / count();
     for (int i = 0; i < count(); ++i)
-        buttons_[std::size_t(i)]->setGeometry(8, captionHeight + i * slot + (slot - itemHeight) / 2,
-                                              209, itemHeight);
+        buttons_[std::size_t(i)]->setGeometry(8, captionHeight + i * slot + (slot - itemHeight) / 2, 209,
+                                              itemHeight);
 }
 
-int RadioGroup::itemIndex() const
-{
+int RadioGroup::itemIndex() const {
     for (std::size_t i = 0; i < buttons_.size(); ++i)
         if (buttons_[i]->isChecked())
             return int(i);

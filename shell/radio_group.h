@@ -14,8 +14,7 @@ class RadioGroup : public QGroupBox {
     Q_OBJECT
 public:
     // The items share the group's height, whatever the geometry given.
-    RadioGroup(const QString& title, const QStringList& items, const QRect& geometry,
-               QWidget* parent);
+    RadioGroup(const QString& title, const QStringList& items, const QRect& geometry, QWidget* parent);
 
     int itemIndex() const;  // -1 when nothing is selected
     QRadioButton* button(int index) const { return buttons_.at(std::size_t(index)); }

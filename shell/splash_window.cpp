@@ -10,9 +10,7 @@
 
 namespace strs {
 
-TForm2::TForm2(QWidget* parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
-{
+TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("Form2"));
     setFont(WindowFont());
     setFixedSize(300, 199);
@@ -24,8 +22,8 @@ TForm2::TForm2(QWidget* parent)
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(-15, -16, 315, 215);
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image1->setPixmap(QPixmap::fromImage(
-        EmbeddedJpegOrBlank(QStringLiteral(":/pictures/splash.jpg"), QSize(330, 230))));
+    Image1->setPixmap(
+        QPixmap::fromImage(EmbeddedJpegOrBlank(QStringLiteral(":/pictures/splash.jpg"), QSize(330, 230))));
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -35,8 +33,7 @@ TForm2::TForm2(QWidget* parent)
     Timer1->start();
 }
 
-void TForm2::Timer1Timer()
-{
+void TForm2::Timer1Timer() {
     ++ticks_;
     Timer1->stop();
 }

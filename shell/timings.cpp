@@ -3,22 +3,15 @@
 namespace strs {
 namespace {
 
-Timings& Installed()
-{
+Timings& Installed() {
     static Timings timings;
     return timings;
 }
 
 }  // namespace
 
-const Timings& CurrentTimings()
-{
-    return Installed();
-}
+const Timings& CurrentTimings() { return Installed(); }
 
-void SetTimings(const Timings& timings)
-{
-    Installed() = timings;
-}
+void SetTimings(const Timings& timings) { Installed() = timings; }
 
 }  // namespace strs

@@ -5,8 +5,8 @@
 namespace strs {
 
 struct Timings {
-    int splashMs = 900;     // the splash window's single timer interval
-    int creditsMs = 4000;   // how long the credits stay when nothing is pressed
+    int splashMs = 900;    // the splash window's single timer interval
+    int creditsMs = 4000;  // how long the credits stay when nothing is pressed
 };
 
 // The intervals in force; windows read them when they are created.

@@ -11,8 +11,7 @@
 
 namespace strs {
 
-QFont WindowFont()
-{
+QFont WindowFont() {
     QFont font(QStringLiteral("Liberation Sans"));
     font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     font.setPixelSize(11);
@@ -21,8 +20,7 @@ QFont WindowFont()
 
 namespace {
 
-void paintBackground(QWidget* widget, const QColor& colour)
-{
+void paintBackground(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, colour);
     widget->setPalette(palette);
@@ -31,18 +29,11 @@ void paintBackground(QWidget* widget, const QColor& colour)
 
 }  // namespace
 
-void PaintWindowColour(QWidget* widget)
-{
-    paintBackground(widget, ToQColor(clWindow));
-}
+void PaintWindowColour(QWidget* widget) { paintBackground(widget, ToQColor(clWindow)); }
 
-void PaintPageColour(QWidget* widget)
-{
-    paintBackground(widget, QColor(240, 240, 240));
-}
+void PaintPageColour(QWidget* widget) { paintBackground(widget, QColor(240, 240, 240)); }
 
-void UseCaptionInFrameStyle(QWidget* group)
-{
+void UseCaptionInFrameStyle(QWidget* group) {
     // One style object for all groups, owned by the application; a new application
     // object gets a new one, since the old one went with its owner.
     static QPointer<QStyle> style;

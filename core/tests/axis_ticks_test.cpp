@@ -7,8 +7,7 @@
 namespace strs {
 namespace {
 
-TEST(AxisExtent, EmptyEqualAndSpreadData)
-{
+TEST(AxisExtent, EmptyEqualAndSpreadData) {
     AxisExtent extent;
     EXPECT_EQ(extent.range().lo, 0);
     EXPECT_EQ(extent.range().hi, 1);
@@ -29,8 +28,7 @@ TEST(AxisExtent, EmptyEqualAndSpreadData)
     EXPECT_EQ(zero.range().hi, 1.0L);
 }
 
-TEST(AxisStep, NiceStepsAreOneTwoFiveTimesAPowerOfTen)
-{
+TEST(AxisStep, NiceStepsAreOneTwoFiveTimesAPowerOfTen) {
     EXPECT_EQ(double(NiceStepAtLeast(0.7L)), 1.0);
     EXPECT_EQ(double(NiceStepAtLeast(1.0L)), 1.0);
     EXPECT_EQ(double(NiceStepAtLeast(1.01L)), 2.0);
@@ -41,8 +39,7 @@ TEST(AxisStep, NiceStepsAreOneTwoFiveTimesAPowerOfTen)
     EXPECT_EQ(double(StepForCount({0, 100}, 0)), 100.0);  // at least one interval
 }
 
-TEST(AxisTicks, MultiplesOfTheStepWithinTheRange)
-{
+TEST(AxisTicks, MultiplesOfTheStepWithinTheRange) {
     const std::vector<AxisValue> ticks = TickValues({-0.3L, 1.1L}, 0.5L);
     ASSERT_EQ(ticks.size(), 3u);
     EXPECT_EQ(double(ticks[0]), 0.0);
@@ -55,8 +52,7 @@ TEST(AxisTicks, MultiplesOfTheStepWithinTheRange)
     EXPECT_EQ(TickValues({1e308L, 4e308L}, 1e308L).size(), 1u);  // 2e308 has no double
 }
 
-TEST(AxisMap, LinearAndPinnedFarOutside)
-{
+TEST(AxisMap, LinearAndPinnedFarOutside) {
     const AxisMap downwards({0, 10}, 200, 0);  // a y axis: lo at the bottom pixel
     EXPECT_EQ(downwards(0), 200.0);
     EXPECT_EQ(downwards(2.5L), 150.0);

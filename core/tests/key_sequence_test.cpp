@@ -11,27 +11,21 @@ namespace {
 using strs::KeySequence;
 
 // Feeds every character and returns how many of them drew the credits.
-int Draws(KeySequence& sequence, std::u32string_view typed)
-{
+int Draws(KeySequence& sequence, std::u32string_view typed) {
     int draws = 0;
     for (char32_t c : typed)
         draws += sequence.Feed(c) ? 1 : 0;
     return draws;
 }
 
-int Draws(std::u32string_view typed)
-{
+int Draws(std::u32string_view typed) {
     KeySequence sequence;
     return Draws(sequence, typed);
 }
 
-TEST(KeySequence, StartsAtZero)
-{
-    EXPECT_EQ(KeySequence().state(), 0);
-}
+TEST(KeySequence, StartsAtZero) { EXPECT_EQ(KeySequence().state(), 0); }
 
-TEST(KeySequence, StepsOfTheLatinAndRussianLetters)
-{
+TEST(KeySequence, StepsOfTheLatinAndRussianLetters) {
     const char32_t latin[] = {U'a', U'b', U'o', U'u', U't'};
     const char32_t russian[] = {U'ф', U'и', U'щ', U'г', U'е'};
     for (int i = 0; i < 5; ++i) {
@@ -45,8 +39,7 @@ TEST(KeySequence, StepsOfTheLatinAndRussianLetters)
         EXPECT_EQ(strs::SequenceStep(c), 0) << int(c);
 }
 
-TEST(KeySequence, AboutDrawsOnceAtTheT)
-{
+TEST(KeySequence, AboutDrawsOnceAtTheT) {
     KeySequence sequence;
     const std::u32string_view typed = U"about";
     const int expectedStates[] = {1, 2, 3, 4, 4};
@@ -56,8 +49,7 @@ TEST(KeySequence, AboutDrawsOnceAtTheT)
     }
 }
 
-TEST(KeySequence, EveryFurtherTOrYeDrawsAgain)
-{
+TEST(KeySequence, EveryFurtherTOrYeDrawsAgain) {
     KeySequence sequence;
     EXPECT_EQ(Draws(sequence, U"about"), 1);
     EXPECT_TRUE(sequence.Feed(U't'));
@@ -66,19 +58,14 @@ TEST(KeySequence, EveryFurtherTOrYeDrawsAgain)
     EXPECT_EQ(sequence.state(), 4);
 }
 
-TEST(KeySequence, RussianLayoutDraws)
-{
-    EXPECT_EQ(Draws(U"фищге"), 1);
-}
+TEST(KeySequence, RussianLayoutDraws) { EXPECT_EQ(Draws(U"фищге"), 1); }
 
-TEST(KeySequence, MixedLayoutsDraw)
-{
+TEST(KeySequence, MixedLayoutsDraw) {
     EXPECT_EQ(Draws(U"фbщuе"), 1);
     EXPECT_EQ(Draws(U"aиoгt"), 1);
 }
 
-TEST(KeySequence, RepeatedSequenceLetterInTheMiddleIsIgnored)
-{
+TEST(KeySequence, RepeatedSequenceLetterInTheMiddleIsIgnored) {
     KeySequence sequence;
     EXPECT_EQ(Draws(sequence, U"abob"), 0);
     EXPECT_EQ(sequence.state(), 3);  // the second b made no transition
@@ -89,8 +76,7 @@ TEST(KeySequence, RepeatedSequenceLetterInTheMiddleIsIgnored)
     EXPECT_EQ(Draws(U"abotut"), 1);  // a t before state 4 neither draws nor resets
 }
 
-TEST(KeySequence, SecondARestarts)
-{
+TEST(KeySequence, SecondARestarts) {
     EXPECT_EQ(Draws(U"aabout"), 1);
     KeySequence sequence;
     EXPECT_EQ(Draws(sequence, U"abou"), 0);
@@ -101,8 +87,7 @@ TEST(KeySequence, SecondARestarts)
     EXPECT_EQ(Draws(sequence, U"bout"), 1);
 }
 
-TEST(KeySequence, FreshFirstLetterLeavesStateFourAfterDrawing)
-{
+TEST(KeySequence, FreshFirstLetterLeavesStateFourAfterDrawing) {
     KeySequence sequence;
     EXPECT_EQ(Draws(sequence, U"about"), 1);
     EXPECT_FALSE(sequence.Feed(U'ф'));
@@ -110,8 +95,7 @@ TEST(KeySequence, FreshFirstLetterLeavesStateFourAfterDrawing)
     EXPECT_FALSE(sequence.Feed(U't'));
 }
 
-TEST(KeySequence, StepsOutOfOrderDoNotAdvance)
-{
+TEST(KeySequence, StepsOutOfOrderDoNotAdvance) {
     EXPECT_EQ(Draws(U"aout"), 0);
     EXPECT_EQ(Draws(U"bout"), 0);
     EXPECT_EQ(Draws(U"t"), 0);
@@ -122,10 +106,9 @@ TEST(KeySequence, StepsOutOfOrderDoNotAdvance)
 }
 
 // Capitals, digits, blanks and control characters reset the sequence wherever they come.
-TEST(KeySequence, OtherCharactersResetAnywhere)
-{
+TEST(KeySequence, OtherCharactersResetAnywhere) {
     const std::u32string_view sequence = U"about";
-    const char32_t breakers[] = {U'A', U'B', U'O', U'U', U'T', U'Ф', U'Е', U'1', U'0', U' ',
+    const char32_t breakers[] = {U'A',  U'B',  U'O',  U'U',    U'T',  U'Ф', U'Е', U'1', U'0', U' ',
                                  U'\t', U'\r', U'\b', U'\x1b', U'\0', U'e', U'x', U'ы', U'.'};
     for (char32_t breaker : breakers) {
         for (std::size_t at = 1; at < sequence.size(); ++at) {
@@ -137,8 +120,7 @@ TEST(KeySequence, OtherCharactersResetAnywhere)
     }
 }
 
-TEST(KeySequence, ResetLeavesStateZero)
-{
+TEST(KeySequence, ResetLeavesStateZero) {
     for (char32_t breaker : std::u32string_view(U"A5 \x7f")) {
         KeySequence sequence;
         EXPECT_EQ(Draws(sequence, U"abou"), 0);
@@ -149,8 +131,7 @@ TEST(KeySequence, ResetLeavesStateZero)
     }
 }
 
-TEST(KeySequence, OtherCharacterEndsTheRepeatedDrawing)
-{
+TEST(KeySequence, OtherCharacterEndsTheRepeatedDrawing) {
     KeySequence sequence;
     EXPECT_EQ(Draws(sequence, U"aboutt"), 2);
     EXPECT_FALSE(sequence.Feed(U'T'));

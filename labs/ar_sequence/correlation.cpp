@@ -12,9 +12,7 @@ namespace {
 // One step of a running sum: the product and the addition in extended precision,
 // the sum rounded back to double. Unchecked: an overflow leaves the sum infinite,
 // and it stays non-finite to the end, where the caller looks.
-inline double AddProduct(double sum, Extended a, double b) {
-    return static_cast<double>(a * b + sum);
-}
+inline double AddProduct(double sum, Extended a, double b) { return static_cast<double>(a * b + sum); }
 
 // The lag-k sum with a check after every addition, so that an overflow is met at the
 // very addition that causes it.

@@ -16,9 +16,9 @@ struct LawParameters {
 
 // How the result labels show the mean and the variance.
 enum class ResultForm {
-    SampleOnly,       // the bare sample value, three decimals
-    Compared,         // sample and theory, three decimals
-    ComparedCoarse,   // sample and theory, two decimals
+    SampleOnly,      // the bare sample value, three decimals
+    Compared,        // sample and theory, three decimals
+    ComparedCoarse,  // sample and theory, two decimals
 };
 
 // How the page shows a law. The Greek letters are written as such, in the window's font.
@@ -33,15 +33,15 @@ struct LawLabelling {
 
 struct Law {
     LawLabelling labelling;
-    int parameterCount;        // 1: the second field is neither read nor shown
-    bool replacesExactZero;    // a field text of exactly "0" becomes "0,001" before reading
+    int parameterCount;      // 1: the second field is neither read nor shown
+    bool replacesExactZero;  // a field text of exactly "0" becomes "0,001" before reading
     // One value of the sample from fresh draws of the uniform source.
     double (*draw)(const LawParameters&);
     // The density at abscissa t, computed in extended precision; nullptr: the upper
     // chart shows the sample itself instead of a curve.
     Extended (*density)(const LawParameters&, double t);
-    double curveStart;         // abscissa of the first curve point
-    double curveStep;          // added after each point
+    double curveStart;  // abscissa of the first curve point
+    double curveStep;   // added after each point
     // nullptr: no theoretical moments are shown.
     Moments (*theory)(const LawParameters&);
     ResultForm resultForm;

@@ -26,33 +26,30 @@ namespace {
 
 namespace rv = random_variable;
 
-void SetCaption(QLabel* label, const char* utf8)
-{
+void SetCaption(QLabel* label, const char* utf8) {
     label->setText(QString::fromUtf8(utf8));
     label->adjustSize();  // captions size themselves to their text
 }
 
 // The zero replacement, then the fields in order; E12 only for two-parameter laws.
-rv::LawParameters AcquireParameters(const rv::Law& law, NumericField& first, NumericField& second)
-{
+rv::LawParameters AcquireParameters(const rv::Law& law, NumericField& first, NumericField& second) {
     const bool usesSecond = law.parameterCount == 2;
     if (law.replacesExactZero) {
-        first.ReplaceExactZero();
+        first.replaceExactZero();
         if (usesSecond)
-            second.ReplaceExactZero();
+            second.replaceExactZero();
     }
     rv::LawParameters p;
-    p.first = first.Value();
+    p.first = first.value();
     if (usesSecond)
-        p.second = second.Value();
+        p.second = second.value();
     return p;
 }
 
 QString Shown3(double v) { return FloatToStr(RoundTo3(v)); }
 QString Shown2(double v) { return FloatToStr(RoundTo2(v)); }
 
-QString ResultText(rv::ResultForm form, double sample, double theory)
-{
+QString ResultText(rv::ResultForm form, double sample, double theory) {
     switch (form) {
     case rv::ResultForm::SampleOnly:
         return Shown3(sample);
@@ -66,8 +63,7 @@ QString ResultText(rv::ResultForm form, double sample, double theory)
 
 }  // namespace
 
-RandomVariablePage::RandomVariablePage(QWidget* parent) : QWidget(parent)
-{
+RandomVariablePage::RandomVariablePage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("TS1"));
     PaintPageColour(this);
     build();
@@ -75,8 +71,7 @@ RandomVariablePage::RandomVariablePage(QWidget* parent) : QWidget(parent)
     I0_->setPixmap(FormulaPicture(QStringLiteral("norm")));
 }
 
-void RandomVariablePage::build()
-{
+void RandomVariablePage::build() {
     MakeTitle(this, "L1",
               QStringLiteral("Моделирование случайных величин с заданными законами распределения"),
               QRect(8, 16, 241, 41), Qt::AlignLeft);
@@ -88,7 +83,8 @@ void RandomVariablePage::build()
         CB1_->addItem(QString::fromUtf8(rv::LawAt(i)->labelling.listName));
     CB1_->setCurrentIndex(0);
 
-    QGroupBox* in = MakeGroup(this, "InPar1", QStringLiteral("Входные параметры"), QRect(8, 112, 217, 129), true);
+    QGroupBox* in =
+        MakeGroup(this, "InPar1", QStringLiteral("Входные параметры"), QRect(8, 112, 217, 129), true);
     L11_ = MakeLabel(in, "L11", QStringLiteral("a"), 8, 16);
     E11_ = MakeField(in, "E11", "1,2", 16, 36, 97, true);
     L12_ = MakeLabel(in, "L12", QStringLiteral("b"), 8, 72);
@@ -98,7 +94,8 @@ void RandomVariablePage::build()
     I0_->setGeometry(116, 19, 95, 95);
     I0_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    QGroupBox* out = MakeGroup(this, "OutPar1", QStringLiteral("Выходные параметры"), QRect(8, 248, 217, 129), true);
+    QGroupBox* out =
+        MakeGroup(this, "OutPar1", QStringLiteral("Выходные параметры"), QRect(8, 248, 217, 129), true);
     MakeLabel(out, "L13", QStringLiteral("Математическое ожидание"), 16, 24);
     L14_ = MakeResultLabel(out, "L14", 16, 48);
     MakeLabel(out, "L15", QStringLiteral("Дисперсия"), 16, 72);
@@ -109,8 +106,7 @@ void RandomVariablePage::build()
     connect(refreshButton, &QPushButton::clicked, this, Guarded(this, &RandomVariablePage::refresh));
 }
 
-void RandomVariablePage::buildCharts()
-{
+void RandomVariablePage::buildCharts() {
     QGroupBox* charts = MakeChartGroup(this, "Graf1");
     Chart11_ = MakeChart(charts, "Chart11", 16, {QStringLiteral("Случайная величина")});
     Chart12_ = MakeChart(charts, "Chart12", 216, {QStringLiteral("Гистограмма")});
@@ -121,8 +117,11 @@ void RandomVariablePage::buildCharts()
     Series12_ = Chart12_->addSeries(QStringLiteral("Series12"), ChartSeries::Kind::Bar, clHistogram);
 
     // The value scale under the histogram, in place of the hidden bottom labels.
-    const struct { const char* name; int left; int width; } scale[] = {
-        {"ch1", 40, 49}, {"ch2", 122, -1}, {"ch3", 216, 41}, {"ch4", 302, 49}, {"ch5", 372, 41}};
+    const struct {
+        const char* name;
+        int left;
+        int width;
+    } scale[] = {{"ch1", 40, 49}, {"ch2", 122, -1}, {"ch3", 216, 41}, {"ch4", 302, 49}, {"ch5", 372, 41}};
     for (std::size_t i = 0; i < std::size(scale); ++i) {
         QLabel* label = MakeLabel(Chart12_, scale[i].name, QStringLiteral("0"), scale[i].left, 192,
                                   scale[i].width, false);
@@ -134,8 +133,7 @@ void RandomVariablePage::buildCharts()
     }
 }
 
-void RandomVariablePage::showLaw()
-{
+void RandomVariablePage::showLaw() {
     const rv::Law* law = rv::LawAt(CB1_->currentIndex());
     if (law == nullptr)
         return;
@@ -159,12 +157,11 @@ void RandomVariablePage::showLaw()
     Chart11_->setTitleLines({QString::fromUtf8(labelling.chartTitle)});
 }
 
-void RandomVariablePage::refresh()
-{
-    Chart11_->Show();
-    Chart12_->Show();
-    Series11_->Clear();
-    Series12_->Clear();
+void RandomVariablePage::refresh() {
+    Chart11_->show();
+    Chart12_->show();
+    Series11_->clear();
+    Series12_->clear();
     const rv::Law* law = rv::LawAt(CB1_->currentIndex());
     if (law == nullptr)
         return;
@@ -174,7 +171,7 @@ void RandomVariablePage::refresh()
 
     const rv::Histogram histogram = rv::CountHistogram(x);
     for (double count : histogram.counts)
-        Series12_->AppendBar(count, clHistogram);
+        Series12_->appendBar(count, clHistogram);
     const std::array<double, 5> scale = rv::RangeScale(histogram.min, histogram.max);
     for (std::size_t i = 0; i < scale.size(); ++i)
         scale_[i]->setText(Shown3(scale[i]));
@@ -183,10 +180,10 @@ void RandomVariablePage::refresh()
     const rv::Moments sample = rv::SampleMoments(x);
     if (law->density != nullptr) {
         for (double y : rv::DensityCurve(*law, p))  // all points exist before the first is shown
-            Series11_->AppendValue(y, clRed);
+            Series11_->appendValue(y, clRed);
     } else {
         for (double value : x)
-            Series11_->AppendValue(value, clRed);
+            Series11_->appendValue(value, clRed);
     }
 
     const rv::Moments theory = law->theory != nullptr ? law->theory(p) : rv::Moments{};

@@ -8,8 +8,8 @@
 #include "shell/numeric_field.h"
 #include "shell/order_layout.h"
 #include "shell/page_parts.h"
-#include "shell/ui_texts.h"
 #include "shell/radio_group.h"
+#include "shell/ui_texts.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -38,9 +38,9 @@ struct OrderFields {
 
 // First order: r, D, Dn; the signal, its observations and Rx = D r^|i-j|.
 BlockVariances FirstOrderBlock(const OrderFields& f, Vector100& x, Vector100& y, Matrix100& rx) {
-    const double r = f.r1.Value();
-    const double d = f.d.Value();
-    const double dn = f.dn.Value();
+    const double r = f.r1.value();
+    const double d = f.d.value();
+    const double dn = f.dn.value();
     const double dw = Ar1DrivingVariance(r, d);
     GenerateAr1(r, d, dw, x.data(), N);
     AddObservationNoise(x.data(), dn, y.data(), N);
@@ -50,10 +50,10 @@ BlockVariances FirstOrderBlock(const OrderFields& f, Vector100& x, Vector100& y,
 
 // Second order: R1, R2, D, Dn; the signal, its observations and Rx = D rho[|i-j|].
 BlockVariances SecondOrderBlock(const OrderFields& f, Vector100& x, Vector100& y, Matrix100& rx) {
-    const double r1 = f.r1.Value();
-    const double r2 = f.r2.Value();
-    const double d = f.d.Value();
-    const double dn = f.dn.Value();
+    const double r1 = f.r1.value();
+    const double r2 = f.r2.value();
+    const double d = f.d.value();
+    const double dn = f.dn.value();
     const Ar2Coefficients a = YuleWalker2(r1, r2);
     const double dw = Ar2DrivingVariance(a, r1, r2, d);
     GenerateAr2(a, d, dw, x.data(), N);
@@ -66,20 +66,19 @@ BlockVariances SecondOrderBlock(const OrderFields& f, Vector100& x, Vector100& y
 
 }  // namespace
 
-WienerPage::WienerPage(QWidget* parent) : QWidget(parent)
-{
+WienerPage::WienerPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("TS4"));
     PaintPageColour(this);
     build();
 }
 
-void WienerPage::build()
-{
+void WienerPage::build() {
     MakeTitle(this, "Label1", QStringLiteral("Исследование фильтра Винера"), QRect(8, 16, 241, 41),
               Qt::AlignHCenter);
     RG4_ = MakeOrderGroup(this, "RG4");
 
-    QGroupBox* in = MakeGroup(this, "InPar4", QStringLiteral("Входные параметры"), QRect(8, 160, 225, 177), false);
+    QGroupBox* in =
+        MakeGroup(this, "InPar4", QStringLiteral("Входные параметры"), QRect(8, 160, 225, 177), false);
     L41_ = MakeLabel(in, "L41", QStringLiteral("Коэффициент корреляции"), 21, 23, 201);
     E41_ = MakeField(in, "E41", "0,8", 21, 44, 105);
     Es4_ = MakeField(in, "Es4", "0,9", 77, 44, 50);
@@ -110,37 +109,32 @@ void WienerPage::build()
     connect(Panel1_, &LegendPanel::picturePressed, this, Guarded(this, &WienerPage::moveLegend));
 }
 
-void WienerPage::moveLegend()
-{
-    Panel1_->StartMove();
-}
+void WienerPage::moveLegend() { Panel1_->startMove(); }
 
-void WienerPage::showOrder() {
-    ApplyOrderLayout(RG4_->itemIndex() == 0, *L41_, *E41_, *Es4_);
-}
+void WienerPage::showOrder() { ApplyOrderLayout(RG4_->itemIndex() == 0, *L41_, *E41_, *Es4_); }
 
 void WienerPage::refresh() {
-    Chart41_->Show();
-    Chart42_->Show();
-    Series411_->Clear();
-    Series421_->Clear();
-    Series422_->Clear();
-    Series423_->Clear();
-    E42_->ReplaceExactZero();
-    E43_->ReplaceExactZero();
+    Chart41_->show();
+    Chart42_->show();
+    Series411_->clear();
+    Series421_->clear();
+    Series422_->clear();
+    Series423_->clear();
+    E42_->replaceExactZero();
+    E43_->replaceExactZero();
 
     auto m = std::make_unique<WienerMatrices>();
     Vector100 x{}, y{}, xx{}, err{};
     const OrderFields fields{*E41_, *Es4_, *E42_, *E43_};
-    const BlockVariances v = RG4_->itemIndex() == 0 ? FirstOrderBlock(fields, x, y, m->rx)
-                                                    : SecondOrderBlock(fields, x, y, m->rx);
+    const BlockVariances v =
+        RG4_->itemIndex() == 0 ? FirstOrderBlock(fields, x, y, m->rx) : SecondOrderBlock(fields, x, y, m->rx);
     EstimateWienerBlock(*m, y, v.d, v.dn, xx, err);
 
     for (int i = 0; i < N; ++i) {
-        Series421_->AppendValue(y[i], clRed);
-        Series422_->AppendValue(x[i], clGreen);
-        Series423_->AppendValue(xx[i], clBlue);
-        Series411_->AppendValue(err[i], clBlue);
+        Series421_->appendValue(y[i], clRed);
+        Series422_->appendValue(x[i], clGreen);
+        Series423_->appendValue(xx[i], clBlue);
+        Series411_->appendValue(err[i], clBlue);
     }
 }
 

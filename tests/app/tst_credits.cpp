@@ -1,8 +1,8 @@
 // The hidden credits: typed into the real window, drawn over the screen, gone again
 // at the next key, click or after a few seconds.
 
-#include "shell/credit_display.h"
 #include "app/main_window.h"
+#include "shell/credit_display.h"
 #include "shell/timings.h"
 #include "support/components.h"
 #include "support/error_recorder.h"
@@ -26,13 +26,9 @@ using namespace strs::testing;
 namespace {
 
 // Pixels the credit texts leave: red of any coverage, nothing else.
-bool IsInk(QRgb pixel)
-{
-    return qAlpha(pixel) > 0;
-}
+bool IsInk(QRgb pixel) { return qAlpha(pixel) > 0; }
 
-int InkIn(const QImage& image, const QRect& area)
-{
+int InkIn(const QImage& image, const QRect& area) {
     int count = 0;
     const QRect clipped = area.intersected(image.rect());
     for (int y = clipped.top(); y <= clipped.bottom(); ++y)
@@ -41,8 +37,7 @@ int InkIn(const QImage& image, const QRect& area)
     return count;
 }
 
-QImage PaintedTexts(int width, int height)
-{
+QImage PaintedTexts(int width, int height) {
     QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
@@ -51,11 +46,10 @@ QImage PaintedTexts(int width, int height)
 }
 
 // Types one character the way a Russian keyboard layout delivers it.
-void TypeRussian(QWidget* widget, char16_t letter)
-{
+void TypeRussian(QWidget* widget, char16_t letter) {
     const QChar c(letter);
-    QTest::sendKeyEvent(QTest::Click, widget, static_cast<Qt::Key>(c.toUpper().unicode()),
-                        QString(c), Qt::NoModifier);
+    QTest::sendKeyEvent(QTest::Click, widget, static_cast<Qt::Key>(c.toUpper().unicode()), QString(c),
+                        Qt::NoModifier);
 }
 
 }  // namespace
@@ -64,21 +58,18 @@ class CreditsTest : public QObject {
     Q_OBJECT
     static constexpr int kCreditsMs = 300;  // shortened for one test
 private slots:
-    void initTestCase()
-    {
+    void initTestCase() {
         QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
         QCOMPARE(strs::CurrentTimings().creditsMs, 4000);  // the program's own time
     }
 
-    void textsHaveTheirLengths()
-    {
+    void textsHaveTheirLengths() {
         QCOMPARE(strs::CreditLine().size(), 19);
         QCOMPARE(strs::CreditGreeting(), QStringLiteral("Здорово салаги!"));
         QCOMPARE(strs::CreditGreeting().size(), 15);
     }
 
-    void textsArePaintedRedAtTheirTopLeftCorners()
-    {
+    void textsArePaintedRedAtTheirTopLeftCorners() {
         const int width = 1280;
         const QImage image = PaintedTexts(width, 1100);
         const int lineHeight = QFontMetrics(QFont(), &image).height();
@@ -107,8 +98,7 @@ private slots:
         // 51 greetings in each column, at the tops 0, 20, ..., 1000.
         for (int i = 0; i <= 50; ++i) {
             QVERIFY2(InkIn(image, QRect(25, 20 * i, 105, 20)) > 30, qPrintable(QString::number(i)));
-            QVERIFY2(InkIn(image, QRect(width - 130, 20 * i, 130, 20)) > 30,
-                     qPrintable(QString::number(i)));
+            QVERIFY2(InkIn(image, QRect(width - 130, 20 * i, 130, 20)) > 30, qPrintable(QString::number(i)));
         }
         QCOMPARE(InkIn(image, QRect(0, 1020, width, 80)), 0);  // no 52nd line
         QCOMPARE(InkIn(image, QRect(0, 0, 25, 1100)), 0);
@@ -117,15 +107,13 @@ private slots:
         QVERIFY(InkIn(image, QRect(25, 0, 105, 8)) > 0);
     }
 
-    void rightColumnFollowsTheScreenWidth()
-    {
+    void rightColumnFollowsTheScreenWidth() {
         const QImage image = PaintedTexts(1000, 100);
         QVERIFY(InkIn(image, QRect(870, 0, 130, 20)) > 30);
         QCOMPARE(InkIn(image, QRect(700, 0, 170, 100)), 0);
     }
 
-    void aboutTypedIntoAFieldDrawsAndReachesTheField()
-    {
+    void aboutTypedIntoAFieldDrawsAndReachesTheField() {
         strs::testing::ErrorRecorder errors;
         TForm1 w;
         Focus(w, Field(w, "E21"));
@@ -162,8 +150,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), Field(w, "E21"));
     }
 
-    void acceptedTextStaysWhileAboutIsTyped()
-    {
+    void acceptedTextStaysWhileAboutIsTyped() {
         TForm1 w;
         Focus(w, Field(w, "E21"));
         Field(w, "E21")->clear();
@@ -175,8 +162,7 @@ private slots:
         QCOMPARE(Field(w, "E21")->cursorPosition(), 3);
     }
 
-    void overlayPaintsTheTexts()
-    {
+    void overlayPaintsTheTexts() {
         TForm1 w;
         Focus(w, Field(w, "E11"));
         QTest::keyClicks(Field(w, "E11"), QStringLiteral("about"));
@@ -200,8 +186,7 @@ private slots:
         QCOMPARE(red(QRect(200, 200, 200, 60)), 0);
     }
 
-    void overlayShowsTheScreenWhereItCanBeGrabbed()
-    {
+    void overlayShowsTheScreenWhereItCanBeGrabbed() {
         TForm1 w;
         Focus(w, Field(w, "E11"));
         QTest::qWait(100);  // let the window paint before the screen is grabbed
@@ -221,8 +206,7 @@ private slots:
         }
     }
 
-    void overlayWithoutScreenPictureIsTransparent()
-    {
+    void overlayWithoutScreenPictureIsTransparent() {
         TForm1 w;
         strs::CreditOverlay overlay(&w);
         QVERIFY(overlay.testAttribute(Qt::WA_TranslucentBackground));
@@ -239,8 +223,7 @@ private slots:
         QVERIFY(!overlay.isVisible());
     }
 
-    void russianAndMixedLayoutsDraw()
-    {
+    void russianAndMixedLayoutsDraw() {
         TForm1 w;
         Focus(w, Field(w, "E33"));
         for (char16_t c : u"фищге")
@@ -258,8 +241,7 @@ private slots:
         QCOMPARE(w.creditDrawCount(), 2);
     }
 
-    void capitalsDigitsAndBlanksReset()
-    {
+    void capitalsDigitsAndBlanksReset() {
         TForm1 w;
         Focus(w, Field(w, "E22"));
         for (const QString& typed : {QStringLiteral("abOut"), QStringLiteral("ab1out"),
@@ -277,8 +259,7 @@ private slots:
         QCOMPARE(w.creditDrawCount(), 1);
     }
 
-    void worksWhicheverControlHasTheFocus()
-    {
+    void worksWhicheverControlHasTheFocus() {
         TForm1 w;
         Focus(w, Button(w, "BB1"));
         // The button lets the letters pass on to its parents; they still count once each.
@@ -296,8 +277,7 @@ private slots:
         QCOMPARE(w.creditDrawCount(), 2);  // each window counts its own
     }
 
-    void nextKeyTakesTheDrawingAwayAndStillReachesTheField()
-    {
+    void nextKeyTakesTheDrawingAwayAndStillReachesTheField() {
         TForm1 w;
         Focus(w, Field(w, "E21"));
         QTest::keyClicks(Field(w, "E21"), QStringLiteral("about"));
@@ -312,8 +292,7 @@ private slots:
         QCOMPARE(credits->sequenceState(), 0);
     }
 
-    void furtherTDrawsAgainWhileShown()
-    {
+    void furtherTDrawsAgainWhileShown() {
         TForm1 w;
         Focus(w, Field(w, "E21"));
         QTest::keyClicks(Field(w, "E21"), QStringLiteral("about"));
@@ -331,8 +310,7 @@ private slots:
         QCOMPARE(w.creditDrawCount(), 3);
     }
 
-    void clickTakesTheDrawingAway()
-    {
+    void clickTakesTheDrawingAway() {
         TForm1 w;
         Focus(w, Field(w, "E21"));
         QTest::keyClicks(Field(w, "E21"), QStringLiteral("about"));
@@ -344,8 +322,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), Field(w, "E22"));  // the click still did its work
     }
 
-    void drawingGoesAwayByItself()
-    {
+    void drawingGoesAwayByItself() {
         // Shortened for this test only: elsewhere the credits must stay while checked.
         const strs::Timings usual = strs::CurrentTimings();
         strs::SetTimings({.splashMs = usual.splashMs, .creditsMs = kCreditsMs});
@@ -359,8 +336,7 @@ private slots:
         QVERIFY(credits->isShown());
         QTRY_VERIFY_WITH_TIMEOUT(!credits->isShown(), 10 * kCreditsMs);
         // Not before its time; a coarse timer may fire up to 5 % early.
-        QVERIFY2(clock.elapsed() >= kCreditsMs * 95 / 100,
-                 qPrintable(QString::number(clock.elapsed())));
+        QVERIFY2(clock.elapsed() >= kCreditsMs * 95 / 100, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(w.creditDrawCount(), 1);
         QCOMPARE(credits->sequenceState(), 4);  // the sequence is not touched by the timer
         QTest::keyClicks(Field(w, "E21"), QStringLiteral("t"));
@@ -368,18 +344,17 @@ private slots:
         QVERIFY(credits->isShown());
     }
 
-    void countStartsAtZeroForEveryWindow()
-    {
+    void countStartsAtZeroForEveryWindow() {
         TForm1 w;
         QCOMPARE(w.creditDrawCount(), 0);
         QVERIFY(!w.findChild<CreditDisplay*>());
     }
 
 private:
-    static void Focus(TForm1& w, QWidget* control)
-    {
+    static void Focus(TForm1& w, QWidget* control) {
         // The page holding the control comes to the front so that it can take the focus.
-        for (QWidget* page : {Named<QWidget>(w, "TS1"), Named<QWidget>(w, "TS2"), Named<QWidget>(w, "TS3"), Named<QWidget>(w, "TS4")})
+        for (QWidget* page : {Named<QWidget>(w, "TS1"), Named<QWidget>(w, "TS2"), Named<QWidget>(w, "TS3"),
+                              Named<QWidget>(w, "TS4")})
             if (page->isAncestorOf(control))
                 Named<QTabWidget>(w, "PageControl1")->setCurrentWidget(page);
         w.show();

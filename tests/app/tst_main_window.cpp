@@ -24,8 +24,7 @@ class MainWindowTest : public QObject {
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
 
-    void windowIsFixedSizeWithCaption()
-    {
+    void windowIsFixedSizeWithCaption() {
         TForm1 w;
         QCOMPARE(w.windowTitle(), QStringLiteral("Статистическая теория радиотехнических систем"));
         QCOMPARE(w.size(), QSize(693, 479));
@@ -36,8 +35,7 @@ private slots:
         QVERIFY(!w.isVisible());  // created hidden
     }
 
-    void fourTabsWithTheFirstActive()
-    {
+    void fourTabsWithTheFirstActive() {
         TForm1 w;
         QCOMPARE(Named<QTabWidget>(w, "PageControl1")->count(), 4);
         for (int i = 0; i < 4; ++i)
@@ -45,8 +43,7 @@ private slots:
         QCOMPARE(Named<QTabWidget>(w, "PageControl1")->currentWidget(), Named<QWidget>(w, "TS1"));
     }
 
-    void fieldsHoldTheirDefaultTexts_data()
-    {
+    void fieldsHoldTheirDefaultTexts_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
         const char* rows[][2] = {{"E11", "1,2"}, {"E12", "1,5"}, {"E21", "0,8"}, {"Es", "0,9"},
@@ -55,8 +52,7 @@ private slots:
         for (auto& row : rows)
             QTest::newRow(row[0]) << QString::fromLatin1(row[0]) << QString::fromUtf8(row[1]);
     }
-    void fieldsHoldTheirDefaultTexts()
-    {
+    void fieldsHoldTheirDefaultTexts() {
         QFETCH(QString, name);
         QFETCH(QString, text);
         TForm1 w;
@@ -67,8 +63,7 @@ private slots:
         QCOMPARE(field->height(), 21);
     }
 
-    void pointLocaleDefaultsUseItsSeparator()
-    {
+    void pointLocaleDefaultsUseItsSeparator() {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         TForm1 w;
         QCOMPARE(Field(w, "E11")->text(), QStringLiteral("1.2"));
@@ -76,8 +71,7 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     }
 
-    void chartsHiddenAndResultLabelsEmpty()
-    {
+    void chartsHiddenAndResultLabelsEmpty() {
         TForm1 w;
         QCOMPARE(w.findChildren<strs::ChartWidget*>().size(), std::size_t(8));
         for (strs::ChartWidget* chart : w.findChildren<strs::ChartWidget*>()) {
@@ -88,19 +82,20 @@ private slots:
         }
         for (QLabel* label : {Label(w, "L14"), Label(w, "L16"), Label(w, "L24"), Label(w, "L26")})
             QVERIFY(label->text().isEmpty());
-        for (QLabel* label : {Label(w, "ch1"), Label(w, "ch2"), Label(w, "ch3"), Label(w, "ch4"), Label(w, "ch5")})
+        for (QLabel* label :
+             {Label(w, "ch1"), Label(w, "ch2"), Label(w, "ch3"), Label(w, "ch4"), Label(w, "ch5")})
             QCOMPARE(label->text(), QStringLiteral("0"));
         QVERIFY(Field(w, "Es")->isHidden());
         QVERIFY(Field(w, "Es4")->isHidden());
     }
 
-    void chartTitlesAndSeries()
-    {
+    void chartTitlesAndSeries() {
         TForm1 w;
         QCOMPARE(Chart(w, "Chart22")->titleLines(),
                  QStringList({QStringLiteral("Экспериментальная и теоретическая "),
                               QStringLiteral("корреляционные функции")}));
-        QCOMPARE(Chart(w, "Chart31")->titleLines().join(QString()), QStringLiteral("Результат работы фильтра Калмана"));
+        QCOMPARE(Chart(w, "Chart31")->titleLines().join(QString()),
+                 QStringLiteral("Результат работы фильтра Калмана"));
         QCOMPARE(Series(w, "Series12")->kind(), strs::ChartSeries::Kind::Bar);
         QCOMPARE(Series(w, "Series12")->colour(), strs::TColor(10485760));
         QCOMPARE(Series(w, "Series312")->colour(), strs::TColor(32768));
@@ -108,8 +103,7 @@ private slots:
         QCOMPARE(Series(w, "Series311")->name(), QStringLiteral("Series311"));
     }
 
-    void firstPageStartsWithTheNormalLaw()
-    {
+    void firstPageStartsWithTheNormalLaw() {
         TForm1 w;
         QCOMPARE(List(w, "CB1")->count(), 5);
         QCOMPARE(List(w, "CB1")->currentIndex(), 0);
@@ -128,8 +122,7 @@ private slots:
         QVERIFY(opaqueInk);
     }
 
-    void orderGroupsStartAtTheFirstItem()
-    {
+    void orderGroupsStartAtTheFirstItem() {
         TForm1 w;
         for (strs::RadioGroup* group : {Radio(w, "RG2"), Radio(w, "RG4")}) {
             QCOMPARE(group->title(), QStringLiteral("Порядок последовательности"));
@@ -139,8 +132,7 @@ private slots:
         }
     }
 
-    void geometryOfKeyComponents()
-    {
+    void geometryOfKeyComponents() {
         TForm1 w;
         QCOMPARE(Button(w, "BB1")->geometry(), QRect(16, 413, 73, 25));
         QCOMPARE(Button(w, "BB1")->text(), QStringLiteral("Обновить"));
@@ -153,8 +145,7 @@ private slots:
         QVERIFY(Label(w, "L1")->font().bold());
     }
 
-    void switchingPagesComputesNothing()
-    {
+    void switchingPagesComputesNothing() {
         strs::testing::ErrorRecorder errors;
         TForm1 w;
         for (int i : {1, 2, 3, 0})

@@ -2,8 +2,8 @@
 // windows are never visible together.
 
 #include "app/main_window.h"
-#include "shell/splash_window.h"
 #include "app/startup.h"
+#include "shell/splash_window.h"
 #include "shell/timings.h"
 
 #include <QApplication>
@@ -16,15 +16,13 @@ class StartupTest : public QObject {
     Q_OBJECT
     static constexpr int kSplashMs = 60;  // shortened for the tests
 private slots:
-    void initTestCase()
-    {
+    void initTestCase() {
         QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
         QCOMPARE(strs::CurrentTimings().splashMs, 900);  // the program's own interval
         strs::SetTimings({.splashMs = kSplashMs, .creditsMs = 4000});
     }
 
-    void stepsComeInOrderAfterOneInterval()
-    {
+    void stepsComeInOrderAfterOneInterval() {
         QStringList steps;
         bool splashVisibleWithMain = false;
         QElapsedTimer clock;
@@ -52,8 +50,7 @@ private slots:
             QVERIFY(!qobject_cast<strs::TForm2*>(w));  // destroyed
     }
 
-    void splashTimerTicksOnce()
-    {
+    void splashTimerTicksOnce() {
         strs::TForm2 splash;
         QCOMPARE(splash.Timer1->interval(), kSplashMs);
         QVERIFY(splash.Timer1->isActive());
@@ -62,8 +59,7 @@ private slots:
         QCOMPARE(splash.tickCount(), 1);
     }
 
-    void splashShowsTheCroppedPicture()
-    {
+    void splashShowsTheCroppedPicture() {
         strs::TForm2 splash;
         QCOMPARE(splash.size(), QSize(300, 199));
         QCOMPARE(splash.Image1->pos(), QPoint(-15, -16));

@@ -22,8 +22,7 @@ using strs::TForm1;
 namespace {
 
 // Shows the page that holds widget.
-void ShowPageOf(TForm1& w, const QWidget& widget)
-{
+void ShowPageOf(TForm1& w, const QWidget& widget) {
     auto* pages = w.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
     for (int i = 0; i < pages->count(); ++i)
         if (pages->widget(i)->isAncestorOf(&widget))
@@ -37,8 +36,7 @@ class WiringTest : public QObject {
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
 
-    void chartMenuSavesThatChart_data()
-    {
+    void chartMenuSavesThatChart_data() {
         QTest::addColumn<QString>("chart");
         const TForm1 w;
         const QList<ChartWidget*> charts = w.findChildren<ChartWidget*>();
@@ -46,8 +44,7 @@ private slots:
         for (const ChartWidget* chart : charts)
             QTest::newRow(qPrintable(chart->objectName())) << chart->objectName();
     }
-    void chartMenuSavesThatChart()
-    {
+    void chartMenuSavesThatChart() {
         QFETCH(QString, chart);
         strs::testing::ErrorRecorder errors;
         QTemporaryDir folder;
@@ -59,7 +56,8 @@ private slots:
         auto* target = w.findChild<ChartWidget*>(chart);
         ShowPageOf(w, *target);
 
-        QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(20, 20), target->mapToGlobal(QPoint(20, 20)));
+        QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(20, 20),
+                                  target->mapToGlobal(QPoint(20, 20)));
         QApplication::sendEvent(target, &request);
         auto* menu = w.findChild<QMenu*>(QStringLiteral("contecst"));
         QVERIFY(menu->isVisible());
@@ -72,8 +70,7 @@ private slots:
                  target->renderImage().convertToFormat(QImage::Format_RGB888));
     }
 
-    void legendPressMovesThatPanel_data()
-    {
+    void legendPressMovesThatPanel_data() {
         QTest::addColumn<QString>("panel");
         QTest::addColumn<bool>("onPicture");
         const TForm1 w;
@@ -85,8 +82,7 @@ private slots:
             QTest::newRow(name + " picture") << panel->objectName() << true;
         }
     }
-    void legendPressMovesThatPanel()
-    {
+    void legendPressMovesThatPanel() {
         QFETCH(QString, panel);
         QFETCH(bool, onPicture);
         strs::testing::ErrorRecorder errors;
@@ -97,7 +93,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         auto* chart = qobject_cast<ChartWidget*>(moved->parentWidget());
         QVERIFY(chart != nullptr);
-        chart->Show();
+        chart->show();
 
         QCursor::setPos(moved->mapToGlobal(QPoint(5, 5)));
         QWidget* pressed = onPicture ? static_cast<QWidget*>(moved->picture()) : moved;

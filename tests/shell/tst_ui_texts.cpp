@@ -11,8 +11,7 @@
 class UiTextsTest : public QObject {
     Q_OBJECT
 private slots:
-    void groupStyleBelongsToTheCurrentApplication()
-    {
+    void groupStyleBelongsToTheCurrentApplication() {
         for (int round = 0; round < 2; ++round) {
             int argc = 1;
             char name[] = "tst_ui_texts";

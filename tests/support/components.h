@@ -16,8 +16,7 @@
 namespace strs::testing {
 
 template <typename T = QWidget>
-T* Named(const QObject& root, const char* name)
-{
+T* Named(const QObject& root, const char* name) {
     T* found = root.findChild<T*>(QString::fromLatin1(name));
     if (found == nullptr)
         qFatal("no component named %s", name);
@@ -32,8 +31,7 @@ inline RadioGroup* Radio(const QObject& root, const char* name) { return Named<R
 inline QComboBox* List(const QObject& root, const char* name) { return Named<QComboBox>(root, name); }
 
 // A series by its name, in whichever chart holds it.
-inline ChartSeries* Series(const QObject& root, const char* name)
-{
+inline ChartSeries* Series(const QObject& root, const char* name) {
     for (const ChartWidget* chart : root.findChildren<ChartWidget*>())
         for (const auto& series : chart->allSeries())
             if (series->name() == QLatin1String(name))

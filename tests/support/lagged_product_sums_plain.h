@@ -7,8 +7,7 @@
 
 namespace strs {
 
-inline void LaggedProductSumsPlain(const double* x, int n, int lags, double* s)
-{
+inline void LaggedProductSumsPlain(const double* x, int n, int lags, double* s) {
     for (int k = 0; k < lags; ++k) {
         double sum = 0.0;
         for (int j = 0; j + k < n; ++j)

@@ -11,8 +11,7 @@ namespace strs::testing {
 template <typename Page>
 class PageHost : public QWidget {
 public:
-    PageHost()
-    {
+    PageHost() {
         setFont(WindowFont());
         PaintWindowColour(this);
         resize(693, 479);

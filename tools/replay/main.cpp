@@ -28,8 +28,7 @@ constexpr const char* kHelp =
 
 }  // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     if (const auto text = strs::InformationRequested(argc, argv, "strs-replay", kHelp)) {
         std::fputs(text->c_str(), stdout);
         return 0;
@@ -47,8 +46,7 @@ int main(int argc, char* argv[])
     const bool fromFile = !args.isEmpty() && args[0] != QLatin1String("-");
     if (fromFile)
         input.setFileName(args[0]);
-    const bool opened = fromFile ? input.open(QIODevice::ReadOnly)
-                                 : input.open(stdin, QIODevice::ReadOnly);
+    const bool opened = fromFile ? input.open(QIODevice::ReadOnly) : input.open(stdin, QIODevice::ReadOnly);
     if (!opened) {
         std::fprintf(stderr, "strs-replay: cannot read %s\n", qPrintable(args.value(0)));
         return 2;

@@ -22,34 +22,33 @@ namespace strs::replay {
 
 namespace {
 
-int toInt(const ScriptLine& line, int index, int low, int high)
-{
+int toInt(const ScriptLine& line, int index, int low, int high) {
     bool ok = false;
     const int value = line.args.value(index).toInt(&ok);
     if (!ok || value < low || value > high)
         throw ScriptError(line.number, QStringLiteral("'%1' is not a number from %2 to %3")
-                                           .arg(line.args.value(index)).arg(low).arg(high));
+                                           .arg(line.args.value(index))
+                                           .arg(low)
+                                           .arg(high));
     return value;
 }
 
-void requireArgs(const ScriptLine& line, int count, const char* usage)
-{
+void requireArgs(const ScriptLine& line, int count, const char* usage) {
     if (line.args.size() != count)
         throw ScriptError(line.number, QStringLiteral("usage: %1").arg(QString::fromLatin1(usage)));
 }
 
 template <typename T>
-T* findNamed(TForm1& w, const ScriptLine& line, const QString& name, const char* what)
-{
+T* findNamed(TForm1& w, const ScriptLine& line, const QString& name, const char* what) {
     auto* found = w.findChild<T*>(name);
     if (!found)
-        throw ScriptError(line.number, QStringLiteral("no %1 named '%2'").arg(QString::fromLatin1(what), name));
+        throw ScriptError(line.number,
+                          QStringLiteral("no %1 named '%2'").arg(QString::fromLatin1(what), name));
     return found;
 }
 
 // The index of the page the widget sits on, however deep inside it.
-int PageHolding(const QTabWidget& pages, const QWidget& widget)
-{
+int PageHolding(const QTabWidget& pages, const QWidget& widget) {
     for (int i = 0; i < pages.count(); ++i)
         if (pages.widget(i)->isAncestorOf(&widget))
             return i;
@@ -58,20 +57,14 @@ int PageHolding(const QTabWidget& pages, const QWidget& widget)
 
 }  // namespace
 
-ReplaySession::ReplaySession(std::function<void(const QByteArray&)> print)
-    : print_(std::move(print))
-{
+ReplaySession::ReplaySession(std::function<void(const QByteArray&)> print) : print_(std::move(print)) {
     SetErrorPresenter([this](const QString& text) { errors_ << text; });
     restart();
 }
 
-ReplaySession::~ReplaySession()
-{
-    SetErrorPresenter(nullptr);
-}
+ReplaySession::~ReplaySession() { SetErrorPresenter(nullptr); }
 
-void ReplaySession::restart()
-{
+void ReplaySession::restart() {
     // A fresh program start: a new window and the generator back at its start state.
     window_.reset();
     ResetRandomGenerator();
@@ -81,15 +74,13 @@ void ReplaySession::restart()
     QApplication::processEvents();
 }
 
-void ReplaySession::runScript(const QString& script)
-{
+void ReplaySession::runScript(const QString& script) {
     const QStringList lines = script.split(u'\n');
     for (int i = 0; i < lines.size(); ++i)
         execute(ParseScriptLine(lines[i], i + 1));
 }
 
-void ReplaySession::typeInto(QWidget* target, const QString& text)
-{
+void ReplaySession::typeInto(QWidget* target, const QString& text) {
     for (QChar c : text) {
         const int key = c.toUpper().unicode();
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
@@ -100,16 +91,14 @@ void ReplaySession::typeInto(QWidget* target, const QString& text)
     QApplication::processEvents();
 }
 
-void ReplaySession::execute(const ScriptLine& line)
-{
+void ReplaySession::execute(const ScriptLine& line) {
     perform(line);
     // What the action set off (repaints, deferred deletions) is handled before the next
     // one, as between two actions of a real user; left queued, it piles up over a script.
     QApplication::processEvents();
 }
 
-void ReplaySession::perform(const ScriptLine& line)
-{
+void ReplaySession::perform(const ScriptLine& line) {
     TForm1& w = *window_;
     const QString& a = line.action;
     if (a.isEmpty())
@@ -149,9 +138,8 @@ void ReplaySession::perform(const ScriptLine& line)
         requireArgs(line, 2, "save CHART PATH");
         auto* chart = findNamed<ChartWidget>(w, line, line.args[0], "chart");
         const QString path = line.args[1];
-        RunGuarded(&w, [chart, &path] {
-            WritePicture(chart->renderImage(), path, PictureTypeFromFileName(path));
-        });
+        RunGuarded(
+            &w, [chart, &path] { WritePicture(chart->renderImage(), path, PictureTypeFromFileName(path)); });
     } else if (a == QLatin1String("shot")) {
         // A picture of the whole window as it stands, e.g. for an answer key.
         requireArgs(line, 1, "shot PATH.png");

@@ -11,8 +11,7 @@ namespace strs::replay {
 
 namespace {
 
-QJsonObject fieldTexts(const TForm1& w)
-{
+QJsonObject fieldTexts(const TForm1& w) {
     QJsonObject fields;
     for (const NumericField* field : w.findChildren<NumericField*>())
         fields.insert(field->objectName(), field->text());
@@ -21,25 +20,22 @@ QJsonObject fieldTexts(const TForm1& w)
 
 // A component by its object name; every name asked for exists in the window.
 template <typename T>
-const T& Named(const TForm1& w, const char* name)
-{
+const T& Named(const TForm1& w, const char* name) {
     const T* found = w.findChild<T*>(QString::fromLatin1(name));
     Q_ASSERT(found != nullptr);
     return *found;
 }
 
 // Every label the labs write or change.
-QJsonObject labelTexts(const TForm1& w)
-{
+QJsonObject labelTexts(const TForm1& w) {
     QJsonObject labels;
-    for (const char* name : {"L11", "L12", "L14", "L16", "L21", "L24", "L26", "L41", "ch1", "ch2",
-                             "ch3", "ch4", "ch5"})
+    for (const char* name :
+         {"L11", "L12", "L14", "L16", "L21", "L24", "L26", "L41", "ch1", "ch2", "ch3", "ch4", "ch5"})
         labels.insert(QString::fromLatin1(name), Named<QLabel>(w, name).text());
     return labels;
 }
 
-QJsonObject visibility(const TForm1& w)
-{
+QJsonObject visibility(const TForm1& w) {
     QJsonObject visible;
     for (const ChartWidget* chart : w.findChildren<ChartWidget*>())
         visible.insert(chart->objectName(), !chart->isHidden());
@@ -48,8 +44,7 @@ QJsonObject visibility(const TForm1& w)
     return visible;
 }
 
-QJsonObject chartTitles(const TForm1& w)
-{
+QJsonObject chartTitles(const TForm1& w) {
     QJsonObject titles;
     for (const ChartWidget* chart : w.findChildren<ChartWidget*>())
         titles.insert(chart->objectName(), chart->titleLines().join(u'\n'));
@@ -57,8 +52,7 @@ QJsonObject chartTitles(const TForm1& w)
 }
 
 // Points as [x, y, colour]; Qt writes doubles in their shortest round-trip form.
-QJsonObject seriesPoints(const TForm1& w)
-{
+QJsonObject seriesPoints(const TForm1& w) {
     QJsonObject series;
     for (const ChartWidget* chart : w.findChildren<ChartWidget*>()) {
         for (const auto& s : chart->allSeries()) {
@@ -73,8 +67,7 @@ QJsonObject seriesPoints(const TForm1& w)
 
 }  // namespace
 
-QJsonObject TakeSnapshot(const TForm1& window, const QStringList& errors, int creditDraws)
-{
+QJsonObject TakeSnapshot(const TForm1& window, const QStringList& errors, int creditDraws) {
     QJsonObject snapshot;
     snapshot.insert(QStringLiteral("fields"), fieldTexts(window));
     snapshot.insert(QStringLiteral("labels"), labelTexts(window));

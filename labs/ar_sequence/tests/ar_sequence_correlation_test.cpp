@@ -19,7 +19,8 @@ std::vector<double> NormalData(int n, std::uint64_t seed, double scale = 1.0) {
     std::mt19937_64 engine(seed);
     std::normal_distribution<double> normal(0.0, scale);
     std::vector<double> x(static_cast<std::size_t>(n));
-    for (double& v : x) v = normal(engine);
+    for (double& v : x)
+        v = normal(engine);
     return x;
 }
 
@@ -29,7 +30,8 @@ std::vector<double> WideData(int n, std::uint64_t seed) {
     std::uniform_real_distribution<double> mantissa(-1.0, 1.0);
     std::uniform_int_distribution<int> exponent(-40, 40);
     std::vector<double> x(static_cast<std::size_t>(n));
-    for (double& v : x) v = std::ldexp(mantissa(engine), exponent(engine));
+    for (double& v : x)
+        v = std::ldexp(mantissa(engine), exponent(engine));
     return x;
 }
 
@@ -112,7 +114,8 @@ TEST(ArSequenceCorrelation, LagZeroIsOne) {
     std::vector<double> k(200);
     ExperimentalCorrelation(x.data(), 10000, variance, k.data(), 200);
     EXPECT_NEAR(k[0], 1.0, 1e-15);
-    for (int lag = 1; lag < 200; ++lag) EXPECT_LT(std::fabs(k[lag]), 0.1) << lag;
+    for (int lag = 1; lag < 200; ++lag)
+        EXPECT_LT(std::fabs(k[lag]), 0.1) << lag;
 }
 
 TEST(ArSequenceCorrelation, ConstantSequenceGivesTheLengthRatio) {

@@ -75,7 +75,8 @@ TEST_F(ArSequenceStudyTest, SecondOrderStartsWithTheFullVariance) {
 TEST_F(ArSequenceStudyTest, UncorrelatedTheoryIsZeroBeyondLagZero) {
     RunFirstOrder(0.0, 1.0, study);
     EXPECT_EQ(study.theoretical[0], 1.0);
-    for (int k = 1; k < kArLags; ++k) EXPECT_EQ(study.theoretical[k], 0.0) << k;
+    for (int k = 1; k < kArLags; ++k)
+        EXPECT_EQ(study.theoretical[k], 0.0) << k;
 }
 
 TEST_F(ArSequenceStudyTest, NegativeCoefficientAlternates) {
@@ -88,7 +89,8 @@ TEST_F(ArSequenceStudyTest, NegativeCoefficientAlternates) {
 
 TEST_F(ArSequenceStudyTest, UnitCoefficientRepeatsTheFirstValue) {
     RunFirstOrder(1.0, 1.0, study);
-    for (int i = 1; i < study.n; ++i) ASSERT_EQ(study.x[i], study.x[0]) << i;
+    for (int i = 1; i < study.n; ++i)
+        ASSERT_EQ(study.x[i], study.x[0]) << i;
     const double n = study.n;
     for (int k = 0; k < kArLags; ++k) {
         EXPECT_EQ(study.theoretical[k], 1.0);
@@ -99,7 +101,8 @@ TEST_F(ArSequenceStudyTest, UnitCoefficientRepeatsTheFirstValue) {
 
 TEST_F(ArSequenceStudyTest, MinusOneAlternatesTheSign) {
     GenerateFirstOrder(-1.0, 1.0, study);
-    for (int i = 1; i < study.n; ++i) ASSERT_EQ(study.x[i], -study.x[i - 1]) << i;
+    for (int i = 1; i < study.n; ++i)
+        ASSERT_EQ(study.x[i], -study.x[i - 1]) << i;
 }
 
 TEST_F(ArSequenceStudyTest, NegativeVarianceFailsAtTheFirstValue) {
@@ -132,7 +135,8 @@ TEST_F(ArSequenceStudyTest, UnitLagTwoCorrelationFailsInTheTheory) {
 
 TEST_F(ArSequenceStudyTest, ZeroVarianceFailsAtLagZero) {
     GenerateFirstOrder(0.8, 0.0, study);
-    for (int i = 0; i < study.n; ++i) ASSERT_EQ(study.x[i], 0.0);
+    for (int i = 0; i < study.n; ++i)
+        ASSERT_EQ(study.x[i], 0.0);
     MeasureVariance(study);
     EXPECT_EQ(study.variance, 0.0);
     EXPECT_THROW(MeasureCorrelation(study), InvalidOperation);

@@ -1,8 +1,8 @@
 // The autoregressive sequence page, pressed as a user presses it.
 
+#include "labs/ar_sequence/ar_sequence_page.h"
 #include "matematic/random.h"
 #include "shell/radio_group.h"
-#include "labs/ar_sequence/ar_sequence_page.h"
 #include "support/components.h"
 #include "support/error_recorder.h"
 #include "support/page_host.h"
@@ -40,8 +40,7 @@ private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
     void init() { strs::ResetRandomGenerator(); }
 
-    void nothingIsShownBeforeTheFirstPress()
-    {
+    void nothingIsShownBeforeTheFirstPress() {
         Page w;
         QVERIFY(Chart(w, "Chart21")->isHidden());
         QVERIFY(Chart(w, "Chart22")->isHidden());
@@ -49,8 +48,7 @@ private slots:
         QVERIFY(Label(w, "L26")->text().isEmpty());
     }
 
-    void orderSwitchRearrangesTheFields()
-    {
+    void orderSwitchRearrangesTheFields() {
         Page w;
         const int l21Top = Label(w, "L21")->y();
         const int e21Height = Field(w, "E21")->height();
@@ -70,8 +68,7 @@ private slots:
         QCOMPARE(Label(w, "L21")->y(), l21Top);
     }
 
-    void orderSwitchLeavesChartsAndLabels()
-    {
+    void orderSwitchLeavesChartsAndLabels() {
         strs::testing::ErrorRecorder errors;
         Page w;
         Button(w, "BitBtn1")->click();
@@ -87,8 +84,7 @@ private slots:
         QVERIFY(errors.messages.isEmpty());
     }
 
-    void eachPressReplacesThePoints()
-    {
+    void eachPressReplacesThePoints() {
         strs::testing::ErrorRecorder errors;
         Page w;
         Button(w, "BitBtn1")->click();
@@ -107,24 +103,24 @@ private slots:
         QVERIFY(errors.messages.isEmpty());
     }
 
-    void unitCoefficientRepeatsTheFirstValue()
-    {
+    void unitCoefficientRepeatsTheFirstValue() {
         strs::testing::ErrorRecorder errors;
         Page w;
         Field(w, "E21")->setText(QStringLiteral("1"));
         Button(w, "BitBtn1")->click();
         QVERIFY(errors.messages.isEmpty());
-        for (int i = 1; i < 200; ++i) QCOMPARE(Y(Series(w, "Series21"), i), Y(Series(w, "Series21"), 0));
+        for (int i = 1; i < 200; ++i)
+            QCOMPARE(Y(Series(w, "Series21"), i), Y(Series(w, "Series21"), 0));
         const double n = 1000;
         for (int k = 0; k < 200; ++k) {
             QCOMPARE(Y(Series(w, "Series23"), k), 1.0);
             const double expected = (n - k) * (n - 1) / ((n - k - 1) * n);
-            QVERIFY2(std::fabs(Y(Series(w, "Series22"), k) - expected) < 1e-13, qPrintable(QString::number(k)));
+            QVERIFY2(std::fabs(Y(Series(w, "Series22"), k) - expected) < 1e-13,
+                     qPrintable(QString::number(k)));
         }
     }
 
-    void exactZeroVarianceBecomesOneThousandth()
-    {
+    void exactZeroVarianceBecomesOneThousandth() {
         strs::testing::ErrorRecorder errors;
         Page w;
         Field(w, "E22")->setText(QStringLiteral("0"));
@@ -134,8 +130,7 @@ private slots:
         QCOMPARE(Field(w, "E22")->lastAccepted(), QStringLiteral("0,001"));  // the field's rule ran
     }
 
-    void otherZeroFailsAtLagZero()
-    {
+    void otherZeroFailsAtLagZero() {
         strs::testing::ErrorRecorder errors;
         Page w;
         Button(w, "BitBtn1")->click();
@@ -144,15 +139,15 @@ private slots:
         QCOMPARE(errors.messages, QStringList{kInvalid});
         QCOMPARE(Field(w, "E22")->text(), QStringLiteral("0,0"));
         QCOMPARE(Count(Series(w, "Series21")), 200);
-        for (int i = 0; i < 200; ++i) QCOMPARE(Y(Series(w, "Series21"), i), 0.0);
+        for (int i = 0; i < 200; ++i)
+            QCOMPARE(Y(Series(w, "Series21"), i), 0.0);
         QCOMPARE(Count(Series(w, "Series22")), 0);
         QCOMPARE(Count(Series(w, "Series23")), 0);
         QCOMPARE(Label(w, "L24")->text(), QStringLiteral("1,093"));  // kept from the run before
         QCOMPARE(Label(w, "L26")->text(), QStringLiteral("1"));
     }
 
-    void secondOrderZeroVarianceFailsAfterTheValues()
-    {
+    void secondOrderZeroVarianceFailsAfterTheValues() {
         strs::testing::ErrorRecorder errors;
         Page w;
         SelectSecondOrder(w);
@@ -164,8 +159,7 @@ private slots:
         QVERIFY(Label(w, "L24")->text().isEmpty());
     }
 
-    void negativeVarianceFailsAtTheFirstValue()
-    {
+    void negativeVarianceFailsAtTheFirstValue() {
         strs::testing::ErrorRecorder errors;
         Page w;
         Button(w, "BitBtn1")->click();
@@ -181,8 +175,7 @@ private slots:
         QCOMPARE(Label(w, "L26")->text(), QStringLiteral("1"));
     }
 
-    void coefficientAboveOneFails()
-    {
+    void coefficientAboveOneFails() {
         strs::testing::ErrorRecorder errors;
         Page w;
         Field(w, "E21")->setText(QStringLiteral("1,5"));
@@ -191,8 +184,7 @@ private slots:
         QCOMPARE(Count(Series(w, "Series21")), 0);
     }
 
-    void unitLagOneCorrelationDividesByZero()
-    {
+    void unitLagOneCorrelationDividesByZero() {
         strs::testing::ErrorRecorder errors;
         Page w;
         SelectSecondOrder(w);
@@ -204,8 +196,7 @@ private slots:
         QCOMPARE(Count(Series(w, "Series22")), 0);
     }
 
-    void nonStationaryPairFails()
-    {
+    void nonStationaryPairFails() {
         strs::testing::ErrorRecorder errors;
         Page w;
         SelectSecondOrder(w);
@@ -217,16 +208,14 @@ private slots:
 
     // R2 = 1 makes a2 exactly 1 for these R1 (q = 0, so the sequence itself is fine);
     // K[1] = a1 / (1 - a2) then fails, after the values are drawn.
-    void unitLagTwoCorrelationFailsAfterTheValues_data()
-    {
+    void unitLagTwoCorrelationFailsAfterTheValues_data() {
         QTest::addColumn<QString>("r1");
         QTest::addColumn<QString>("message");
         QTest::newRow("a1 = 0, R1 = 0") << QStringLiteral("0") << kInvalid;
         QTest::newRow("a1 = 0, R1 = 0,5") << QStringLiteral("0,5") << kInvalid;
         QTest::newRow("a1 tiny, R1 = 0,001") << QStringLiteral("0,001") << kDivision;
     }
-    void unitLagTwoCorrelationFailsAfterTheValues()
-    {
+    void unitLagTwoCorrelationFailsAfterTheValues() {
         QFETCH(QString, r1);
         QFETCH(QString, message);
         strs::testing::ErrorRecorder errors;
@@ -242,8 +231,7 @@ private slots:
         QVERIFY(Label(w, "L24")->text().isEmpty());
     }
 
-    void varianceBeyondRangeOverflowsBeforeTheFirstOrderValues()
-    {
+    void varianceBeyondRangeOverflowsBeforeTheFirstOrderValues() {
         strs::testing::ErrorRecorder errors;
         Page w;
         Field(w, "E22")->setText(QStringLiteral("1E306"));
@@ -252,8 +240,7 @@ private slots:
         QCOMPARE(Count(Series(w, "Series21")), 0);  // the sum of squares comes first in first order
     }
 
-    void varianceBeyondRangeOverflowsAfterTheSecondOrderValues()
-    {
+    void varianceBeyondRangeOverflowsAfterTheSecondOrderValues() {
         strs::testing::ErrorRecorder errors;
         Page w;
         SelectSecondOrder(w);
@@ -264,8 +251,7 @@ private slots:
         QCOMPARE(Count(Series(w, "Series22")), 0);
     }
 
-    void emptyFieldIsNotANumber()
-    {
+    void emptyFieldIsNotANumber() {
         strs::testing::ErrorRecorder errors;
         Page w;
         Button(w, "BitBtn1")->click();
@@ -280,8 +266,7 @@ private slots:
         QCOMPARE(Label(w, "L26")->text(), QStringLiteral("1"));
     }
 
-    void emptyR2IsNotANumberInSecondOrderOnly()
-    {
+    void emptyR2IsNotANumberInSecondOrderOnly() {
         strs::testing::ErrorRecorder errors;
         Page w;
         Field(w, "Es")->setText(QString());

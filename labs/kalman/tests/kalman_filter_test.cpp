@@ -14,9 +14,7 @@ using strs::KalmanSequence;
 using strs::RunScalarKalmanFilter;
 
 // r = 0.9, D = 1, Dn = 4, Dw = (1 - 0.81) * 1.
-KalmanModel DefaultModel() {
-    return KalmanModel{0.9, 1.0, 0.19, 4.0};
-}
+KalmanModel DefaultModel() { return KalmanModel{0.9, 1.0, 0.19, 4.0}; }
 
 TEST(KalmanFilter, ErrorVarianceOfTheDefaultParameters) {
     KalmanSequence y{}, xx{}, p{};
@@ -62,18 +60,15 @@ TEST(KalmanFilter, ZeroSignalVarianceGivesZeroEstimates) {
 
 TEST(KalmanFilter, ZeroNoiseVarianceFailsAtTheFirstVariance) {
     KalmanSequence y{}, xx{}, p{};
-    EXPECT_THROW(RunScalarKalmanFilter(KalmanModel{0.9, 1.0, 0.19, 0.0}, y, xx, p),
-                 strs::DivisionByZero);
-    EXPECT_THROW(RunScalarKalmanFilter(KalmanModel{1.0, 0.0, 0.0, 0.0}, y, xx, p),
-                 strs::InvalidOperation);
+    EXPECT_THROW(RunScalarKalmanFilter(KalmanModel{0.9, 1.0, 0.19, 0.0}, y, xx, p), strs::DivisionByZero);
+    EXPECT_THROW(RunScalarKalmanFilter(KalmanModel{1.0, 0.0, 0.0, 0.0}, y, xx, p), strs::InvalidOperation);
 }
 
 TEST(KalmanFilter, PredictionBeyondTheDoubleRangeIsAnOverflow) {
     KalmanSequence y{}, xx{}, p{};
     y.fill(1e300);
     // xx[0] is about 1e300; r xx[0] leaves the double range.
-    EXPECT_THROW(RunScalarKalmanFilter(KalmanModel{1e10, 1e6, 0.0, 1.0}, y, xx, p),
-                 strs::FloatingOverflow);
+    EXPECT_THROW(RunScalarKalmanFilter(KalmanModel{1e10, 1e6, 0.0, 1.0}, y, xx, p), strs::FloatingOverflow);
 }
 
 }  // namespace

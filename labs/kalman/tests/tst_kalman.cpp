@@ -1,9 +1,9 @@
 // Page 3 through the real window: the scalar Kalman filter's Refresh button.
 
 #include "labs/kalman/kalman_filter.h"
+#include "labs/kalman/kalman_page.h"
 #include "matematic/ar_model.h"
 #include "matematic/random.h"
-#include "labs/kalman/kalman_page.h"
 #include "support/components.h"
 #include "support/error_recorder.h"
 #include "support/page_host.h"
@@ -24,7 +24,8 @@ class KalmanPageTest : public QObject {
     Q_OBJECT
 private:
     std::vector<ChartSeries*> pageSeries(const Page& w) const {
-        return {Series(w, "Series32"), Series(w, "Series311"), Series(w, "Series312"), Series(w, "Series313")};
+        return {Series(w, "Series32"), Series(w, "Series311"), Series(w, "Series312"),
+                Series(w, "Series313")};
     }
 
     // Both charts shown and all four series empty: what a failed press leaves.
@@ -33,7 +34,8 @@ private:
         QCOMPARE(errors.messages, QStringList{message});
         QVERIFY(!Chart(w, "Chart31")->isHidden());
         QVERIFY(!Chart(w, "Chart32")->isHidden());
-        for (const ChartSeries* s : pageSeries(w)) QVERIFY(s->points().empty());
+        for (const ChartSeries* s : pageSeries(w))
+            QVERIFY(s->points().empty());
     }
 
 private slots:
@@ -60,7 +62,8 @@ private slots:
         Button(w, "BB3")->click();
         for (const ChartSeries* s : pageSeries(w)) {
             QCOMPARE(s->points().size(), std::size_t(100));
-            for (std::size_t k = 0; k < 100; ++k) QCOMPARE(s->points()[k].x, double(k));
+            for (std::size_t k = 0; k < 100; ++k)
+                QCOMPARE(s->points()[k].x, double(k));
         }
         QCOMPARE(Values(Series(w, "Series32")), p1);    // the variance depends on the parameters only
         QVERIFY(Values(Series(w, "Series312")) != x1);  // a new realisation of the signal
@@ -157,7 +160,8 @@ private slots:
         Button(w, "BB3")->click();
         QCOMPARE(strs::RandomGeneratorState(), StateAfterNormalDraws(100));  // at sqrt(Dn)
         QCOMPARE(errors.messages, QStringList(2, QStringLiteral("Invalid floating point operation.")));
-        for (const ChartSeries* s : pageSeries(w)) QVERIFY(s->points().empty());
+        for (const ChartSeries* s : pageSeries(w))
+            QVERIFY(s->points().empty());
     }
 
     void unitCorrelationGivesAConstantSignal() {
@@ -169,7 +173,8 @@ private slots:
         const std::vector<double> x = Values(Series(w, "Series312"));
         QCOMPARE(x.size(), std::size_t(100));
         QVERIFY(x[0] != 0.0);
-        for (double v : x) QCOMPARE(v, x[0]);
+        for (double v : x)
+            QCOMPARE(v, x[0]);
     }
 
     void zeroSignalVarianceGivesZeroSignalEstimatesAndVariance() {
@@ -181,10 +186,12 @@ private slots:
         QCOMPARE(Field(w, "E33")->text(), QStringLiteral("0,0"));
         for (const ChartSeries* s : {Series(w, "Series312"), Series(w, "Series313"), Series(w, "Series32")}) {
             QCOMPARE(s->points().size(), std::size_t(100));
-            for (const strs::ChartPoint& p : s->points()) QCOMPARE(p.y, 0.0);
+            for (const strs::ChartPoint& p : s->points())
+                QCOMPARE(p.y, 0.0);
         }
         int nonZero = 0;  // the observations are pure noise
-        for (double v : Values(Series(w, "Series311"))) nonZero += v != 0.0;
+        for (double v : Values(Series(w, "Series311")))
+            nonZero += v != 0.0;
         QCOMPARE(nonZero, 100);
     }
 
@@ -204,7 +211,8 @@ private slots:
         Button(w, "BB3")->click();
         verifyFailedPress(w, errors, QStringLiteral("'' is not a valid floating point value."));
         QCOMPARE(strs::RandomGeneratorState(), StateAfterNormalDraws(drawsBefore));
-        if (drawsBefore > 0) QVERIFY(strs::RandomGeneratorState() != 0);
+        if (drawsBefore > 0)
+            QVERIFY(strs::RandomGeneratorState() != 0);
     }
 };
 

@@ -116,9 +116,9 @@ TEST_F(RandomVariableLawsTest, WeibullLawAcceptsANegativeAlphaWhenOneOverBetaIsW
 }
 
 TEST_F(RandomVariableLawsTest, WeibullLawFailures) {
-    EXPECT_THROW(DrawSample(LawOf(kWeibull), {0.0, 1.5}), DivisionByZero);    // -ln U / alpha
-    EXPECT_THROW(DrawSample(LawOf(kWeibull), {1.2, 0.0}), DivisionByZero);    // 1 / beta
-    EXPECT_THROW(DrawSample(LawOf(kWeibull), {-1.2, 1.5}), InvalidOperation); // negative base
+    EXPECT_THROW(DrawSample(LawOf(kWeibull), {0.0, 1.5}), DivisionByZero);     // -ln U / alpha
+    EXPECT_THROW(DrawSample(LawOf(kWeibull), {1.2, 0.0}), DivisionByZero);     // 1 / beta
+    EXPECT_THROW(DrawSample(LawOf(kWeibull), {-1.2, 1.5}), InvalidOperation);  // negative base
     EXPECT_THROW(DrawSample(LawOf(kWeibull), {1.2, 0.001}), FloatingOverflow);
 }
 

@@ -1,10 +1,10 @@
 // Page 1 through its real controls: the law choice relabels the page, the Refresh
 // button draws the sample and fills the charts and labels.
 
+#include "labs/random_variable/random_variable_page.h"
 #include "matematic/random.h"
 #include "shell/formula_pictures.h"
 #include "shell/ui_texts.h"
-#include "labs/random_variable/random_variable_page.h"
 #include "support/components.h"
 #include "support/error_recorder.h"
 #include "support/page_host.h"
@@ -27,29 +27,24 @@ enum Law { kNormal = 0, kUniform = 1, kWeibull = 2, kRayleigh = 3, kExponential 
 
 QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
 
-QList<double> Values(const strs::ChartSeries* series)
-{
+QList<double> Values(const strs::ChartSeries* series) {
     QList<double> values;
     for (const strs::ChartPoint& p : series->points())
         values.append(p.y);
     return values;
 }
 
-double Total(const strs::ChartSeries* series)
-{
+double Total(const strs::ChartSeries* series) {
     const QList<double> v = Values(series);
     return std::accumulate(v.begin(), v.end(), 0.0);
 }
 
-QStringList RangeTexts(const Page& w)
-{
-    return {Label(w, "ch1")->text(), Label(w, "ch2")->text(), Label(w, "ch3")->text(), Label(w, "ch4")->text(), Label(w, "ch5")->text()};
+QStringList RangeTexts(const Page& w) {
+    return {Label(w, "ch1")->text(), Label(w, "ch2")->text(), Label(w, "ch3")->text(),
+            Label(w, "ch4")->text(), Label(w, "ch5")->text()};
 }
 
-bool SamePicture(const QPixmap& a, const QPixmap& b)
-{
-    return !a.isNull() && a.toImage() == b.toImage();
-}
+bool SamePicture(const QPixmap& a, const QPixmap& b) { return !a.isNull() && a.toImage() == b.toImage(); }
 
 }  // namespace
 
@@ -57,8 +52,7 @@ class RandomVariablePageTest : public QObject {
     Q_OBJECT
 
     // A fresh window in its start state, with the generator in its start state.
-    std::unique_ptr<Page> freshWindow(int law)
-    {
+    std::unique_ptr<Page> freshWindow(int law) {
         strs::ResetRandomGenerator();
         auto w = std::make_unique<Page>();
         List(*w, "CB1")->setCurrentIndex(law);
@@ -71,18 +65,17 @@ private slots:
     // ---------------------------------------------------------------- first presses
 
     // The range labels show their whole text (the numbers themselves are in the answer keys).
-    void rangeLabelsAreNotCutOff()
-    {
+    void rangeLabelsAreNotCutOff() {
         strs::testing::ErrorRecorder errors;
         auto w = freshWindow(kNormal);
         Button(*w, "BB1")->click();
         QVERIFY(errors.messages.isEmpty());
-        for (const QLabel* label : {Label(*w, "ch1"), Label(*w, "ch2"), Label(*w, "ch3"), Label(*w, "ch4"), Label(*w, "ch5")})
+        for (const QLabel* label :
+             {Label(*w, "ch1"), Label(*w, "ch2"), Label(*w, "ch3"), Label(*w, "ch4"), Label(*w, "ch5")})
             QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->objectName()));
     }
 
-    void pointsAndColours_data()
-    {
+    void pointsAndColours_data() {
         QTest::addColumn<int>("law");
         QTest::addColumn<int>("points");
         QTest::newRow("normal") << int(kNormal) << 1000;
@@ -91,8 +84,7 @@ private slots:
         QTest::newRow("rayleigh") << int(kRayleigh) << 100;
         QTest::newRow("exponential") << int(kExponential) << 100;
     }
-    void pointsAndColours()
-    {
+    void pointsAndColours() {
         QFETCH(int, law);
         QFETCH(int, points);
         strs::testing::ErrorRecorder errors;
@@ -118,8 +110,7 @@ private slots:
         QVERIFY(errors.messages.isEmpty());
     }
 
-    void secondPressDrawsANewSample()
-    {
+    void secondPressDrawsANewSample() {
         strs::testing::ErrorRecorder errors;
         auto w = freshWindow(kNormal);
         Button(*w, "BB1")->click();
@@ -131,16 +122,14 @@ private slots:
 
     // ---------------------------------------------------------------- zero replacement
 
-    void zeroIsReplacedForTheOneParameterLaws_data()
-    {
+    void zeroIsReplacedForTheOneParameterLaws_data() {
         QTest::addColumn<int>("law");
         QTest::addColumn<QString>("theoryEnd");
         // lambda = 0.001: mean 1000; sigma^2 = 0.001: mean sqrt(pi/2 * 0.001) = 0.0396.
         QTest::newRow("exponential") << int(kExponential) << Text("  теор: 1000");
         QTest::newRow("rayleigh") << int(kRayleigh) << Text("  теор: 0,04");
     }
-    void zeroIsReplacedForTheOneParameterLaws()
-    {
+    void zeroIsReplacedForTheOneParameterLaws() {
         QFETCH(int, law);
         QFETCH(QString, theoryEnd);
         strs::testing::ErrorRecorder errors;
@@ -153,8 +142,7 @@ private slots:
         QVERIFY2(Label(*w, "L14")->text().endsWith(theoryEnd), qPrintable(Label(*w, "L14")->text()));
     }
 
-    void zeroIsReplacedInBothWeibullFields()
-    {
+    void zeroIsReplacedInBothWeibullFields() {
         strs::testing::ErrorRecorder errors;
         auto w = freshWindow(kWeibull);
         Field(*w, "E11")->setText(Text("0"));
@@ -172,14 +160,12 @@ private slots:
         QCOMPARE(Field(*w, "E12")->text(), Text("0,001"));
     }
 
-    void zeroIsReadAsZeroForTheTwoEndLaws_data()
-    {
+    void zeroIsReadAsZeroForTheTwoEndLaws_data() {
         QTest::addColumn<int>("law");
         QTest::newRow("normal") << int(kNormal);
         QTest::newRow("uniform") << int(kUniform);
     }
-    void zeroIsReadAsZeroForTheTwoEndLaws()
-    {
+    void zeroIsReadAsZeroForTheTwoEndLaws() {
         QFETCH(int, law);
         strs::testing::ErrorRecorder errors;
         auto w = freshWindow(law);
@@ -192,8 +178,7 @@ private slots:
         QCOMPARE(RangeTexts(*w), QStringList(5, Text("0")));
     }
 
-    void otherZerosAreNotReplaced()
-    {
+    void otherZerosAreNotReplaced() {
         strs::testing::ErrorRecorder errors;
         auto w = freshWindow(kExponential);
         Field(*w, "E11")->setText(Text("0,0"));
@@ -210,8 +195,7 @@ private slots:
 
     // ---------------------------------------------------------------- failures
 
-    void emptyFieldStopsBeforeAnyDraw()
-    {
+    void emptyFieldStopsBeforeAnyDraw() {
         strs::testing::ErrorRecorder errors;
         auto w = freshWindow(kNormal);
         Field(*w, "E11")->setText(QString());
@@ -222,8 +206,7 @@ private slots:
         QVERIFY(Series(*w, "Series12")->points().empty());
     }
 
-    void loneMinusInTheSecondField()
-    {
+    void loneMinusInTheSecondField() {
         strs::testing::ErrorRecorder errors;
         auto w = freshWindow(kUniform);
         Field(*w, "E12")->setText(Text("-"));
@@ -232,14 +215,12 @@ private slots:
         QCOMPARE(strs::RandomGeneratorState(), 0u);
     }
 
-    void secondFieldIsNotReadForOneParameterLaws_data()
-    {
+    void secondFieldIsNotReadForOneParameterLaws_data() {
         QTest::addColumn<int>("law");
         QTest::newRow("rayleigh") << int(kRayleigh);
         QTest::newRow("exponential") << int(kExponential);
     }
-    void secondFieldIsNotReadForOneParameterLaws()
-    {
+    void secondFieldIsNotReadForOneParameterLaws() {
         QFETCH(int, law);
         strs::testing::ErrorRecorder errors;
         auto w = freshWindow(law);
@@ -249,26 +230,24 @@ private slots:
         QCOMPARE(Series(*w, "Series11")->points().size(), std::size_t(100));
     }
 
-    void failures_data()
-    {
+    void failures_data() {
         QTest::addColumn<int>("law");
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("second");
         QTest::addColumn<QString>("message");
-        QTest::newRow("negative variance") << int(kRayleigh) << Text("-1") << Text("1,5")
-                                           << Text("Invalid floating point operation.");
+        QTest::newRow("negative variance")
+            << int(kRayleigh) << Text("-1") << Text("1,5") << Text("Invalid floating point operation.");
         QTest::newRow("alpha zero") << int(kWeibull) << Text("0,0") << Text("1,5")
                                     << Text("Floating point division by zero.");
         QTest::newRow("beta zero") << int(kWeibull) << Text("1,2") << Text("0,0")
                                    << Text("Floating point division by zero.");
-        QTest::newRow("negative alpha") << int(kWeibull) << Text("-1,2") << Text("1,5")
-                                        << Text("Invalid floating point operation.");
+        QTest::newRow("negative alpha")
+            << int(kWeibull) << Text("-1,2") << Text("1,5") << Text("Invalid floating point operation.");
         QTest::newRow("huge ends") << int(kNormal) << Text("1e308") << Text("1e308")
                                    << Text("Floating point overflow.");
     }
     // Failures while the sample is drawn: both charts visible and empty, labels kept.
-    void failures()
-    {
+    void failures() {
         QFETCH(int, law);
         QFETCH(QString, first);
         QFETCH(QString, second);
@@ -291,8 +270,7 @@ private slots:
     }
 
     // sigma^2 = 0 written as 0,0: the sample is drawn and counted, the curve fails at t = 0.
-    void rayleighZeroVarianceFailsAtTheCurve()
-    {
+    void rayleighZeroVarianceFailsAtTheCurve() {
         strs::testing::ErrorRecorder errors;
         auto w = freshWindow(kRayleigh);
         Button(*w, "BB1")->click();
@@ -311,8 +289,7 @@ private slots:
     }
 
     // A sum beyond the double range: bars and range of this press stay, the curve never comes.
-    void momentOverflowKeepsTheHistogram()
-    {
+    void momentOverflowKeepsTheHistogram() {
         strs::testing::ErrorRecorder errors;
         auto w = freshWindow(kExponential);
         Button(*w, "BB1")->click();
@@ -328,8 +305,7 @@ private slots:
     }
 
     // The Gamma approximation overflows for 1/beta + 1 = 1e51: the curve is shown, the labels stay.
-    void theoryOverflowKeepsTheCurve()
-    {
+    void theoryOverflowKeepsTheCurve() {
         strs::testing::ErrorRecorder errors;
         auto w = freshWindow(kWeibull);
         Button(*w, "BB1")->click();
@@ -346,8 +322,7 @@ private slots:
     }
 
     // The generator's one exact zero per period: ln 0 ends the press like a division by zero.
-    void uniformZeroEndsTheExponentialPress()
-    {
+    void uniformZeroEndsTheExponentialPress() {
         strs::testing::ErrorRecorder errors;
         auto w = freshWindow(kExponential);
         strs::SetRandomGeneratorState(649090867u);  // followed by state 0
@@ -358,8 +333,7 @@ private slots:
         QVERIFY(Series(*w, "Series12")->points().empty());
     }
 
-    void unusualInputsAreComputed()
-    {
+    void unusualInputsAreComputed() {
         strs::testing::ErrorRecorder errors;
         auto w = freshWindow(kExponential);
         Field(*w, "E11")->setText(Text("-1"));
@@ -369,8 +343,7 @@ private slots:
         QVERIFY(Series(*w, "Series11")->points().back().y < Series(*w, "Series11")->points().front().y);
     }
 
-    void noSelectionOnlyShowsAndClearsTheCharts()
-    {
+    void noSelectionOnlyShowsAndClearsTheCharts() {
         strs::testing::ErrorRecorder errors;
         auto w = freshWindow(kNormal);
         Button(*w, "BB1")->click();
@@ -386,8 +359,7 @@ private slots:
 
     // ---------------------------------------------------------------- law choice
 
-    void startStateIsTheNormalLaw()
-    {
+    void startStateIsTheNormalLaw() {
         auto w = freshWindow(kNormal);
         QCOMPARE(Label(*w, "L11")->text(), Text("a"));
         QCOMPARE(Label(*w, "L12")->text(), Text("b"));
@@ -395,8 +367,7 @@ private slots:
         QCOMPARE(Chart(*w, "Chart11")->titleLines(), QStringList{Text("Случайная величина")});
     }
 
-    void rayleighHidesTheSecondFieldAndNormalRestoresIt()
-    {
+    void rayleighHidesTheSecondFieldAndNormalRestoresIt() {
         auto w = freshWindow(kRayleigh);
         QVERIFY(Label(*w, "L12")->isHidden());
         QVERIFY(Field(*w, "E12")->isHidden());
@@ -416,8 +387,7 @@ private slots:
         QCOMPARE(Chart(*w, "Chart11")->titleLines(), QStringList{Text("Случайная величина")});
     }
 
-    void weibullThenExponential()
-    {
+    void weibullThenExponential() {
         auto w = freshWindow(kWeibull);
         QCOMPARE(Label(*w, "L11")->text(), Text("α"));
         QCOMPARE(Label(*w, "L12")->text(), Text("β"));
@@ -441,8 +411,7 @@ private slots:
         QCOMPARE(Chart(*w, "Chart11")->titleLines(), QStringList{Text("Случайная величина")});
     }
 
-    void choosingALawLeavesTextsChartsAndLabels()
-    {
+    void choosingALawLeavesTextsChartsAndLabels() {
         strs::testing::ErrorRecorder errors;
         auto w = freshWindow(kUniform);
         Field(*w, "E11")->setText(Text("0,7"));
@@ -468,8 +437,7 @@ private slots:
         QVERIFY(errors.messages.isEmpty());
     }
 
-    void noSelectionChangesNothing()
-    {
+    void noSelectionChangesNothing() {
         auto w = freshWindow(kRayleigh);
         List(*w, "CB1")->setCurrentIndex(-1);
         QCOMPARE(Label(*w, "L11")->text(), Text("Дисперсия СВ X1 и X2"));

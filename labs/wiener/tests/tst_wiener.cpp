@@ -1,9 +1,9 @@
 // Page 4 through the real window: the order switch and the Wiener filter's Refresh button.
 
+#include "labs/wiener/wiener_page.h"
 #include "matematic/ar_model.h"
 #include "matematic/random.h"
 #include "shell/radio_group.h"
-#include "labs/wiener/wiener_page.h"
 #include "support/components.h"
 #include "support/error_recorder.h"
 #include "support/page_host.h"
@@ -33,7 +33,8 @@ class WienerPageTest : public QObject {
     Q_OBJECT
 private:
     std::vector<ChartSeries*> pageSeries(const Page& w) const {
-        return {Series(w, "Series411"), Series(w, "Series421"), Series(w, "Series422"), Series(w, "Series423")};
+        return {Series(w, "Series411"), Series(w, "Series421"), Series(w, "Series422"),
+                Series(w, "Series423")};
     }
 
     // Both charts shown and all four series empty: what a failed press leaves.
@@ -42,7 +43,8 @@ private:
         QCOMPARE(errors.messages, QStringList{message});
         QVERIFY(!Chart(w, "Chart41")->isHidden());
         QVERIFY(!Chart(w, "Chart42")->isHidden());
-        for (const ChartSeries* s : pageSeries(w)) QVERIFY(s->points().empty());
+        for (const ChartSeries* s : pageSeries(w))
+            QVERIFY(s->points().empty());
     }
 
     void verifyFirstOrderLayout(const Page& w) {
@@ -97,7 +99,8 @@ private slots:
         Button(w, "BitBtn2")->click();
         for (const ChartSeries* s : pageSeries(w)) {
             QCOMPARE(s->points().size(), std::size_t(100));
-            for (std::size_t i = 0; i < 100; ++i) QCOMPARE(s->points()[i].x, double(i));
+            for (std::size_t i = 0; i < 100; ++i)
+                QCOMPARE(s->points()[i].x, double(i));
         }
         QCOMPARE(Values(Series(w, "Series411")), err1);  // depends on the parameters only
         QVERIFY(Values(Series(w, "Series422")) != x1);   // a new realisation
@@ -157,7 +160,8 @@ private slots:
         QCOMPARE(Field(w, "E42")->text(), QStringLiteral("0,001"));
         QCOMPARE(Field(w, "E43")->text(), QStringLiteral("0,001"));
         QVERIFY(errors.messages.isEmpty());
-        for (double e : Values(Series(w, "Series411"))) QVERIFY(std::abs(e - 0.0005) < 1e-15);
+        for (double e : Values(Series(w, "Series411")))
+            QVERIFY(std::abs(e - 0.0005) < 1e-15);
     }
 
     void zeroSignalVarianceGivesZeroSignalEstimatesAndErrors() {
@@ -166,12 +170,15 @@ private slots:
         Field(w, "E42")->setText(QStringLiteral("0,0"));
         Button(w, "BitBtn2")->click();
         QVERIFY(errors.messages.isEmpty());
-        for (const ChartSeries* s : {Series(w, "Series422"), Series(w, "Series423"), Series(w, "Series411")}) {
+        for (const ChartSeries* s :
+             {Series(w, "Series422"), Series(w, "Series423"), Series(w, "Series411")}) {
             QCOMPARE(s->points().size(), std::size_t(100));
-            for (const strs::ChartPoint& p : s->points()) QCOMPARE(p.y, 0.0);
+            for (const strs::ChartPoint& p : s->points())
+                QCOMPARE(p.y, 0.0);
         }
         int nonZero = 0;  // the observations are pure noise
-        for (double v : Values(Series(w, "Series421"))) nonZero += v != 0.0;
+        for (double v : Values(Series(w, "Series421")))
+            nonZero += v != 0.0;
         QCOMPARE(nonZero, 100);
     }
 
@@ -230,7 +237,8 @@ private slots:
         QVERIFY(errors.messages.isEmpty());
         const std::vector<double> x = Values(Series(w, "Series422"));
         QCOMPARE(x.size(), std::size_t(100));
-        for (double v : x) QCOMPARE(v, x[0]);
+        for (double v : x)
+            QCOMPARE(v, x[0]);
     }
 
     void negativeNoiseVarianceFailsAtTheObservations() {

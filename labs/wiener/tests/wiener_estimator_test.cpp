@@ -112,8 +112,7 @@ TEST(WienerEstimator, ZeroPivotFailsInTheInversion) {
     auto m = std::make_unique<WienerMatrices>();
     strs::FillAr1Correlation(0.8, 0.0, m->rx);
     Estimate e;
-    EXPECT_THROW(strs::EstimateWienerBlock(*m, Vector100{}, 0.0, 0.0, e.xx, e.err),
-                 strs::DivisionByZero);
+    EXPECT_THROW(strs::EstimateWienerBlock(*m, Vector100{}, 0.0, 0.0, e.xx, e.err), strs::DivisionByZero);
 }
 
 TEST(WienerEstimator, SumsBeyondTheDoubleRangeAreOverflows) {
