@@ -14,32 +14,31 @@
 namespace strs {
 
 ChartSaving::ChartSaving(QWidget* window)
-    : QObject(window), window_(window), contecst_(new QMenu(window)),
-      SavePictureDialog_(new QFileDialog(window)) {
+    : QObject(window), window_(window), menu_(new QMenu(window)), dialog_(new QFileDialog(window)) {
     setObjectName(QStringLiteral("ChartSaving"));
-    contecst_->setObjectName(QStringLiteral("contecst"));
-    N1_ = contecst_->addAction(QStringLiteral("Сохранить"));
-    N1_->setObjectName(QStringLiteral("N1"));
-    SavePictureDialog_->setObjectName(QStringLiteral("SavePictureDialog"));
-    ConfigureSavePictureDialog(*SavePictureDialog_);
-    preview_ = AddPreviewToSaveDialog(*SavePictureDialog_);
+    menu_->setObjectName(QStringLiteral("contecst"));
+    saveAction_ = menu_->addAction(QStringLiteral("Сохранить"));
+    saveAction_->setObjectName(QStringLiteral("N1"));
+    dialog_->setObjectName(QStringLiteral("SavePictureDialog"));
+    ConfigureSavePictureDialog(*dialog_);
+    preview_ = AddPreviewToSaveDialog(*dialog_);
 
-    connect(N1_, &QAction::triggered, this, [this] { RunGuarded(window_, [this] { N1Click(); }); });
+    connect(saveAction_, &QAction::triggered, this, [this] { RunGuarded(window_, [this] { saveChart(); }); });
 }
 
 void ChartSaving::offerFor(ChartWidget* chart) {
     connect(chart, &ChartWidget::contextMenuRequested, this,
-            [this](ChartWidget* c) { RunGuarded(window_, [this, c] { con(c); }); });
+            [this](ChartWidget* c) { RunGuarded(window_, [this, c] { openMenuFor(c); }); });
 }
 
-void ChartSaving::con(ChartWidget* chart) {
-    saveTarget_ = chart;
+void ChartSaving::openMenuFor(ChartWidget* chart) {
+    target_ = chart;
     preview_->setChart(chart);
-    contecst_->popup(QCursor::pos());
+    menu_->popup(QCursor::pos());
 }
 
-void ChartSaving::N1Click() {
-    if (saveTarget_ == nullptr)
+void ChartSaving::saveChart() {
+    if (target_ == nullptr)
         return;
     // A "No" to replacing a file brings the dialog back with the name kept, to choose
     // another; only a cancel ends the command without a file.
@@ -47,19 +46,19 @@ void ChartSaving::N1Click() {
         const std::optional<ChosenFile> chosen = chooser_ ? chooser_() : askWithDialog();
         if (!chosen || chosen->name.isEmpty())
             return;
-        if (SaveChartPicture(window_, *saveTarget_, chosen->name, chosen->type))
+        if (SaveChartPicture(window_, *target_, chosen->name, chosen->type))
             return;
-        SavePictureDialog_->selectFile(chosen->name);
+        dialog_->selectFile(chosen->name);
     }
 }
 
 std::optional<ChartSaving::ChosenFile> ChartSaving::askWithDialog() {
-    if (SavePictureDialog_->exec() != QDialog::Accepted)
+    if (dialog_->exec() != QDialog::Accepted)
         return std::nullopt;
-    const QStringList files = SavePictureDialog_->selectedFiles();
+    const QStringList files = dialog_->selectedFiles();
     if (files.isEmpty())
         return std::nullopt;
-    return ChosenFile{files.first(), SelectedPictureType(*SavePictureDialog_)};
+    return ChosenFile{files.first(), SelectedPictureType(*dialog_)};
 }
 
 }  // namespace strs

@@ -41,17 +41,17 @@ public:
 
 private:
     // The menu opens where the cursor is now, not where the request says.
-    void con(ChartWidget* chart);
+    void openMenuFor(ChartWidget* chart);
     // «Сохранить»: the file, then the picture of the chart the menu was opened for.
-    void N1Click();
+    void saveChart();
     std::optional<ChosenFile> askWithDialog();
 
     QWidget* window_;
-    QMenu* contecst_;
-    QAction* N1_;
-    QFileDialog* SavePictureDialog_;
-    ChartPreview* preview_;              // in the dialog: the picture of the chart to be saved
-    ChartWidget* saveTarget_ = nullptr;  // set by every menu request, never cleared
+    QMenu* menu_;                    // "contecst"
+    QAction* saveAction_;            // "N1"
+    QFileDialog* dialog_;            // "SavePictureDialog"
+    ChartPreview* preview_;          // in the dialog: the picture of the chart to be saved
+    ChartWidget* target_ = nullptr;  // set by every menu request, never cleared
     FileChooser chooser_;
 };
 

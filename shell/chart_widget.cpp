@@ -23,14 +23,14 @@ namespace strs {
 ChartSeries::ChartSeries(ChartWidget& chart, QString name, Kind kind, TColor colour)
     : chart_(chart), name_(std::move(name)), kind_(kind), colour_(colour) {}
 
-void ChartSeries::Clear() {
+void ChartSeries::clear() {
     points_.clear();
     chart_.changed();
 }
 
-void ChartSeries::AppendValue(double y, TColor colour) { append(y, colour); }
+void ChartSeries::appendValue(double y, TColor colour) { append(y, colour); }
 
-void ChartSeries::AppendBar(double y, TColor colour) { append(y, colour); }
+void ChartSeries::appendBar(double y, TColor colour) { append(y, colour); }
 
 void ChartSeries::append(double y, TColor colour) {
     points_.push_back({double(points_.size()), y, colour});

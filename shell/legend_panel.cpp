@@ -40,7 +40,7 @@ LegendPanel::LegendPanel(QWidget* chart, const QString& pictureName)
     setFixedSize(size);
 }
 
-void LegendPanel::StartMove() {
+void LegendPanel::startMove() {
     if (moving_)
         return;
     moving_ = true;

@@ -175,7 +175,7 @@ private slots:
         auto* chart = qobject_cast<ChartWidget*>(moved->parentWidget());
         QVERIFY(chart != nullptr);
         for (ChartWidget* c : chart->parentWidget()->findChildren<ChartWidget*>())
-            c->Show();
+            c->show();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QWindow* window = w.windowHandle();

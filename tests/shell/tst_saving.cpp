@@ -58,7 +58,7 @@ std::unique_ptr<strs::ChartWidget> MakeChart() {
     strs::ChartSeries* s =
         chart->addSeries(QStringLiteral("Series11"), strs::ChartSeries::Kind::Line, strs::clRed);
     for (int i = 0; i < 200; ++i)
-        s->AppendValue(std::sin(i * 0.1) * 3, strs::clRed);
+        s->appendValue(std::sin(i * 0.1) * 3, strs::clRed);
     return chart;
 }
 
