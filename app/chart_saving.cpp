@@ -1,8 +1,10 @@
 #include "app/chart_saving.h"
 
 #include "shell/chart_export.h"
+#include "shell/chart_preview.h"
 #include "shell/chart_widget.h"
 #include "shell/error_guard.h"
+#include "shell/save_dialog_preview.h"
 
 #include <QAction>
 #include <QCursor>
@@ -14,27 +16,28 @@
 namespace strs {
 
 ChartSaving::ChartSaving(QWidget* window)
-    : QObject(window), window_(window), contecst_(new QMenu(window)),
-      SavePictureDialog_(new QFileDialog(window)) {
+    : QObject(window), window_(window), menu_(new QMenu(window)), dialog_(new QFileDialog(window)) {
     setObjectName(QStringLiteral("ChartSaving"));
-    contecst_->setObjectName(QStringLiteral("contecst"));
-    SavePictureDialog_->setObjectName(QStringLiteral("SavePictureDialog"));
-    ConfigureSavePictureDialog(*SavePictureDialog_);
+    menu_->setObjectName(QStringLiteral("contecst"));
+    dialog_->setObjectName(QStringLiteral("SavePictureDialog"));
+    ConfigureSavePictureDialog(*dialog_);
+    preview_ = AddPreviewToSaveDialog(*dialog_);
 
     // The menu's commands, in their order.
-    N1_ = addCommand(QStringLiteral("Сохранить"), QStringLiteral("N1"), [this](ChartWidget&) { N1Click(); });
+    saveAction_ =
+        addCommand(QStringLiteral("Сохранить"), QStringLiteral("N1"), [this](ChartWidget&) { saveChart(); });
     addCommand(QStringLiteral("Копировать"), QStringLiteral("CopyPicture"), CopyChartPicture);
     addCommand(QStringLiteral("Сохранить данные…"), QStringLiteral("SaveData"),
                [this](ChartWidget& chart) { saveData(chart); });
 }
 
 QAction* ChartSaving::addCommand(const QString& text, const QString& objectName, ChartCommand command) {
-    QAction* action = contecst_->addAction(text);
+    QAction* action = menu_->addAction(text);
     action->setObjectName(objectName);
     connect(action, &QAction::triggered, this, [this, command = std::move(command)] {
         RunGuarded(window_, [this, &command] {
-            if (saveTarget_ != nullptr)
-                command(*saveTarget_);
+            if (target_ != nullptr)
+                command(*target_);
         });
     });
     return action;
@@ -42,20 +45,34 @@ QAction* ChartSaving::addCommand(const QString& text, const QString& objectName,
 
 void ChartSaving::offerFor(ChartWidget* chart) {
     connect(chart, &ChartWidget::contextMenuRequested, this,
-            [this](ChartWidget* c) { RunGuarded(window_, [this, c] { con(c); }); });
+            [this](ChartWidget* c) { RunGuarded(window_, [this, c] { openMenuFor(c); }); });
     connect(chart, &ChartWidget::menuKeyPressed, this,
             [this](ChartWidget* c) { RunGuarded(window_, [this, c] { openFromKeyboard(c); }); });
 }
 
-void ChartSaving::con(ChartWidget* chart) { openFor(chart, QCursor::pos()); }
+void ChartSaving::openMenuFor(ChartWidget* chart) { openFor(chart, QCursor::pos()); }
 
 void ChartSaving::openFromKeyboard(ChartWidget* chart) {
     openFor(chart, chart->mapToGlobal(chart->rect().center()));
 }
 
 void ChartSaving::openFor(ChartWidget* chart, const QPoint& globalPosition) {
-    saveTarget_ = chart;
-    contecst_->popup(globalPosition);
+    target_ = chart;
+    preview_->setChart(chart);
+    menu_->popup(globalPosition);
+}
+
+void ChartSaving::saveChart() {
+    // A "No" to replacing a file brings the dialog back with the name kept, to choose
+    // another; only a cancel ends the command without a file.
+    while (true) {
+        const std::optional<ChosenFile> chosen = chooser_ ? chooser_() : askWithDialog();
+        if (!chosen || chosen->name.isEmpty())
+            return;
+        if (SaveChartPicture(window_, *target_, chosen->name, chosen->type))
+            return;
+        dialog_->selectFile(chosen->name);
+    }
 }
 
 void ChartSaving::saveData(ChartWidget& chart) {
@@ -72,22 +89,13 @@ void ChartSaving::saveData(ChartWidget& chart) {
         WriteChartData(chart, name);
 }
 
-void ChartSaving::N1Click() {
-    if (saveTarget_ == nullptr)
-        return;
-    const std::optional<ChosenFile> chosen = chooser_ ? chooser_() : askWithDialog();
-    if (!chosen || chosen->name.isEmpty())
-        return;
-    SaveChartPicture(window_, *saveTarget_, chosen->name, chosen->type);
-}
-
 std::optional<ChartSaving::ChosenFile> ChartSaving::askWithDialog() {
-    if (SavePictureDialog_->exec() != QDialog::Accepted)
+    if (dialog_->exec() != QDialog::Accepted)
         return std::nullopt;
-    const QStringList files = SavePictureDialog_->selectedFiles();
+    const QStringList files = dialog_->selectedFiles();
     if (files.isEmpty())
         return std::nullopt;
-    return ChosenFile{files.first(), SelectedPictureType(*SavePictureDialog_)};
+    return ChosenFile{files.first(), SelectedPictureType(*dialog_)};
 }
 
 }  // namespace strs

@@ -21,6 +21,7 @@ class QWidget;
 
 namespace strs {
 
+class ChartPreview;
 class ChartWidget;
 
 class ChartSaving : public QObject {
@@ -50,25 +51,26 @@ public:
     // Appends a command to the end of the menu.
     QAction* addCommand(const QString& text, const QString& objectName, ChartCommand command);
 
-    QMenu& menu() const { return *contecst_; }
+    QMenu& menu() const { return *menu_; }
 
 private:
     // The menu opens where the cursor is now, not where the request says.
-    void con(ChartWidget* chart);
+    void openMenuFor(ChartWidget* chart);
     // From the keyboard the menu opens over the chart.
     void openFromKeyboard(ChartWidget* chart);
     void openFor(ChartWidget* chart, const QPoint& globalPosition);
     // «Сохранить»: the file, then the picture of the chart the menu was opened for.
-    void N1Click();
+    void saveChart();
     std::optional<ChosenFile> askWithDialog();
     // «Сохранить данные…»: the file, then the chart's series.
     void saveData(ChartWidget& chart);
 
     QWidget* window_;
-    QMenu* contecst_;
-    QAction* N1_;
-    QFileDialog* SavePictureDialog_;
-    ChartWidget* saveTarget_ = nullptr;  // set by every menu request, never cleared
+    QMenu* menu_;                    // "contecst"
+    QAction* saveAction_;            // "N1"
+    QFileDialog* dialog_;            // "SavePictureDialog"
+    ChartPreview* preview_;          // in the dialog: the picture of the chart to be saved
+    ChartWidget* target_ = nullptr;  // set by every menu request, never cleared
     FileChooser chooser_;
     DataFileChooser dataChooser_;
 };

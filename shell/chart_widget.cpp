@@ -27,18 +27,18 @@ QString ChartSeries::legendName() const {
     return legendName_.isEmpty() ? chart_.titleLines().join(u' ').simplified() : legendName_;
 }
 
-void ChartSeries::Clear() {
+void ChartSeries::clear() {
     points_.clear();
-    chart_.update();
+    chart_.changed();
 }
 
-void ChartSeries::AppendValue(double y, TColor colour) { append(y, colour); }
+void ChartSeries::appendValue(double y, TColor colour) { append(y, colour); }
 
-void ChartSeries::AppendBar(double y, TColor colour) { append(y, colour); }
+void ChartSeries::appendBar(double y, TColor colour) { append(y, colour); }
 
 void ChartSeries::append(double y, TColor colour) {
     points_.push_back({double(points_.size()), y, colour});
-    chart_.update();
+    chart_.changed();
 }
 
 // ---------------------------------------------------------------- axis scaling
@@ -138,23 +138,28 @@ ChartWidget::~ChartWidget() = default;
 
 ChartSeries* ChartWidget::addSeries(const QString& name, ChartSeries::Kind kind, TColor colour) {
     series_.push_back(std::make_unique<ChartSeries>(*this, name, kind, colour));
-    update();
+    changed();
     return series_.back().get();
 }
 
 void ChartWidget::setTitleLines(const QStringList& lines) {
     title_ = lines;
-    update();
+    changed();
 }
 
 void ChartWidget::setBottomLabelsVisible(bool visible) {
     bottomLabelsVisible_ = visible;
-    update();
+    changed();
 }
 
 void ChartWidget::setBottomMarginPercent(int percent) {
     bottomMarginPercent_ = std::clamp(percent, 0, 50);
-    update();
+    changed();
+}
+
+void ChartWidget::setCoveredBottomRows(int rows) {
+    coveredBottomRows_ = std::max(rows, 0);
+    changed();
 }
 
 void ChartWidget::paint(QPainter& painter, const QRect& rect) const { paintChart(painter, rect); }
@@ -180,9 +185,10 @@ ChartWidget::PlotGeometry ChartWidget::paintChart(QPainter& painter, const QRect
     }
 
     // Vertical extent of the plot: below the title, above the bottom labels and margin.
-    const int bottomMargin = bottomMarginPercent_ > 0
-                                 ? int(std::lround(rect.height() * bottomMarginPercent_ / 100.0))
-                                 : kOuterMargin;
+    const int bottomMargin =
+        std::max(bottomMarginPercent_ > 0 ? int(std::lround(rect.height() * bottomMarginPercent_ / 100.0))
+                                          : kOuterMargin,
+                 coveredBottomRows_ + kOuterMargin);
     const int bottomLabels = bottomLabelsVisible_ ? lineHeight + kLabelGap : kLabelGap;
     const int plotTop = (title_.isEmpty() ? rect.top() + kOuterMargin + lineHeight / 2 : y + kTitleGap);
     const int plotBottom = rect.top() + rect.height() - bottomMargin - bottomLabels;
@@ -279,13 +285,19 @@ ChartWidget::PlotGeometry ChartWidget::paintChart(QPainter& painter, const QRect
     return {plot, xRange, yRange};
 }
 
+void ChartWidget::changed() {
+    update();
+    emit pictureChanged();
+}
+
 QSize ChartWidget::pictureSize() const { return size().isEmpty() ? sizeHint() : size(); }
 
 QImage ChartWidget::renderImage() const {
-    QImage image(pictureSize(), QImage::Format_RGB32);
+    const QSize pictureSize = this->pictureSize();
+    QImage image(pictureSize, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    paint(painter, QRect(QPoint(0, 0), pictureSize()));
+    paint(painter, QRect(QPoint(0, 0), pictureSize));
     painter.end();
     return image;
 }

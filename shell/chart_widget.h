@@ -32,9 +32,9 @@ public:
 
     ChartSeries(ChartWidget& chart, QString name, Kind kind, TColor colour);
 
-    void Clear();
-    void AppendValue(double y, TColor colour);  // line series
-    void AppendBar(double y, TColor colour);    // bar series
+    void clear();
+    void appendValue(double y, TColor colour);  // line series
+    void appendBar(double y, TColor colour);    // bar series
 
     const std::vector<ChartPoint>& points() const { return points_; }
     const QString& name() const { return name_; }
@@ -65,14 +65,15 @@ public:
     ChartSeries* addSeries(const QString& name, ChartSeries::Kind kind, TColor colour);
     const std::vector<std::unique_ptr<ChartSeries>>& allSeries() const { return series_; }
 
-    void Show() { setVisible(true); }
-
     void setTitleLines(const QStringList& lines);
     const QStringList& titleLines() const { return title_; }
 
     // The histogram chart hides its bottom tick labels and keeps a 7 % bottom margin.
     void setBottomLabelsVisible(bool visible);
     void setBottomMarginPercent(int percent);
+    // Rows at the chart's bottom that another widget covers: the plot area and its
+    // bottom labels stay above them.
+    void setCoveredBottomRows(int rows);
 
     // Draws the whole chart (panel, title, axes, grid, series) into rect.
     // Serves both the screen and the saved picture.
@@ -96,6 +97,8 @@ signals:
     void contextMenuRequested(strs::ChartWidget* chart);
     // The menu key or Shift+F10 while the chart has the keyboard focus.
     void menuKeyPressed(strs::ChartWidget* chart);
+    // The title, a series or a margin changed, and with them the chart's picture.
+    void pictureChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -123,9 +126,13 @@ private:
     std::optional<std::size_t> readout_;  // the point index the read-out shows
     std::optional<std::pair<double, double>> barBins_;
 
+    friend class ChartSeries;
+    void changed();
+
     QStringList title_;
     bool bottomLabelsVisible_ = true;
     int bottomMarginPercent_ = 0;
+    int coveredBottomRows_ = 0;
     std::vector<std::unique_ptr<ChartSeries>> series_;
 };
 

@@ -23,18 +23,20 @@ signals:
     void picturePressed();
 
 public slots:
-    // Starts the interactive move (the handlers PanZverVniz / ImDaw call it).
-    void StartMove();
+    // Starts the interactive move (the page calls it on either press).
+    void startMove();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     // Places the panel under the mouse, kept within its chart.
     void followMouse(const QPoint& globalPosition);
+    void releaseButton(const QMouseEvent& event);
     void endMove();
 
     QLabel* picture_;

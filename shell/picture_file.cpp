@@ -1,6 +1,7 @@
 #include "shell/picture_file.h"
 
 #include "core/errors.h"
+#include "core/file_failure.h"
 #include "shell/chart_svg.h"
 #include "shell/chart_widget.h"
 #include "shell/jpeg_codec.h"
@@ -12,6 +13,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
+#include <QLocale>
 #include <QMessageBox>
 #include <QSaveFile>
 #include <QStringList>
@@ -43,12 +45,23 @@ bool AskWithMessageBox(QWidget* parent, const QString& fullName) {
            == QMessageBox::Yes;
 }
 
-[[noreturn]] void ThrowCannotCreate(const QString& fullName, const QString& reason) {
-    throw FileCreateError(QDir::toNativeSeparators(fullName).toStdString(), reason.toStdString());
+MessageLanguage UserLanguage() {
+    return QLocale().language() == QLocale::Russian ? MessageLanguage::Russian : MessageLanguage::English;
 }
 
-// Why a write failed: a short write (a full disk, a file size limit) leaves the system's
-// reason in errno but not always in the device's error text.
+// The one place that turns a failed write into its message: the file's name and the
+// cause in the user's language, read from the error number and what the file system
+// shows now; a cause without a text of ours keeps the system's own words.
+[[noreturn]] void ThrowCannotCreate(const QString& fullName, int systemError, const QString& systemText) {
+    const QFileInfo target(fullName);
+    const FileFacts facts{target.absoluteDir().exists(), target.isDir()};
+    const std::string reason = FileFailureText(ClassifyFileFailure(systemError, facts), UserLanguage());
+    throw FileCreateError(QDir::toNativeSeparators(fullName).toStdString(),
+                          reason.empty() ? systemText.toStdString() : reason);
+}
+
+// The system's text for a failed write: a short write (a full disk, a file size limit)
+// leaves the reason in errno but not always in the device's error text.
 QString WriteFailureReason(const QSaveFile& file, int systemError) {
     return systemError != 0 ? qt_error_string(systemError) : file.errorString();
 }
@@ -131,7 +144,7 @@ PictureType PictureTypeFromFilterIndex(int index) {
 void WritePicture(const QImage& image, const QString& fullName, PictureType type) {
     const QByteArray data = EncodePicture(image, type);
     if (data.isEmpty())
-        ThrowCannotCreate(fullName, QStringLiteral("The picture could not be encoded"));
+        ThrowCannotCreate(fullName, 0, QStringLiteral("The picture could not be encoded"));
     WriteFileAtomically(data, fullName);
 }
 
@@ -142,7 +155,7 @@ void WriteChartPicture(const ChartWidget& chart, const QString& fullName, Pictur
     }
     const QByteArray data = ChartSvg(chart);
     if (data.isEmpty())
-        ThrowCannotCreate(fullName, QStringLiteral("The drawing could not be made"));
+        ThrowCannotCreate(fullName, 0, QStringLiteral("The drawing could not be made"));
     WriteFileAtomically(data, fullName);
 }
 
@@ -150,18 +163,21 @@ void WriteFileAtomically(const QByteArray& data, const QString& fullName) {
     // QSaveFile writes beside the target and renames over it only on commit, so the
     // target is either the complete new picture or whatever it was before.
     QSaveFile file(fullName);
+    errno = 0;
     if (!file.open(QIODevice::WriteOnly))
-        ThrowCannotCreate(fullName, file.errorString());
+        ThrowCannotCreate(fullName, errno, file.errorString());
     // A failed flush of the last buffered bytes does not always make commit() fail, so
     // it is checked here, before the temporary file can replace the target.
     errno = 0;
     if (file.write(data) != data.size() || !file.flush()) {
-        const QString reason = WriteFailureReason(file, errno);
+        const int systemError = errno;
+        const QString systemText = WriteFailureReason(file, systemError);
         file.cancelWriting();
-        ThrowCannotCreate(fullName, reason);
+        ThrowCannotCreate(fullName, systemError, systemText);
     }
+    errno = 0;
     if (!file.commit())
-        ThrowCannotCreate(fullName, file.errorString());
+        ThrowCannotCreate(fullName, errno, file.errorString());
 }
 
 void ConfigureSavePictureDialog(QFileDialog& dialog) {
@@ -182,7 +198,7 @@ PictureType SelectedPictureType(const QFileDialog& dialog) {
 
 void SetOverwriteQuestion(OverwriteQuestion question) { InstalledQuestion() = std::move(question); }
 
-void SaveChartPicture(QWidget* parent, const ChartWidget& chart, const QString& chosenName,
+bool SaveChartPicture(QWidget* parent, const ChartWidget& chart, const QString& chosenName,
                       PictureType type) {
     const QString fullName = NameWithExtension(chosenName, type);
     const QFileInfo target(fullName);
@@ -191,9 +207,10 @@ void SaveChartPicture(QWidget* parent, const ChartWidget& chart, const QString& 
         const OverwriteQuestion& question = InstalledQuestion();
         const bool replace = question ? question(parent, shownName) : AskWithMessageBox(parent, shownName);
         if (!replace)
-            return;
+            return false;
     }
     WriteChartPicture(chart, fullName, type);
+    return true;
 }
 
 }  // namespace strs

@@ -59,7 +59,8 @@ using OverwriteQuestion = std::function<bool(QWidget* parent, const QString& ful
 void SetOverwriteQuestion(OverwriteQuestion question);
 
 // Everything the Save command does after its dialog: appends the extension, asks before
-// replacing an existing file (a "No" writes nothing) and writes the chart's picture.
-void SaveChartPicture(QWidget* parent, const ChartWidget& chart, const QString& chosenName, PictureType type);
+// replacing an existing file and writes the chart's picture. False when the user would
+// not replace the file: nothing is written, and the name is to be chosen again.
+bool SaveChartPicture(QWidget* parent, const ChartWidget& chart, const QString& chosenName, PictureType type);
 
 }  // namespace strs

@@ -35,9 +35,9 @@ std::unique_ptr<strs::ChartWidget> MakeChart() {
     a->setLegendName(QStringLiteral("Наблюдения; y"));
     ChartSeries* b = chart->addSeries(QStringLiteral("B"), ChartSeries::Kind::Line, strs::clBlue);
     for (int i = 0; i < 50; ++i)
-        a->AppendValue(std::sin(i * 0.37) / 3.0, strs::clRed);
+        a->appendValue(std::sin(i * 0.37) / 3.0, strs::clRed);
     for (int i = 0; i < 30; ++i)
-        b->AppendValue(i % 7 == 0 ? 1e-310 * i : std::exp(i * 0.9) * 1.000000000000001, strs::clBlue);
+        b->appendValue(i % 7 == 0 ? 1e-310 * i : std::exp(i * 0.9) * 1.000000000000001, strs::clBlue);
     return chart;
 }
 

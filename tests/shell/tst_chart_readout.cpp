@@ -39,8 +39,8 @@ private slots:
         a->setLegendName(QStringLiteral("Наблюдения y"));
         ChartSeries* b = chart->addSeries(QStringLiteral("B"), ChartSeries::Kind::Line, strs::clBlue);
         for (double y : {0.5, 1.25, -2.0})
-            a->AppendValue(y, strs::clRed);
-        b->AppendValue(1e-7, strs::clBlue);  // shorter: no value beyond its one point
+            a->appendValue(y, strs::clRed);
+        b->appendValue(1e-7, strs::clBlue);  // shorter: no value beyond its one point
         Paint(*chart);
         QVERIFY(chart->readoutText().isEmpty());
 
@@ -63,7 +63,7 @@ private slots:
         auto chart = ShownChart();
         ChartSeries* s = chart->addSeries(QStringLiteral("H"), ChartSeries::Kind::Bar, strs::clHistogram);
         for (int i = 0; i < 15; ++i)
-            s->AppendBar(i, strs::clHistogram);
+            s->appendBar(i, strs::clHistogram);
         chart->setBarBins(-1.5, 6.0);
         Paint(*chart);
         QTest::mouseMove(chart.get(), QPoint(404, 90));
@@ -74,7 +74,7 @@ private slots:
         auto chart = ShownChart();
         ChartSeries* a = chart->addSeries(QStringLiteral("A"), ChartSeries::Kind::Line, strs::clRed);
         for (int i = 0; i < 30; ++i)
-            a->AppendValue(i * 0.5, strs::clRed);
+            a->appendValue(i * 0.5, strs::clRed);
         chart->setFocus();
         QTest::keyClick(chart.get(), Qt::Key_Right);
         QTest::keyClick(chart.get(), Qt::Key_Right);
