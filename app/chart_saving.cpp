@@ -1,62 +1,102 @@
 #include "app/chart_saving.h"
 
+#include "shell/chart_export.h"
+#include "shell/chart_preview.h"
 #include "shell/chart_widget.h"
 #include "shell/error_guard.h"
+#include "shell/save_dialog_preview.h"
 #include "shell/value_table.h"
 
 #include <QAction>
 #include <QCursor>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMenu>
 
 namespace strs {
 
 ChartSaving::ChartSaving(QWidget* window)
-    : QObject(window), window_(window), contecst_(new QMenu(window)),
-      SavePictureDialog_(new QFileDialog(window)) {
+    : QObject(window), window_(window), menu_(new QMenu(window)), dialog_(new QFileDialog(window)) {
     setObjectName(QStringLiteral("ChartSaving"));
-    contecst_->setObjectName(QStringLiteral("contecst"));
-    N1_ = contecst_->addAction(tr("Сохранить"));
-    N1_->setObjectName(QStringLiteral("N1"));
-    QAction* table = contecst_->addAction(tr("Таблица значений"));
-    table->setObjectName(QStringLiteral("ValueTableAction"));
-    SavePictureDialog_->setObjectName(QStringLiteral("SavePictureDialog"));
-    ConfigureSavePictureDialog(*SavePictureDialog_);
+    menu_->setObjectName(QStringLiteral("contecst"));
+    dialog_->setObjectName(QStringLiteral("SavePictureDialog"));
+    ConfigureSavePictureDialog(*dialog_);
+    preview_ = AddPreviewToSaveDialog(*dialog_);
 
-    connect(N1_, &QAction::triggered, this, [this] { RunGuarded(window_, [this] { N1Click(); }); });
-    connect(table, &QAction::triggered, this, [this] {
-        if (saveTarget_ != nullptr)
-            ShowValueTable(*saveTarget_, window_);
+    // The menu's commands, in their order.
+    saveAction_ = addCommand(tr("Сохранить"), QStringLiteral("N1"), [this](ChartWidget&) { saveChart(); });
+    addCommand(tr("Копировать"), QStringLiteral("CopyPicture"), CopyChartPicture);
+    addCommand(tr("Сохранить данные…"), QStringLiteral("SaveData"),
+               [this](ChartWidget& chart) { saveData(chart); });
+    addCommand(tr("Таблица значений"), QStringLiteral("ValueTableAction"),
+               [this](ChartWidget& chart) { ShowValueTable(chart, window_); });
+}
+
+QAction* ChartSaving::addCommand(const QString& text, const QString& objectName, ChartCommand command) {
+    QAction* action = menu_->addAction(text);
+    action->setObjectName(objectName);
+    connect(action, &QAction::triggered, this, [this, command = std::move(command)] {
+        RunGuarded(window_, [this, &command] {
+            if (target_ != nullptr)
+                command(*target_);
+        });
     });
+    return action;
 }
 
 void ChartSaving::offerFor(ChartWidget* chart) {
     connect(chart, &ChartWidget::contextMenuRequested, this,
-            [this](ChartWidget* c) { RunGuarded(window_, [this, c] { con(c); }); });
+            [this](ChartWidget* c) { RunGuarded(window_, [this, c] { openMenuFor(c); }); });
+    connect(chart, &ChartWidget::menuKeyPressed, this,
+            [this](ChartWidget* c) { RunGuarded(window_, [this, c] { openFromKeyboard(c); }); });
 }
 
-void ChartSaving::con(ChartWidget* chart) {
-    saveTarget_ = chart;
-    contecst_->popup(QCursor::pos());
+void ChartSaving::openMenuFor(ChartWidget* chart) { openFor(chart, QCursor::pos()); }
+
+void ChartSaving::openFromKeyboard(ChartWidget* chart) {
+    openFor(chart, chart->mapToGlobal(chart->rect().center()));
 }
 
-void ChartSaving::N1Click() {
-    if (saveTarget_ == nullptr)
-        return;
-    const std::optional<ChosenFile> chosen = chooser_ ? chooser_() : askWithDialog();
-    if (!chosen || chosen->name.isEmpty())
-        return;
-    SaveChartPicture(window_, *saveTarget_, chosen->name, chosen->type);
+void ChartSaving::openFor(ChartWidget* chart, const QPoint& globalPosition) {
+    target_ = chart;
+    preview_->setChart(chart);
+    menu_->popup(globalPosition);
+}
+
+void ChartSaving::saveChart() {
+    // A "No" to replacing a file brings the dialog back with the name kept, to choose
+    // another; only a cancel ends the command without a file.
+    while (true) {
+        const std::optional<ChosenFile> chosen = chooser_ ? chooser_() : askWithDialog();
+        if (!chosen || chosen->name.isEmpty())
+            return;
+        if (SaveChartPicture(window_, *target_, chosen->name, chosen->type))
+            return;
+        dialog_->selectFile(chosen->name);
+    }
+}
+
+void ChartSaving::saveData(ChartWidget& chart) {
+    QString name;
+    if (dataChooser_) {
+        name = dataChooser_();
+    } else {
+        name = QFileDialog::getSaveFileName(window_, tr("Сохранить данные"), QString(), tr("CSV (*.csv)"));
+        if (!name.isEmpty() && QFileInfo(name).suffix().isEmpty())
+            name += QStringLiteral(".csv");
+    }
+    if (!name.isEmpty())
+        WriteChartData(chart, name);
 }
 
 std::optional<ChartSaving::ChosenFile> ChartSaving::askWithDialog() {
-    if (SavePictureDialog_->exec() != QDialog::Accepted)
+    if (dialog_->exec() != QDialog::Accepted)
         return std::nullopt;
-    const QStringList files = SavePictureDialog_->selectedFiles();
+    const QStringList files = dialog_->selectedFiles();
     if (files.isEmpty())
         return std::nullopt;
-    return ChosenFile{files.first(), SelectedPictureType(*SavePictureDialog_)};
+    return ChosenFile{files.first(), SelectedPictureType(*dialog_)};
 }
 
 }  // namespace strs

@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "shell/information_option.h"
+#include "shell/pictures.h"
 #include "shell/translations.h"
 
 #include <QApplication>
@@ -17,6 +18,7 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     strs::InstallTranslations(strs::ChosenLanguage(QLocale()));
+    QApplication::setWindowIcon(strs::ProgramIcon());  // the splash's, the window's, the dialogs'
     std::unique_ptr<strs::TForm1> mainWindow = strs::ShowSplashThenCreateMainWindow();
     mainWindow->show();
     return QApplication::exec();  // closing the main window ends the program

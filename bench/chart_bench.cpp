@@ -25,7 +25,7 @@ std::unique_ptr<strs::ChartWidget> LineChart(int points) {
     strs::ChartSeries* s =
         chart->addSeries(QStringLiteral("Series11"), strs::ChartSeries::Kind::Line, strs::clRed);
     for (int i = 0; i < points; ++i)
-        s->AppendValue(1.2 + 0.3 * std::sin(i * 1.7) * std::cos(i * 0.31), strs::clRed);
+        s->appendValue(1.2 + 0.3 * std::sin(i * 1.7) * std::cos(i * 0.31), strs::clRed);
     return chart;
 }
 
@@ -38,7 +38,7 @@ std::unique_ptr<strs::ChartWidget> Histogram() {
     strs::ChartSeries* s =
         chart->addSeries(QStringLiteral("Series12"), strs::ChartSeries::Kind::Bar, strs::clHistogram);
     for (int i = 0; i < 15; ++i)
-        s->AppendBar(10 + 90 * std::exp(-(i - 7) * (i - 7) / 8.0), strs::clHistogram);
+        s->appendBar(10 + 90 * std::exp(-(i - 7) * (i - 7) / 8.0), strs::clHistogram);
     return chart;
 }
 

@@ -247,7 +247,7 @@ public:
                 break;
             }
             case 'Z':
-                Step('Z', [&] { field_.ReplaceExactZero(); });
+                Step('Z', [&] { field_.replaceExactZero(); });
                 if (!localeSwitched_)
                     REQUIRE(field_.text()
                             == (text == QStringLiteral("0") ? strs::LocalizedText("0,001") : text));
@@ -288,7 +288,7 @@ private:
         if (!textAfter.isEmpty() && Converts(textAfter)) {
             // A passing text is remembered, unless it is the silent default never changed.
             REQUIRE(acceptedAfter == textAfter || !changedSinceStart_);
-            REQUIRE(field_.Value() == strs::StrToFloat(textAfter));
+            REQUIRE(field_.value() == strs::StrToFloat(textAfter));
         }
 
         bool failed = false;

@@ -21,7 +21,6 @@ struct Texts {
 };
 
 constexpr const char* kCaptionProperty = "strsCaption";
-constexpr const char* kSeriesProperty = "strsSeriesCaptions";
 
 // A result label: its caption and its text as one name.
 class ResultAccessible : public QAccessibleWidget {
@@ -86,17 +85,16 @@ void ReadWithCaption(QLabel* result, const QLabel* caption) {
 
 void SetSeriesCaptions(ChartWidget* chart, const QStringList& captions) {
     InstallFactory();
-    chart->setProperty(kSeriesProperty, captions);
+    const auto& series = chart->allSeries();
+    for (std::size_t i = 0; i < series.size() && i < std::size_t(captions.size()); ++i)
+        series[i]->setLegendName(captions[qsizetype(i)]);
 }
 
 QString SeriesCaption(const ChartWidget& chart, int index) {
-    const QStringList captions = chart.property(kSeriesProperty).toStringList();
-    if (index >= 0 && index < captions.size())
-        return captions[index];
     const auto& series = chart.allSeries();
     if (index < 0 || index >= int(series.size()))
         return {};
-    return series[std::size_t(index)]->name();
+    return series[std::size_t(index)]->legendName();
 }
 
 QString ChartTitle(const ChartWidget& chart) {

@@ -20,11 +20,12 @@ void Describe(QWidget* control, const QString& name, const QString& description 
 // say at the time.
 void ReadWithCaption(QLabel* result, const QLabel* caption);
 
-// What the chart's series show, in the order of allSeries() (the legend's words): read
-// out in the chart's description and heading the columns of its table of values.
+// What the chart's series show, in the order of allSeries() (the legend's words): their
+// legend names, read out in the chart's description, heading the columns of its table of
+// values and of its exported data, and shown by its read-out.
 void SetSeriesCaptions(ChartWidget* chart, const QStringList& captions);
 
-// The series' caption; its object name when none was set.
+// The series' legend name.
 QString SeriesCaption(const ChartWidget& chart, int index);
 
 // The chart's title lines joined into one text.

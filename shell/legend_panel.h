@@ -29,8 +29,8 @@ signals:
     void picturePressed();
 
 public slots:
-    // Starts the interactive move (the handlers PanZverVniz / ImDaw call it).
-    void StartMove();
+    // Starts the interactive move (the page calls it on either press).
+    void startMove();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -38,12 +38,14 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     // Places the panel under the mouse, kept within its chart.
     void followMouse(const QPoint& globalPosition);
     // Moves the panel's corner to `wanted` in chart coordinates, kept within the chart.
     void placeInChart(QPoint wanted);
+    void releaseButton(const QMouseEvent& event);
     void endMove();
 
     QLabel* picture_;

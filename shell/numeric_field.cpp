@@ -11,9 +11,9 @@ NumericField::NumericField(QWidget* parent, bool allowLoneMinus)
     connect(this, &QLineEdit::textChanged, this, &NumericField::ApplyRule);
 }
 
-double NumericField::Value() const { return StrToFloat(text()); }
+double NumericField::value() const { return StrToFloat(text()); }
 
-void NumericField::ReplaceExactZero() {
+void NumericField::replaceExactZero() {
     if (text() == QStringLiteral("0"))
         setText(LocalizedText("0,001"));
 }

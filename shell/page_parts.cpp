@@ -22,6 +22,7 @@ struct PageTexts {
 
 constexpr int kFieldHeight = 21;
 constexpr int kResultLabelWidth = 198;
+constexpr int kLowerChartTop = 216;
 
 }  // namespace
 
@@ -105,6 +106,9 @@ QPushButton* MakeRefreshButton(QWidget* page, const char* name) {
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(16, 413, 73, 25);
     Describe(button, button->text(), PageTexts::tr("Моделирует заново и показывает графики и результаты"));
+    // Enter and Return press the focused button, as Space does; outside a dialog a push
+    // button answers them only when it is an auto-default one.
+    button->setAutoDefault(true);
     return button;
 }
 
@@ -116,6 +120,9 @@ ChartWidget* MakeChart(QGroupBox* group, const char* name, int top, const QStrin
     auto* chart = new ChartWidget(group);
     chart->setObjectName(QString::fromLatin1(name));
     chart->setGeometry(8, top, 409, 209);
+    // The lower chart lies over the upper one's last rows.
+    if (top < kLowerChartTop)
+        chart->setCoveredBottomRows(top + 209 - kLowerChartTop);
     chart->setTitleLines(title);
     chart->setVisible(false);
     return chart;

@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QTranslator>
 
+#include <cstring>
+
 // Must stand outside any namespace.
 static void registerTranslationResource() { Q_INIT_RESOURCE(translations); }
 
@@ -34,6 +36,27 @@ void Replace(QPointer<QTranslator>& slot, const QString& file, const QString& fo
     }
 }
 
+// The few texts of the file dialog that Qt's Russian translation lacks: the type column
+// names folders and drives in a context the translation does not have yet.
+class RussianToolkitGaps : public QTranslator {
+public:
+    using QTranslator::QTranslator;
+
+    QString translate(const char* context, const char* sourceText, const char* /*disambiguation*/,
+                      int /*n*/) const override {
+        if (context == nullptr || sourceText == nullptr
+            || std::strcmp(context, "QAbstractFileIconProvider") != 0)
+            return {};
+        static const char* const kTexts[][2] = {
+            {"Folder", "Папка"}, {"Drive", "Диск"}, {"File", "Файл"}, {"Shortcut", "Ярлык"}};
+        for (const auto& text : kTexts)
+            if (std::strcmp(sourceText, text[0]) == 0)
+                return QString::fromUtf8(text[1]);
+        return {};
+    }
+    bool isEmpty() const override { return false; }
+};
+
 }  // namespace
 
 UiLanguage ChosenLanguage(const QLocale& locale) {
@@ -50,12 +73,21 @@ void InstallTranslations(UiLanguage language) {
     (void)registered;
     static QPointer<QTranslator> program;
     static QPointer<QTranslator> toolkit;
+    static QPointer<QTranslator> toolkitGaps;
 
     const bool english = language == UiLanguage::English;
     // The program's texts are Russian already; only English needs a translation.
     Replace(program, english ? QStringLiteral("strs_en") : QString(), QStringLiteral(":/translations"));
     Replace(toolkit, english ? QStringLiteral("qtbase_en") : QStringLiteral("qtbase_ru"),
             QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    if (toolkitGaps) {
+        QCoreApplication::removeTranslator(toolkitGaps);
+        delete toolkitGaps;
+    }
+    if (!english) {
+        toolkitGaps = new RussianToolkitGaps(QCoreApplication::instance());
+        QCoreApplication::installTranslator(toolkitGaps);
+    }
     Installed() = language;
 }
 

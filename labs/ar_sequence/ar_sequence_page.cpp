@@ -23,15 +23,15 @@ namespace {
 
 void AppendSequenceStart(ChartSeries& series, const ArSequenceStudy& study) {
     for (int i = 0; i < kArShownValues; ++i) {
-        series.AppendValue(study.x[i], clRed);
+        series.appendValue(study.x[i], clRed);
     }
 }
 
 // Lag k lands at x = k on both series.
 void AppendCorrelations(ChartSeries& experimental, ChartSeries& theoretical, const ArSequenceStudy& study) {
     for (int k = 0; k < kArLags; ++k) {
-        experimental.AppendValue(study.experimental[k], clRed);
-        theoretical.AppendValue(study.theoretical[k], clGreen);
+        experimental.appendValue(study.experimental[k], clRed);
+        theoretical.appendValue(study.theoretical[k], clGreen);
     }
 }
 
@@ -84,27 +84,27 @@ void ArSequencePage::build() {
 void ArSequencePage::showOrder() { ApplyOrderLayout(RG2_->itemIndex() == 0, *L21_, *E21_, *Es_); }
 
 void ArSequencePage::refresh() {
-    Chart21_->Show();
-    Chart22_->Show();
-    Series21_->Clear();
-    Series22_->Clear();
-    Series23_->Clear();
-    E22_->ReplaceExactZero();
+    Chart21_->show();
+    Chart22_->show();
+    Series21_->clear();
+    Series22_->clear();
+    Series23_->clear();
+    E22_->replaceExactZero();
 
     ArSequenceStudy study;
     double d = 0.0;
     if (RG2_->itemIndex() == 0) {
-        const double r = E21_->Value();
-        d = E22_->Value();
+        const double r = E21_->value();
+        d = E22_->value();
         GenerateFirstOrder(r, d, study);
         MeasureVariance(study);
         AppendSequenceStart(*Series21_, study);
         MeasureCorrelation(study);
         FirstOrderCorrelation(r, study.theoretical);
     } else {
-        const double r1 = E21_->Value();
-        const double r2 = Es_->Value();
-        d = E22_->Value();
+        const double r1 = E21_->value();
+        const double r2 = Es_->value();
+        d = E22_->value();
         const Ar2Coefficients c = GenerateSecondOrder(r1, r2, d, study);
         AppendSequenceStart(*Series21_, study);
         MeasureVariance(study);

@@ -60,38 +60,38 @@ void KalmanPage::build() {
     connect(Panel2_, &LegendPanel::picturePressed, this, Guarded(this, &KalmanPage::moveLegend));
 }
 
-void KalmanPage::moveLegend() { Panel2_->StartMove(); }
+void KalmanPage::moveLegend() { Panel2_->startMove(); }
 
 void KalmanPage::refresh() {
-    Chart31_->Show();
-    Chart32_->Show();
-    Series32_->Clear();
-    Series311_->Clear();
-    Series312_->Clear();
-    Series313_->Clear();
-    E33_->ReplaceExactZero();
-    E34_->ReplaceExactZero();
+    Chart31_->show();
+    Chart32_->show();
+    Series32_->clear();
+    Series311_->clear();
+    Series312_->clear();
+    Series313_->clear();
+    E33_->replaceExactZero();
+    E34_->replaceExactZero();
 
     constexpr int N = kKalmanSteps;
     KalmanModel model;
-    model.r = E32_->Value();
-    model.d = E33_->Value();
+    model.r = E32_->value();
+    model.d = E33_->value();
     model.dw = Ar1DrivingVariance(model.r, model.d);
 
     KalmanSequence x{}, y{}, xx{}, p{};
     GenerateAr1(model.r, model.d, model.dw, x.data(), N);
     // The noise variance is read only once the signal is drawn, so an invalid text
     // here fails after the signal's variates have been consumed.
-    model.dn = E34_->Value();
+    model.dn = E34_->value();
     AddObservationNoise(x.data(), model.dn, y.data(), N);
 
     RunScalarKalmanFilter(model, y, xx, p);
 
     for (int k = 0; k < N; ++k) {
-        Series311_->AppendValue(y[k], clRed);
-        Series312_->AppendValue(x[k], clGreen);
-        Series313_->AppendValue(xx[k], clBlue);
-        Series32_->AppendValue(p[k], clRed);
+        Series311_->appendValue(y[k], clRed);
+        Series312_->appendValue(x[k], clGreen);
+        Series313_->appendValue(xx[k], clBlue);
+        Series32_->appendValue(p[k], clRed);
     }
 }
 

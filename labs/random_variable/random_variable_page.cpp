@@ -42,14 +42,14 @@ void SetCaption(QLabel* label, const char* source) {
 rv::LawParameters AcquireParameters(const rv::Law& law, NumericField& first, NumericField& second) {
     const bool usesSecond = law.parameterCount == 2;
     if (law.replacesExactZero) {
-        first.ReplaceExactZero();
+        first.replaceExactZero();
         if (usesSecond)
-            second.ReplaceExactZero();
+            second.replaceExactZero();
     }
     rv::LawParameters p;
-    p.first = first.Value();
+    p.first = first.value();
     if (usesSecond)
-        p.second = second.Value();
+        p.second = second.value();
     return p;
 }
 
@@ -177,10 +177,10 @@ void RandomVariablePage::describeLawFields() {
 }
 
 void RandomVariablePage::refresh() {
-    Chart11_->Show();
-    Chart12_->Show();
-    Series11_->Clear();
-    Series12_->Clear();
+    Chart11_->show();
+    Chart12_->show();
+    Series11_->clear();
+    Series12_->clear();
     const rv::Law* law = rv::LawAt(CB1_->currentIndex());
     if (law == nullptr)
         return;
@@ -190,7 +190,8 @@ void RandomVariablePage::refresh() {
 
     const rv::Histogram histogram = rv::CountHistogram(x);
     for (double count : histogram.counts)
-        Series12_->AppendBar(count, clHistogram);
+        Series12_->appendBar(count, clHistogram);
+    Chart12_->setBarBins(histogram.min, histogram.max);
     const std::array<double, 5> scale = rv::RangeScale(histogram.min, histogram.max);
     for (std::size_t i = 0; i < scale.size(); ++i)
         scale_[i]->setText(Shown3(scale[i]));
@@ -199,10 +200,10 @@ void RandomVariablePage::refresh() {
     const rv::Moments sample = rv::SampleMoments(x);
     if (law->density != nullptr) {
         for (double y : rv::DensityCurve(*law, p))  // all points exist before the first is shown
-            Series11_->AppendValue(y, clRed);
+            Series11_->appendValue(y, clRed);
     } else {
         for (double value : x)
-            Series11_->AppendValue(value, clRed);
+            Series11_->appendValue(value, clRed);
     }
 
     const rv::Moments theory = law->theory != nullptr ? law->theory(p) : rv::Moments{};

@@ -39,9 +39,9 @@ struct OrderFields {
 
 // First order: r, D, Dn; the signal, its observations and Rx = D r^|i-j|.
 BlockVariances FirstOrderBlock(const OrderFields& f, Vector100& x, Vector100& y, Matrix100& rx) {
-    const double r = f.r1.Value();
-    const double d = f.d.Value();
-    const double dn = f.dn.Value();
+    const double r = f.r1.value();
+    const double d = f.d.value();
+    const double dn = f.dn.value();
     const double dw = Ar1DrivingVariance(r, d);
     GenerateAr1(r, d, dw, x.data(), N);
     AddObservationNoise(x.data(), dn, y.data(), N);
@@ -51,10 +51,10 @@ BlockVariances FirstOrderBlock(const OrderFields& f, Vector100& x, Vector100& y,
 
 // Second order: R1, R2, D, Dn; the signal, its observations and Rx = D rho[|i-j|].
 BlockVariances SecondOrderBlock(const OrderFields& f, Vector100& x, Vector100& y, Matrix100& rx) {
-    const double r1 = f.r1.Value();
-    const double r2 = f.r2.Value();
-    const double d = f.d.Value();
-    const double dn = f.dn.Value();
+    const double r1 = f.r1.value();
+    const double r2 = f.r2.value();
+    const double d = f.d.value();
+    const double dn = f.dn.value();
     const Ar2Coefficients a = YuleWalker2(r1, r2);
     const double dw = Ar2DrivingVariance(a, r1, r2, d);
     GenerateAr2(a, d, dw, x.data(), N);
@@ -113,19 +113,19 @@ void WienerPage::build() {
     connect(Panel1_, &LegendPanel::picturePressed, this, Guarded(this, &WienerPage::moveLegend));
 }
 
-void WienerPage::moveLegend() { Panel1_->StartMove(); }
+void WienerPage::moveLegend() { Panel1_->startMove(); }
 
 void WienerPage::showOrder() { ApplyOrderLayout(RG4_->itemIndex() == 0, *L41_, *E41_, *Es4_); }
 
 void WienerPage::refresh() {
-    Chart41_->Show();
-    Chart42_->Show();
-    Series411_->Clear();
-    Series421_->Clear();
-    Series422_->Clear();
-    Series423_->Clear();
-    E42_->ReplaceExactZero();
-    E43_->ReplaceExactZero();
+    Chart41_->show();
+    Chart42_->show();
+    Series411_->clear();
+    Series421_->clear();
+    Series422_->clear();
+    Series423_->clear();
+    E42_->replaceExactZero();
+    E43_->replaceExactZero();
 
     auto m = std::make_unique<WienerMatrices>();
     Vector100 x{}, y{}, xx{}, err{};
@@ -135,10 +135,10 @@ void WienerPage::refresh() {
     EstimateWienerBlock(*m, y, v.d, v.dn, xx, err);
 
     for (int i = 0; i < N; ++i) {
-        Series421_->AppendValue(y[i], clRed);
-        Series422_->AppendValue(x[i], clGreen);
-        Series423_->AppendValue(xx[i], clBlue);
-        Series411_->AppendValue(err[i], clBlue);
+        Series421_->appendValue(y[i], clRed);
+        Series422_->appendValue(x[i], clGreen);
+        Series423_->appendValue(xx[i], clBlue);
+        Series411_->appendValue(err[i], clBlue);
     }
 }
 

@@ -47,22 +47,29 @@ int main(int argc, char** argv) {
     }
     const QDir folder(arguments.at(1));
     try {
+        // Every picture at its own size and at twice that ("name@2x"), for screens
+        // scaled beyond 100 %; the splash and the legend also in English ("name_en").
         using strs::pictures::PictureLanguage;
         bool ok = true;
-        for (const auto& [language, suffix] :
-             {std::pair(PictureLanguage::Russian, ""), std::pair(PictureLanguage::English, "_en")}) {
-            const QString tail = QString::fromLatin1(suffix) + QStringLiteral(".jpg");
-            ok = WriteFile(folder, QStringLiteral("splash") + tail,
-                           strs::EncodeJpeg(strs::pictures::DrawSplashPicture(language), kSplashQuality))
-                 && ok;
-            ok = WriteFile(folder, QStringLiteral("legend") + tail,
-                           strs::EncodeJpeg(strs::pictures::DrawLegendPicture(language), kLegendQuality))
-                 && ok;
+        for (int scale : {1, 2}) {
+            const QString suffix = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
+            for (const auto& [language, tag] :
+                 {std::pair(PictureLanguage::Russian, ""), std::pair(PictureLanguage::English, "_en")}) {
+                const QString tail = QString::fromLatin1(tag) + suffix + QStringLiteral(".jpg");
+                ok = WriteFile(
+                         folder, QStringLiteral("splash") + tail,
+                         strs::EncodeJpeg(strs::pictures::DrawSplashPicture(language, scale), kSplashQuality))
+                     && ok;
+                ok = WriteFile(
+                         folder, QStringLiteral("legend") + tail,
+                         strs::EncodeJpeg(strs::pictures::DrawLegendPicture(language, scale), kLegendQuality))
+                     && ok;
+            }
+            for (const auto& formula : strs::pictures::DrawFormulaPictures(scale))
+                ok = WriteFile(folder, formula.name + suffix + QStringLiteral(".bmp"),
+                               strs::pictures::EncodeBmp16(formula.image))
+                     && ok;
         }
-        for (const auto& formula : strs::pictures::DrawFormulaPictures())
-            ok = WriteFile(folder, formula.name + QStringLiteral(".bmp"),
-                           strs::pictures::EncodeBmp16(formula.image))
-                 && ok;
         return ok ? 0 : 1;
     } catch (const std::exception& error) {
         QTextStream(stderr) << error.what() << '\n';

@@ -192,9 +192,10 @@ void DrawCredits(QPainter& painter, QRect area, bool english) {
 
 }  // namespace
 
-QImage DrawSplashPicture(PictureLanguage language) {
-    QImage image = PaperTexture(kPictureSize, kPaper, kPaperSeed);
+QImage DrawSplashPicture(PictureLanguage language, int scale) {
+    QImage image = PaperTexture(kPictureSize * scale, kPaper, kPaperSeed);
     QPainter painter(&image);
+    painter.scale(scale, scale);
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     DrawVignette(painter);

@@ -81,6 +81,22 @@
         <source>Таблица значений</source>
         <translation>Table of values</translation>
     </message>
+    <message>
+        <source>Копировать</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Сохранить данные…</source>
+        <translation>Save data…</translation>
+    </message>
+    <message>
+        <source>Сохранить данные</source>
+        <translation>Save data</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
 </context>
 <context>
     <name>strs::CreditDisplay</name>

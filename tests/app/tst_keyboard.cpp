@@ -76,12 +76,15 @@ private slots:
     void tabReachesEveryControlInReadingOrder() {
         const TForm1& w = *w_;
         const QList<QList<QWidget*>> expected = {
-            {List(w, "CB1"), Field(w, "E11"), Field(w, "E12"), Button(w, "BB1")},
-            {Radio(w, "RG2")->button(0), Field(w, "E21"), Field(w, "E22"), Button(w, "BitBtn1")},
-            {Field(w, "E33"), Field(w, "E32"), Field(w, "E34"), Button(w, "BB3"),
-             Named<strs::LegendPanel>(w, "Panel2")},
+            {List(w, "CB1"), Field(w, "E11"), Field(w, "E12"), Button(w, "BB1"), Chart(w, "Chart11"),
+             Chart(w, "Chart12")},
+            {Radio(w, "RG2")->button(0), Field(w, "E21"), Field(w, "E22"), Button(w, "BitBtn1"),
+             Chart(w, "Chart21"), Chart(w, "Chart22")},
+            {Field(w, "E33"), Field(w, "E32"), Field(w, "E34"), Button(w, "BB3"), Chart(w, "Chart32"),
+             Chart(w, "Chart31"), Named<strs::LegendPanel>(w, "Panel2")},
             {Radio(w, "RG4")->button(1), Field(w, "E41"), Field(w, "Es4"), Field(w, "E42"), Field(w, "E43"),
-             Button(w, "BitBtn2"), Named<strs::LegendPanel>(w, "Panel1")},
+             Button(w, "BitBtn2"), Chart(w, "Chart41"), Chart(w, "Chart42"),
+             Named<strs::LegendPanel>(w, "Panel1")},
         };
         Radio(w, "RG4")->button(1)->click();  // the second order shows its second field
         const char* buttons[] = {"BB1", "BitBtn1", "BB3", "BitBtn2"};

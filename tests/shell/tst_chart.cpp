@@ -87,13 +87,13 @@ private slots:
     void appendNumbersPointsFromZeroAfterClear() {
         auto chart = MakeChart();
         ChartSeries* s = chart->addSeries(QStringLiteral("Series11"), ChartSeries::Kind::Line, strs::clRed);
-        s->AppendValue(5.0, strs::clRed);
-        s->AppendValue(6.0, strs::clRed);
-        s->Clear();
+        s->appendValue(5.0, strs::clRed);
+        s->appendValue(6.0, strs::clRed);
+        s->clear();
         QVERIFY(s->points().empty());
-        s->AppendValue(1.5, strs::clGreen);
-        s->AppendValue(-2.0, strs::clBlue);
-        s->AppendValue(0.0, strs::clRed);
+        s->appendValue(1.5, strs::clGreen);
+        s->appendValue(-2.0, strs::clBlue);
+        s->appendValue(0.0, strs::clRed);
         QCOMPARE(s->points().size(), std::size_t(3));
         const double xs[] = {0, 1, 2};
         const double ys[] = {1.5, -2.0, 0.0};
@@ -112,7 +112,7 @@ private slots:
         ChartSeries* s =
             chart->addSeries(QStringLiteral("Series12"), ChartSeries::Kind::Bar, strs::clHistogram);
         for (int i = 0; i < 15; ++i)
-            s->AppendBar(i * 2.0, strs::clHistogram);
+            s->appendBar(i * 2.0, strs::clHistogram);
         QCOMPARE(s->points().size(), std::size_t(15));
         QCOMPARE(s->points()[14].x, 14.0);
         QCOMPARE(s->points()[14].y, 28.0);
@@ -142,7 +142,7 @@ private slots:
         auto chart = MakeChart();
         ChartSeries* s = chart->addSeries(QStringLiteral("s"), ChartSeries::Kind::Line, strs::clBlue);
         for (int i = 0; i < 10; ++i)
-            s->AppendValue(i % 3, strs::clBlue);
+            s->appendValue(i % 3, strs::clBlue);
         auto* label = new QLabel(QStringLiteral("0"), chart.get());
         label->setAutoFillBackground(true);
         QPalette palette = label->palette();
@@ -161,9 +161,9 @@ private slots:
     void segmentTakesTheColourOfThePointItLeadsTo() {
         auto chart = MakeChart();
         ChartSeries* s = chart->addSeries(QStringLiteral("s"), ChartSeries::Kind::Line, strs::clRed);
-        s->AppendValue(0.0, strs::clRed);  // the first point leads nowhere: no red
-        s->AppendValue(10.0, strs::clGreen);
-        s->AppendValue(0.0, strs::clBlue);
+        s->appendValue(0.0, strs::clRed);  // the first point leads nowhere: no red
+        s->appendValue(10.0, strs::clGreen);
+        s->appendValue(0.0, strs::clBlue);
         const QImage picture = chart->renderImage();
 
         const PixelSpan red = FindColour(picture, strs::ToQColor(strs::clRed));
@@ -183,7 +183,7 @@ private slots:
         auto chart = MakeChart();
         ChartSeries* s = chart->addSeries(QStringLiteral("s"), ChartSeries::Kind::Line, strs::clRed);
         for (int i = 0; i < 1000; ++i)
-            s->AppendValue(std::sin(i * 0.05), strs::clRed);
+            s->appendValue(std::sin(i * 0.05), strs::clRed);
         const PixelSpan red = FindColour(chart->renderImage(), strs::ToQColor(strs::clRed));
         // The bottom axis covers 0 .. 999 exactly: the line runs across almost the whole chart.
         QVERIFY2(red.maxX - red.minX > 300, qPrintable(QString::number(red.maxX - red.minX)));
@@ -194,9 +194,9 @@ private slots:
         auto chart = MakeChart();
         ChartSeries* s =
             chart->addSeries(QStringLiteral("Series12"), ChartSeries::Kind::Bar, strs::clHistogram);
-        s->AppendBar(3.0, strs::clHistogram);
-        s->AppendBar(5.0, strs::clRed);
-        s->AppendBar(4.0, strs::clHistogram);
+        s->appendBar(3.0, strs::clHistogram);
+        s->appendBar(5.0, strs::clRed);
+        s->appendBar(4.0, strs::clHistogram);
         const QImage picture = chart->renderImage().convertToFormat(QImage::Format_RGB32);
 
         const PixelSpan dark = FindColour(picture, QColor(0, 0, 160));
@@ -218,8 +218,8 @@ private slots:
     void negativeBarHangsBelowZero() {
         auto chart = MakeChart();
         ChartSeries* s = chart->addSeries(QStringLiteral("b"), ChartSeries::Kind::Bar, strs::clHistogram);
-        s->AppendBar(-2.0, strs::clHistogram);
-        s->AppendBar(3.0, strs::clRed);
+        s->appendBar(-2.0, strs::clHistogram);
+        s->appendBar(3.0, strs::clRed);
         const QImage picture = chart->renderImage();
         const PixelSpan below = FindColour(picture, QColor(0, 0, 160));
         const PixelSpan above = FindColour(picture, QColor(255, 0, 0));
@@ -259,7 +259,7 @@ private slots:
         auto chart = MakeChart();
         ChartSeries* s = chart->addSeries(QStringLiteral("b"), ChartSeries::Kind::Bar, strs::clHistogram);
         for (int i = 0; i < 15; ++i)
-            s->AppendBar(10 + (i % 5), strs::clHistogram);
+            s->appendBar(10 + (i % 5), strs::clHistogram);
 
         // With labels, the bottom rows carry the tick labels.
         const QImage labelled = chart->renderImage();
@@ -274,6 +274,19 @@ private slots:
         const PixelSpan bars = FindColour(histogram, QColor(0, 0, 160));
         QVERIFY(bars.count > 1000);
         QVERIFY(bars.maxY < 192);
+    }
+
+    void coveredRowsStayBlankWithTheLabelsAbove() {
+        auto chart = MakeChart();
+        ChartSeries* s = chart->addSeries(QStringLiteral("l"), ChartSeries::Kind::Line, strs::clRed);
+        for (int i = 0; i < 50; ++i)
+            s->appendValue(i % 7, strs::clRed);
+        // The upper chart of a page: the lower one covers its last 9 rows.
+        chart->setCoveredBottomRows(9);
+        const QImage picture = chart->renderImage();
+        QVERIFY(AreaIsWhite(picture, 0, 200, 208));
+        QVERIFY(!AreaIsWhite(picture, 40, 185, 199));  // the bottom labels, just above
+        QVERIFY(FindColour(picture, QColor(255, 0, 0)).maxY < 185);
     }
 
     void degenerateDataDrawsSensibly_data() {
@@ -316,9 +329,9 @@ private slots:
             QStringLiteral("s"), bars ? ChartSeries::Kind::Bar : ChartSeries::Kind::Line, strs::clRed);
         for (double v : values) {
             if (bars)
-                s->AppendBar(v, strs::clRed);
+                s->appendBar(v, strs::clRed);
             else
-                s->AppendValue(v, strs::clRed);
+                s->appendValue(v, strs::clRed);
         }
         const QImage picture = chart->renderImage();
         QCOMPARE(picture.size(), kChartSize);
@@ -400,7 +413,7 @@ private slots:
         auto* panel = new strs::LegendPanel(chart.get(), QStringLiteral("Image1"));
         panel->move(265, 35);
         panel->show();
-        connect(panel, &strs::LegendPanel::picturePressed, panel, &strs::LegendPanel::StartMove);
+        connect(panel, &strs::LegendPanel::picturePressed, panel, &strs::LegendPanel::startMove);
 
         // Grab the picture 10 pixels right and 5 down from the panel's corner.
         const QPoint grab = panel->mapToGlobal(QPoint(10, 5));
