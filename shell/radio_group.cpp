@@ -9,7 +9,8 @@ RadioGroup::RadioGroup(const QString& title, const QStringList& items, const QRe
     setGeometry(geometry);
     for (int i = 0; i < items.size(); ++i) {
         auto* button = new QRadioButton(items[i], this);
-        button->setObjectName(QStringLiteral("%1_%2").arg(title).arg(i));
+        // Named by position, so that the names do not change with the window's language.
+        button->setObjectName(QStringLiteral("item%1").arg(i));
         connect(button, &QRadioButton::clicked, this, &RadioGroup::clicked);
         buttons_.push_back(button);
     }
