@@ -37,6 +37,16 @@ void ShowPageOf(TForm1& w, const QWidget& widget) {
             pages->setCurrentIndex(i);
 }
 
+// Shows the chart's page and raises the chart's menu as a right click would; returns the
+// chart.
+ChartWidget* RequestMenuOf(TForm1& w, const QString& name) {
+    auto* target = w.findChild<ChartWidget*>(name);
+    ShowPageOf(w, *target);
+    QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(20, 20), target->mapToGlobal(QPoint(20, 20)));
+    QApplication::sendEvent(target, &request);
+    return target;
+}
+
 }  // namespace
 
 class WiringTest : public QObject {
@@ -61,12 +71,7 @@ private slots:
         w.chartSaving().setFileChooser([&file] {
             return strs::ChartSaving::ChosenFile{file, strs::PictureType::Bmp};
         });
-        auto* target = w.findChild<ChartWidget*>(chart);
-        ShowPageOf(w, *target);
-
-        QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(20, 20),
-                                  target->mapToGlobal(QPoint(20, 20)));
-        QApplication::sendEvent(target, &request);
+        ChartWidget* target = RequestMenuOf(w, chart);
         auto* menu = w.findChild<QMenu*>(QStringLiteral("contecst"));
         QVERIFY(menu->isVisible());
         menu->hide();
@@ -83,11 +88,7 @@ private slots:
     void previewShowsTheChartToBeSaved() {
         strs::testing::ErrorRecorder errors;
         TForm1 w;
-        auto* target = w.findChild<ChartWidget*>(QStringLiteral("Chart42"));
-        ShowPageOf(w, *target);
-        QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(20, 20),
-                                  target->mapToGlobal(QPoint(20, 20)));
-        QApplication::sendEvent(target, &request);
+        ChartWidget* target = RequestMenuOf(w, QStringLiteral("Chart42"));
         w.findChild<QMenu*>(QStringLiteral("contecst"))->hide();
 
         auto* dialog = w.findChild<QFileDialog*>(QStringLiteral("SavePictureDialog"));
@@ -133,11 +134,7 @@ private slots:
                 return std::nullopt;
             return strs::ChartSaving::ChosenFile{file, strs::PictureType::Bmp};
         });
-        auto* target = w.findChild<ChartWidget*>(QStringLiteral("Chart42"));
-        ShowPageOf(w, *target);
-        QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(20, 20),
-                                  target->mapToGlobal(QPoint(20, 20)));
-        QApplication::sendEvent(target, &request);
+        RequestMenuOf(w, QStringLiteral("Chart42"));
         w.findChild<QMenu*>(QStringLiteral("contecst"))->hide();
         w.findChild<QAction*>(QStringLiteral("N1"))->trigger();
         strs::SetOverwriteQuestion(nullptr);
