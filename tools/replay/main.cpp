@@ -4,6 +4,7 @@
 //
 //   strs-replay [SCRIPT]      (the script from a file, or from standard input)
 
+#include "matematic/x87.h"
 #include "tools/replay/replay_session.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@
 
 int main(int argc, char* argv[])
 {
+    strs::SetExtendedPrecisionMode();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
