@@ -56,6 +56,26 @@ QString WriteFailureReason(const QSaveFile& file, int systemError)
     return systemError != 0 ? qt_error_string(systemError) : file.errorString();
 }
 
+qint64& SpaceLimit()
+{
+    static qint64 limit = -1;
+    return limit;
+}
+
+// Writes and flushes all of data, or, under a test's space limit, as much as fits, with
+// errno telling why the rest was refused.
+bool WriteWhole(QSaveFile& file, const QByteArray& data)
+{
+    const qint64 limit = SpaceLimit();
+    if (limit >= 0 && data.size() > limit) {
+        file.write(data.constData(), limit);
+        file.flush();
+        errno = ENOSPC;
+        return false;
+    }
+    return file.write(data) == data.size() && file.flush();
+}
+
 QByteArray EncodeBitmap(const QImage& image)
 {
     // A 32-bit picture without alpha is written as a 24-bit bitmap.
@@ -131,13 +151,18 @@ void WritePicture(const QImage& image, const QString& fullName, PictureType type
     // A failed flush of the last buffered bytes does not always make commit() fail, so
     // it is checked here, before the temporary file can replace the target.
     errno = 0;
-    if (file.write(data) != data.size() || !file.flush()) {
+    if (!WriteWhole(file, data)) {
         const QString reason = WriteFailureReason(file, errno);
         file.cancelWriting();
         ThrowCannotCreate(fullName, reason);
     }
     if (!file.commit())
         ThrowCannotCreate(fullName, file.errorString());
+}
+
+void SetPictureFileSpaceLimit(qint64 bytes)
+{
+    SpaceLimit() = bytes;
 }
 
 void ConfigureSavePictureDialog(QFileDialog& dialog)

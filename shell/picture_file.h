@@ -4,6 +4,7 @@
 // write that never leaves a truncated picture behind.
 
 #include <QString>
+#include <QtGlobal>
 
 #include <functional>
 
@@ -36,6 +37,10 @@ PictureType PictureTypeFromFilterIndex(int index);
 // to a temporary file beside the target that then replaces it, so a failed write leaves
 // an existing file as it was. Throws strs::FileCreateError naming fullName.
 void WritePicture(const QImage& image, const QString& fullName, PictureType type);
+
+// For tests on every system: while bytes >= 0, WritePicture's file takes at most that many
+// bytes and refuses the rest as a full disk does (ENOSPC). A negative value lifts the limit.
+void SetPictureFileSpaceLimit(qint64 bytes);
 
 // Sets up the reused save dialog: save mode, the three file types with the first one
 // selected, no default suffix, the executable's folder, no overwrite question of its own.

@@ -15,12 +15,15 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <sys/resource.h>
-
 #include <cerrno>
 #include <cmath>
-#include <csignal>
 #include <memory>
+
+#ifdef Q_OS_UNIX
+#include <sys/resource.h>
+
+#include <csignal>
+#endif
 
 using strs::PictureType;
 
@@ -60,31 +63,65 @@ std::unique_ptr<strs::ChartWidget> MakeChart()
     return chart;
 }
 
-// Keeps file writes beyond `bytes` failing (as on a full disk) while it lives.
-class FileSizeLimit {
+// How a test makes file writes beyond 1000 bytes fail while the fault lives.
+enum class WriteFault {
+    FullDisk,       // the saving code's own seam, on every system
+    FileSizeLimit,  // the process's file size limit (POSIX): the system itself refuses
+};
+
+class InjectedWriteFault {
 public:
-    explicit FileSizeLimit(rlim_t bytes)
+    explicit InjectedWriteFault(WriteFault kind) : kind_(kind)
     {
+        if (kind_ == WriteFault::FullDisk) {
+            strs::SetPictureFileSpaceLimit(kLimit);
+            active_ = true;
+            return;
+        }
+#ifdef Q_OS_UNIX
         getrlimit(RLIMIT_FSIZE, &saved_);
         previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
         rlimit limited = saved_;
-        limited.rlim_cur = bytes;
+        limited.rlim_cur = kLimit;
         active_ = setrlimit(RLIMIT_FSIZE, &limited) == 0;
+#endif
     }
-    ~FileSizeLimit()
+    ~InjectedWriteFault()
     {
+        if (kind_ == WriteFault::FullDisk) {
+            strs::SetPictureFileSpaceLimit(-1);
+            return;
+        }
+#ifdef Q_OS_UNIX
         setrlimit(RLIMIT_FSIZE, &saved_);
         std::signal(SIGXFSZ, previousHandler_);
+#endif
     }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+    InjectedWriteFault(const InjectedWriteFault&) = delete;
+    InjectedWriteFault& operator=(const InjectedWriteFault&) = delete;
+
     bool active() const { return active_; }
+    // The system's reason the error message must quote.
+    QString reason() const { return qt_error_string(kind_ == WriteFault::FullDisk ? ENOSPC : EFBIG); }
 
 private:
+    static constexpr int kLimit = 1000;
+    WriteFault kind_;
+    bool active_ = false;
+#ifdef Q_OS_UNIX
     rlimit saved_{};
     void (*previousHandler_)(int) = nullptr;
-    bool active_ = false;
+#endif
 };
+
+void AddWriteFaultRows()
+{
+    QTest::addColumn<WriteFault>("fault");
+    QTest::newRow("full disk") << WriteFault::FullDisk;
+#ifdef Q_OS_UNIX
+    QTest::newRow("file size limit") << WriteFault::FileSizeLimit;
+#endif
+}
 
 }  // namespace
 
@@ -306,8 +343,10 @@ private slots:
         QCOMPARE(FolderContents(folder.path()), QStringList{QStringLiteral("taken.bmp")});
     }
 
+    void failedWriteLeavesTheExistingFileWhole_data() { AddWriteFaultRows(); }
     void failedWriteLeavesTheExistingFileWhole()
     {
+        QFETCH(WriteFault, fault);
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("kept.jpg"));
         const QByteArray old(64, 'x');
@@ -316,8 +355,8 @@ private slots:
 
         answer_ = true;
         {
-            // Writes stop at 1000 bytes, far less than the picture needs (a full disk).
-            FileSizeLimit limit(1000);
+            // Writes stop at 1000 bytes, far less than the picture needs.
+            InjectedWriteFault limit(fault);
             QVERIFY(limit.active());
             try {
                 strs::SaveChartPicture(nullptr, *chart, path, PictureType::Jpg);
@@ -326,7 +365,7 @@ private slots:
                 const QString message = QString::fromUtf8(e.what());
                 // The system's own reason, not a made-up one.
                 QCOMPARE(message, QStringLiteral("Cannot create file \"%1\". %2")
-                                      .arg(QDir::toNativeSeparators(path), qt_error_string(EFBIG)));
+                                      .arg(QDir::toNativeSeparators(path), limit.reason()));
             }
         }
         QCOMPARE(questions_.size(), 1);
@@ -334,8 +373,10 @@ private slots:
         QCOMPARE(FolderContents(folder.path()), QStringList{QStringLiteral("kept.jpg")});
     }
 
+    void failedBufferedWriteLeavesTheExistingFileWhole_data() { AddWriteFaultRows(); }
     void failedBufferedWriteLeavesTheExistingFileWhole()
     {
+        QFETCH(WriteFault, fault);
         // A small picture stays in the file's buffer until the end, so the failure shows
         // only when the last bytes go out.
         QTemporaryDir folder;
@@ -345,7 +386,7 @@ private slots:
         QImage small(40, 20, QImage::Format_RGB32);
         small.fill(Qt::white);
         {
-            FileSizeLimit limit(1000);
+            InjectedWriteFault limit(fault);
             QVERIFY(limit.active());
             try {
                 strs::WritePicture(small, path, PictureType::Bmp);
@@ -353,7 +394,7 @@ private slots:
             } catch (const strs::FileCreateError& e) {
                 QCOMPARE(QString::fromUtf8(e.what()),
                          QStringLiteral("Cannot create file \"%1\". %2")
-                             .arg(QDir::toNativeSeparators(path), qt_error_string(EFBIG)));
+                             .arg(QDir::toNativeSeparators(path), limit.reason()));
             }
         }
         QCOMPARE(ReadAll(path), old);
