@@ -41,9 +41,6 @@ on_failure() { shot "$OUT/failure.png" 2>/dev/null || true; tail -n 20 "$OUT/pro
 prefix="${STRS_WINDOWS_CACHE:-/var/cache/strs-workbench/windows}/wineprefix-e2e"
 trap cleanup EXIT
 
-# Wine names the X windows' class after the program.
-visible_windows() { xdotool search --onlyvisible --class strs-workbench 2>/dev/null || true; }
-
 (cd "$STRS_E2E_FOLDER" && WINEPREFIX="$prefix" STRS_WINE_BARE=1 LANG=ru_RU.UTF-8 \
    "$here/../../scripts/wine-run" strs-workbench.exe) >"$OUT/program.log" 2>&1 &
 PROGRAM_PID=$!
@@ -66,20 +63,13 @@ find_splash() {
 poll 120 find_splash || fail "no splash window appeared"
 shot "$SCREEN"
 convert "$SCREEN" -crop "${GW}x${GH}+${GX}+${GY}" +repage "$OUT/splash.png"
-splash_means=$(convert "$OUT/splash.png" -format '%[fx:mean.r] %[fx:mean.g] %[fx:mean.b]' info:)
-awk -v s="$splash_means" 'BEGIN { split(s, m, " "); exit !(m[1] - m[3] > 0.15 && m[2] - m[3] > 0.08) }' \
-  || fail "the splash shows no light-brown picture (mean red, green, blue: $splash_means)"
+looks_like_splash "$OUT/splash.png" \
+  || fail "the splash shows no light-brown picture (mean red, green, blue: $SPLASH_MEANS)"
 log "splash ${GW}x${GH} at $GX,$GY"
 
 MAIN=""
 find_main() {
-  local w
-  for w in $(visible_windows); do
-    if [ "$(xdotool getwindowname "$w" 2>/dev/null)" = "$TITLE" ]; then
-      MAIN=$w
-      return 0
-    fi
-  done
+  MAIN=$(window_titled "$TITLE") && return 0
   program_alive || fail "the program ended before showing its main window"
   return 1
 }
