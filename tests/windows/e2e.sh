@@ -23,11 +23,12 @@ OUT=$out
 # shellcheck source=tests/e2e/x11_helpers.sh
 source "$here/../e2e/x11_helpers.sh"
 readonly TITLE="Статистическая теория радиотехнических систем"
-readonly RED="rgb(255,0,0)" BLUE="rgb(0,0,255)" BAR_BLUE="rgb(0,0,160)"
+readonly RED="rgb(255,0,0)" BLUE="rgb(0,0,255)"
 # The page's colour of points in the upper chart (page 4: blue), at least this many pixels.
 readonly PAGE_COLOURS=("" "$RED" "$RED" "$RED" "$BLUE")
 readonly MIN_LINE_PIXELS=150
-START_MS=$(now_ms)
+START_MS=$(now_ms)  # read by log()
+export START_MS
 PROGRAM_PID=""
 SCREEN="$OUT/screen.ppm"
 rm -f "$OUT"/*.png "$OUT/program.log"
