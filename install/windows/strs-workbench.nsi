@@ -2,7 +2,8 @@
 ;   makensis -DVERSION=1.0 -DSOURCE=<unzipped package folder> -DOUTFILE=<setup.exe> this.nsi
 ; Per user, without administrator rights: the program folder, a Start-menu entry with the
 ; program's icon, and an uninstaller that Windows lists under "Apps".
-Unicode true
+; A 64-bit installer, like the program (and one that a 64-bit-only Wine can check).
+Target amd64-unicode
 !define NAME "STRS Workbench"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${NAME}"
 
