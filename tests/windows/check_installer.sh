@@ -18,8 +18,12 @@ done
 [ -e "$menu/STRS Workbench.lnk" ] || { echo "installer: no Start-menu entry in $menu" >&2; exit 1; }
 out="$(cd "$unix_target" && printf 'locale ru_RU\npage 3\npress BB3\ndump\n' | run strs-replay.exe - | tr -d '\r')"
 [[ "$out" == '{"'* ]] || { echo "installer: the installed strs-replay.exe printed no snapshot" >&2; exit 1; }
+# The uninstaller copies itself away and goes on in the background.
 run "$unix_target/uninstall.exe" /S
-"$here/../../scripts/wine-run" --wait
+for _ in $(seq 100); do
+  [ -e "$unix_target" ] || break
+  sleep 0.3
+done
 [ ! -e "$unix_target" ] || { echo "installer: $unix_target is left after uninstalling" >&2; ls -R "$unix_target" >&2; exit 1; }
 [ ! -e "$menu" ] || { echo "installer: the Start-menu entry is left after uninstalling" >&2; exit 1; }
 echo "installer: installs, runs and uninstalls cleanly"
