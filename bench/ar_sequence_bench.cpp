@@ -12,30 +12,34 @@
 
 #include <vector>
 
+#include "app/main_window.h"
 #include "labs/ar_sequence/correlation.h"
 #include "labs/ar_sequence/sequence_study.h"
 #include "matematic/random.h"
-#include "shell/main_window.h"
 #include "shell/radio_group.h"
+#include "support/lagged_product_sums_plain.h"
+#include "tests/support/components.h"
+
+using namespace strs::testing;
 
 namespace {
 
 void BM_FirstOrderPress(benchmark::State& state) {
     strs::TForm1 w;
     for (auto _ : state) {
-        w.BitBtn1->click();
+        Button(w, "BitBtn1")->click();
     }
-    benchmark::DoNotOptimize(w.Series22->points().data());
+    benchmark::DoNotOptimize(Series(w, "Series22")->points().data());
 }
 BENCHMARK(BM_FirstOrderPress)->Unit(benchmark::kMillisecond);
 
 void BM_SecondOrderPress(benchmark::State& state) {
     strs::TForm1 w;
-    w.RG2->button(1)->click();
+    Radio(w, "RG2")->button(1)->click();
     for (auto _ : state) {
-        w.BitBtn1->click();
+        Button(w, "BitBtn1")->click();
     }
-    benchmark::DoNotOptimize(w.Series22->points().data());
+    benchmark::DoNotOptimize(Series(w, "Series22")->points().data());
 }
 BENCHMARK(BM_SecondOrderPress)->Unit(benchmark::kMillisecond);
 
@@ -92,12 +96,12 @@ BENCHMARK(BM_LagSumsPlain)->Unit(benchmark::kMillisecond);
 
 void BM_Chart22Repaint(benchmark::State& state) {
     strs::TForm1 w;
-    w.RG2->button(1)->click();
-    w.BitBtn1->click();
+    Radio(w, "RG2")->button(1)->click();
+    Button(w, "BitBtn1")->click();
     QImage image(409, 209, QImage::Format_RGB32);
     for (auto _ : state) {
         QPainter painter(&image);
-        w.Chart22->paint(painter, image.rect());
+        Chart(w, "Chart22")->paint(painter, image.rect());
     }
     benchmark::DoNotOptimize(image.constBits());
 }

@@ -18,20 +18,18 @@ namespace {
 
 constexpr QSize kChartSize(409, 209);
 
-std::unique_ptr<strs::ChartWidget> LineChart(int points)
-{
+std::unique_ptr<strs::ChartWidget> LineChart(int points) {
     auto chart = std::make_unique<strs::ChartWidget>();
     chart->resize(kChartSize);
     chart->setTitleLines({QStringLiteral("Случайная величина")});
     strs::ChartSeries* s =
         chart->addSeries(QStringLiteral("Series11"), strs::ChartSeries::Kind::Line, strs::clRed);
     for (int i = 0; i < points; ++i)
-        s->AppendValue(1.2 + 0.3 * std::sin(i * 1.7) * std::cos(i * 0.31), strs::clRed);
+        s->appendValue(1.2 + 0.3 * std::sin(i * 1.7) * std::cos(i * 0.31), strs::clRed);
     return chart;
 }
 
-std::unique_ptr<strs::ChartWidget> Histogram()
-{
+std::unique_ptr<strs::ChartWidget> Histogram() {
     auto chart = std::make_unique<strs::ChartWidget>();
     chart->resize(kChartSize);
     chart->setTitleLines({QStringLiteral("Гистограмма")});
@@ -40,12 +38,11 @@ std::unique_ptr<strs::ChartWidget> Histogram()
     strs::ChartSeries* s =
         chart->addSeries(QStringLiteral("Series12"), strs::ChartSeries::Kind::Bar, strs::clHistogram);
     for (int i = 0; i < 15; ++i)
-        s->AppendBar(10 + 90 * std::exp(-(i - 7) * (i - 7) / 8.0), strs::clHistogram);
+        s->appendBar(10 + 90 * std::exp(-(i - 7) * (i - 7) / 8.0), strs::clHistogram);
     return chart;
 }
 
-void PaintInto(benchmark::State& state, const strs::ChartWidget& chart)
-{
+void PaintInto(benchmark::State& state, const strs::ChartWidget& chart) {
     QImage image(kChartSize, QImage::Format_RGB32);
     for (auto _ : state) {
         QPainter painter(&image);
@@ -55,22 +52,19 @@ void PaintInto(benchmark::State& state, const strs::ChartWidget& chart)
     }
 }
 
-void BM_PaintLine1000(benchmark::State& state)
-{
+void BM_PaintLine1000(benchmark::State& state) {
     const auto chart = LineChart(1000);
     PaintInto(state, *chart);
 }
 BENCHMARK(BM_PaintLine1000)->Unit(benchmark::kMicrosecond);
 
-void BM_PaintBars15(benchmark::State& state)
-{
+void BM_PaintBars15(benchmark::State& state) {
     const auto chart = Histogram();
     PaintInto(state, *chart);
 }
 BENCHMARK(BM_PaintBars15)->Unit(benchmark::kMicrosecond);
 
-void BM_RenderImageLine1000(benchmark::State& state)
-{
+void BM_RenderImageLine1000(benchmark::State& state) {
     const auto chart = LineChart(1000);
     for (auto _ : state) {
         QImage picture = chart->renderImage();
@@ -79,8 +73,7 @@ void BM_RenderImageLine1000(benchmark::State& state)
 }
 BENCHMARK(BM_RenderImageLine1000)->Unit(benchmark::kMicrosecond);
 
-void BM_Append1000Points(benchmark::State& state)
-{
+void BM_Append1000Points(benchmark::State& state) {
     for (auto _ : state) {
         const auto chart = LineChart(1000);
         benchmark::DoNotOptimize(chart->allSeries().front()->points().data());

@@ -12,12 +12,15 @@
 
 #include <memory>
 
+#include "app/main_window.h"
 #include "labs/kalman/kalman_filter.h"
 #include "labs/wiener/wiener_estimator.h"
 #include "matematic/ar_model.h"
 #include "matematic/random.h"
-#include "shell/main_window.h"
 #include "shell/radio_group.h"
+#include "tests/support/components.h"
+
+using namespace strs::testing;
 
 namespace {
 
@@ -33,9 +36,9 @@ QImage ChartImage() { return QImage(409, 209, QImage::Format_RGB32); }
 void BM_KalmanPress(benchmark::State& state) {
     strs::TForm1 w;
     for (auto _ : state) {
-        w.BB3->click();
+        Button(w, "BB3")->click();
     }
-    benchmark::DoNotOptimize(w.Series32->points().data());
+    benchmark::DoNotOptimize(Series(w, "Series32")->points().data());
 }
 BENCHMARK(BM_KalmanPress)->Unit(benchmark::kMillisecond);
 
@@ -44,9 +47,9 @@ void BM_KalmanPressWithRepaint(benchmark::State& state) {
     QImage upper = ChartImage();
     QImage lower = ChartImage();
     for (auto _ : state) {
-        w.BB3->click();
-        Repaint(*w.Chart32, upper);
-        Repaint(*w.Chart31, lower);
+        Button(w, "BB3")->click();
+        Repaint(*Chart(w, "Chart32"), upper);
+        Repaint(*Chart(w, "Chart31"), lower);
     }
     benchmark::DoNotOptimize(lower.constBits());
 }
@@ -67,11 +70,11 @@ BENCHMARK(BM_KalmanCompute)->Unit(benchmark::kMicrosecond);
 
 void WienerPress(benchmark::State& state, int order) {
     strs::TForm1 w;
-    w.RG4->button(order)->click();
+    Radio(w, "RG4")->button(order)->click();
     for (auto _ : state) {
-        w.BitBtn2->click();
+        Button(w, "BitBtn2")->click();
     }
-    benchmark::DoNotOptimize(w.Series411->points().data());
+    benchmark::DoNotOptimize(Series(w, "Series411")->points().data());
 }
 
 void BM_WienerPressFirstOrder(benchmark::State& state) { WienerPress(state, 0); }
@@ -85,9 +88,9 @@ void BM_WienerPressWithRepaint(benchmark::State& state) {
     QImage upper = ChartImage();
     QImage lower = ChartImage();
     for (auto _ : state) {
-        w.BitBtn2->click();
-        Repaint(*w.Chart41, upper);
-        Repaint(*w.Chart42, lower);
+        Button(w, "BitBtn2")->click();
+        Repaint(*Chart(w, "Chart41"), upper);
+        Repaint(*Chart(w, "Chart42"), lower);
     }
     benchmark::DoNotOptimize(lower.constBits());
 }
@@ -109,10 +112,10 @@ BENCHMARK(BM_WienerCompute)->Unit(benchmark::kMillisecond);
 
 void BM_Chart42Repaint(benchmark::State& state) {
     strs::TForm1 w;
-    w.BitBtn2->click();
+    Button(w, "BitBtn2")->click();
     QImage image = ChartImage();
     for (auto _ : state) {
-        Repaint(*w.Chart42, image);
+        Repaint(*Chart(w, "Chart42"), image);
     }
     benchmark::DoNotOptimize(image.constBits());
 }

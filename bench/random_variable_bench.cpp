@@ -10,12 +10,15 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "app/main_window.h"
 #include "labs/random_variable/histogram.h"
 #include "labs/random_variable/moments.h"
 #include "labs/random_variable/random_variable_laws.h"
 #include "matematic/random.h"
 #include "shell/error_guard.h"
-#include "shell/main_window.h"
+#include "tests/support/components.h"
+
+using namespace strs::testing;
 
 namespace {
 
@@ -54,12 +57,12 @@ BENCHMARK(BM_Compute)->DenseRange(0, 4)->Unit(benchmark::kMicrosecond);
 // One click of the Refresh button: compute, append the points, write the labels.
 void BM_Press(benchmark::State& state) {
     strs::TForm1 w;
-    w.CB1->setCurrentIndex(static_cast<int>(state.range(0)));
+    List(w, "CB1")->setCurrentIndex(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         strs::ResetRandomGenerator();
-        w.BB1->click();
+        Button(w, "BB1")->click();
     }
-    benchmark::DoNotOptimize(w.Series11->points().data());
+    benchmark::DoNotOptimize(Series(w, "Series11")->points().data());
     state.SetLabel(kLawNames[state.range(0)]);
 }
 BENCHMARK(BM_Press)->DenseRange(0, 4)->Unit(benchmark::kMicrosecond);
@@ -68,11 +71,11 @@ BENCHMARK(BM_Press)->DenseRange(0, 4)->Unit(benchmark::kMicrosecond);
 void BM_RepaintSampleChart(benchmark::State& state) {
     strs::TForm1 w;
     strs::ResetRandomGenerator();
-    w.BB1->click();
-    QImage image(w.Chart11->size(), QImage::Format_RGB32);
+    Button(w, "BB1")->click();
+    QImage image(Chart(w, "Chart11")->size(), QImage::Format_RGB32);
     for (auto _ : state) {
         QPainter painter(&image);
-        w.Chart11->paint(painter, image.rect());
+        Chart(w, "Chart11")->paint(painter, image.rect());
     }
     benchmark::DoNotOptimize(image.bits());
 }

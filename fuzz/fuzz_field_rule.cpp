@@ -19,7 +19,7 @@
 // have been taken back to the last accepted text with the caret at the end; and the
 // rule must have ended after at most one nested change.
 
-#include "matematic/errors.h"
+#include "core/errors.h"
 #include "shell/number_text.h"
 #include "shell/numeric_field.h"
 
@@ -55,16 +55,16 @@ struct Step {
 Step g_step;
 
 void PrintContext() {
-    if (!g_step.field) return;
+    if (!g_step.field)
+        return;
     const auto quoted = [](const QString& text) { return (u'"' + text + u'"').toUtf8(); };
     std::fprintf(stderr, "separator '%s', lone minus %s, step '%c'\n",
                  strs::DecimalSeparator().toLatin1() == '.' ? "." : ",",
                  g_step.allowLoneMinus ? "allowed" : "no", g_step.op);
-    std::fprintf(stderr, "before: text %s, last accepted %s\n",
-                 quoted(g_step.textBefore).constData(), quoted(g_step.acceptedBefore).constData());
+    std::fprintf(stderr, "before: text %s, last accepted %s\n", quoted(g_step.textBefore).constData(),
+                 quoted(g_step.acceptedBefore).constData());
     std::fprintf(stderr, "after:  text %s, last accepted %s, caret %d\n",
-                 quoted(g_step.field->text()).constData(),
-                 quoted(g_step.field->lastAccepted()).constData(),
+                 quoted(g_step.field->text()).constData(), quoted(g_step.field->lastAccepted()).constData(),
                  static_cast<int>(g_step.field->cursorPosition()));
     for (const QString& change : *g_step.changes)
         std::fprintf(stderr, "changed to %s\n", quoted(change).constData());
@@ -76,9 +76,10 @@ void PrintContext() {
     std::abort();
 }
 
-#define REQUIRE(condition) \
-    do {                   \
-        if (!(condition)) Violation(#condition, __LINE__); \
+#define REQUIRE(condition)                                                                                   \
+    do {                                                                                                     \
+        if (!(condition))                                                                                    \
+            Violation(#condition, __LINE__);                                                                 \
     } while (false)
 
 class Input {
@@ -97,10 +98,12 @@ public:
     // Up to a newline (consumed) or the end; decoded as UTF-8.
     QString Text() {
         const std::size_t start = pos_;
-        while (pos_ < size_ && data_[pos_] != '\n' && pos_ - start < kMaxTextBytes) ++pos_;
+        while (pos_ < size_ && data_[pos_] != '\n' && pos_ - start < kMaxTextBytes)
+            ++pos_;
         const QByteArray bytes(reinterpret_cast<const char*>(data_ + start),
                                static_cast<qsizetype>(pos_ - start));
-        if (pos_ < size_ && data_[pos_] == '\n') ++pos_;
+        if (pos_ < size_ && data_[pos_] == '\n')
+            ++pos_;
         return QString::fromUtf8(bytes);
     }
 
@@ -127,12 +130,9 @@ bool Allowed(const QString& text, bool allowLoneMinus) {
     return text.isEmpty() || (allowLoneMinus && text == QStringLiteral("-")) || Converts(text);
 }
 
-int Position(Input& in, const QString& text) {
-    return in.Number() % static_cast<int>(text.size() + 1);
-}
+int Position(Input& in, const QString& text) { return in.Number() % static_cast<int>(text.size() + 1); }
 
-void SendKey(strs::NumericField& field, int key, Qt::KeyboardModifiers modifiers,
-             const QString& text = {}) {
+void SendKey(strs::NumericField& field, int key, Qt::KeyboardModifiers modifiers, const QString& text = {}) {
     QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
     QCoreApplication::sendEvent(&field, &press);
     QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
@@ -142,8 +142,10 @@ void SendKey(strs::NumericField& field, int key, Qt::KeyboardModifiers modifiers
 void TypeKey(strs::NumericField& field, QChar c) {
     const char16_t u = c.unicode();
     int key = Qt::Key_unknown;
-    if (u >= u'a' && u <= u'z') key = Qt::Key_A + (u - u'a');
-    else if (u >= 0x20 && u < 0x7F) key = u;  // Qt's codes for printable ASCII
+    if (u >= u'a' && u <= u'z')
+        key = Qt::Key_A + (u - u'a');
+    else if (u >= 0x20 && u < 0x7F)
+        key = u;  // Qt's codes for printable ASCII
     SendKey(field, key, Qt::NoModifier, QString(c));
 }
 
@@ -167,8 +169,7 @@ void SpecialKey(strs::NumericField& field, int choice) {
 class Session {
 public:
     Session(QWidget* window, bool allowLoneMinus, bool pointLocale, const char* commaDefault)
-        : field_(window, allowLoneMinus), allowLoneMinus_(allowLoneMinus),
-          pointLocale_(pointLocale) {
+        : field_(window, allowLoneMinus), allowLoneMinus_(allowLoneMinus), pointLocale_(pointLocale) {
         SetLocale(pointLocale);
         const QString silentDefault = strs::LocalizedText(commaDefault);
         {
@@ -192,70 +193,70 @@ public:
                 op = kOpcodes[op % (sizeof kOpcodes - 1)];
             const QString text = field_.text();
             switch (op) {
-                case 'S': {
-                    const QString setTo = in.Text();
-                    const QString accepted = field_.lastAccepted();
-                    Step('S', [&] { field_.setText(setTo); });
-                    // The text set stays if it may, else the last accepted one is back.
-                    if (!localeSwitched_)
-                        REQUIRE(field_.text() ==
-                                (Allowed(setTo, allowLoneMinus_) ? setTo : accepted));
-                    break;
-                }
-                case 'I': {
-                    const int position = Position(in, text);
-                    const QString inserted = in.Text();
-                    Step('I', [&] {
-                        field_.setCursorPosition(position);
-                        field_.insert(inserted);
-                    });
-                    break;
-                }
-                case 'B': {
-                    const int position = Position(in, text);
-                    Step('B', [&] {
-                        field_.setCursorPosition(position);
-                        field_.backspace();
-                    });
-                    break;
-                }
-                case 'D': {
-                    const int position = Position(in, text);
-                    Step('D', [&] {
-                        field_.setCursorPosition(position);
-                        field_.del();
-                    });
-                    break;
-                }
-                case 'P': {
-                    const int start = Position(in, text);
-                    const int length = in.Number() % static_cast<int>(text.size() - start + 1);
-                    const QString pasted = in.Text();
-                    Step('P', [&] {
-                        field_.setSelection(start, length);
-                        field_.insert(pasted);
-                    });
-                    break;
-                }
-                case 'K':
-                    for (const QChar c : in.Text()) Step('K', [&] { TypeKey(field_, c); });
-                    break;
-                case 'k': {
-                    const int choice = in.Number();
-                    Step('k', [&] { SpecialKey(field_, choice); });
-                    break;
-                }
-                case 'Z':
-                    Step('Z', [&] { field_.ReplaceExactZero(); });
-                    if (!localeSwitched_)
-                        REQUIRE(field_.text() == (text == QStringLiteral("0")
-                                                      ? strs::LocalizedText("0,001") : text));
-                    break;
-                case 'L':
-                    localeSwitched_ = true;
-                    pointLocale_ = !pointLocale_;
-                    SetLocale(pointLocale_);
-                    break;
+            case 'S': {
+                const QString setTo = in.Text();
+                const QString accepted = field_.lastAccepted();
+                Step('S', [&] { field_.setText(setTo); });
+                // The text set stays if it may, else the last accepted one is back.
+                if (!localeSwitched_)
+                    REQUIRE(field_.text() == (Allowed(setTo, allowLoneMinus_) ? setTo : accepted));
+                break;
+            }
+            case 'I': {
+                const int position = Position(in, text);
+                const QString inserted = in.Text();
+                Step('I', [&] {
+                    field_.setCursorPosition(position);
+                    field_.insert(inserted);
+                });
+                break;
+            }
+            case 'B': {
+                const int position = Position(in, text);
+                Step('B', [&] {
+                    field_.setCursorPosition(position);
+                    field_.backspace();
+                });
+                break;
+            }
+            case 'D': {
+                const int position = Position(in, text);
+                Step('D', [&] {
+                    field_.setCursorPosition(position);
+                    field_.del();
+                });
+                break;
+            }
+            case 'P': {
+                const int start = Position(in, text);
+                const int length = in.Number() % static_cast<int>(text.size() - start + 1);
+                const QString pasted = in.Text();
+                Step('P', [&] {
+                    field_.setSelection(start, length);
+                    field_.insert(pasted);
+                });
+                break;
+            }
+            case 'K':
+                for (const QChar c : in.Text())
+                    Step('K', [&] { TypeKey(field_, c); });
+                break;
+            case 'k': {
+                const int choice = in.Number();
+                Step('k', [&] { SpecialKey(field_, choice); });
+                break;
+            }
+            case 'Z':
+                Step('Z', [&] { field_.replaceExactZero(); });
+                if (!localeSwitched_)
+                    REQUIRE(field_.text()
+                            == (text == QStringLiteral("0") ? strs::LocalizedText("0,001") : text));
+                break;
+            case 'L':
+                localeSwitched_ = true;
+                pointLocale_ = !pointLocale_;
+                SetLocale(pointLocale_);
+                break;
             }
         }
     }
@@ -274,22 +275,25 @@ private:
 
         const QString textAfter = field_.text();
         const QString acceptedAfter = field_.lastAccepted();
-        if (!changes_.empty()) changedSinceStart_ = true;
+        if (!changes_.empty())
+            changedSinceStart_ = true;
 
         // The rule ends: one change, and at most one nested change taking it back.
         REQUIRE(changes_.size() <= kMaxChangesPerStep);
-        if (localeSwitched_) return;
+        if (localeSwitched_)
+            return;
         // Only texts the labs can read (or that may still become one) stay in the field.
         REQUIRE(Allowed(textAfter, allowLoneMinus_));
         REQUIRE(acceptedAfter.isEmpty() || Converts(acceptedAfter));
         if (!textAfter.isEmpty() && Converts(textAfter)) {
             // A passing text is remembered, unless it is the silent default never changed.
             REQUIRE(acceptedAfter == textAfter || !changedSinceStart_);
-            REQUIRE(field_.Value() == strs::StrToFloat(textAfter));
+            REQUIRE(field_.value() == strs::StrToFloat(textAfter));
         }
 
         bool failed = false;
-        for (const QString& text : changes_) failed = failed || !Allowed(text, allowLoneMinus_);
+        for (const QString& text : changes_)
+            failed = failed || !Allowed(text, allowLoneMinus_);
         if (failed) {
             // Taken back to the last accepted text, caret at its end, nothing selected.
             REQUIRE(changes_.size() == 2);
@@ -348,7 +352,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size == 0) return 0;
+    if (size == 0)
+        return 0;
     Input in(data, size);
     RunSequence(in);
     return 0;

@@ -8,7 +8,7 @@
 // finite, and its formatted text must be accepted again and format to itself; the
 // same holds for the double whose bytes open the text.
 
-#include "shell/number_grammar.h"
+#include "core/number_grammar.h"
 
 #include <algorithm>
 #include <bit>
@@ -32,10 +32,12 @@ std::optional<double> g_value;
 
 void PrintContext() {
     std::fprintf(stderr, "separator '%c', text bytes:", g_separator);
-    for (const char c : g_text) std::fprintf(stderr, " %02x", static_cast<unsigned char>(c));
+    for (const char c : g_text)
+        std::fprintf(stderr, " %02x", static_cast<unsigned char>(c));
     std::fprintf(stderr, "\n");
-    if (g_value) std::fprintf(stderr, "value %.17g (formatted \"%s\")\n", *g_value,
-                              strs::FormatGeneralNumber(*g_value, g_separator).c_str());
+    if (g_value)
+        std::fprintf(stderr, "value %.17g (formatted \"%s\")\n", *g_value,
+                     strs::FormatGeneralNumber(*g_value, g_separator).c_str());
 }
 
 [[noreturn]] void Violation(const char* condition, int line) {
@@ -44,13 +46,15 @@ void PrintContext() {
     std::abort();
 }
 
-#define REQUIRE(condition) \
-    do {                   \
-        if (!(condition)) Violation(#condition, __LINE__); \
+#define REQUIRE(condition)                                                                                   \
+    do {                                                                                                     \
+        if (!(condition))                                                                                    \
+            Violation(#condition, __LINE__);                                                                 \
     } while (false)
 
 bool SameValue(std::optional<double> a, std::optional<double> b) {
-    if (a.has_value() != b.has_value()) return false;
+    if (a.has_value() != b.has_value())
+        return false;
     return !a || std::bit_cast<std::uint64_t>(*a) == std::bit_cast<std::uint64_t>(*b);
 }
 
@@ -59,22 +63,24 @@ bool SameValue(std::optional<double> a, std::optional<double> b) {
 std::string Narrow(std::u16string_view text) {
     std::string out;
     out.reserve(text.size());
-    for (const char16_t c : text) out.push_back(c < 0x80 ? static_cast<char>(c) : '\x80');
+    for (const char16_t c : text)
+        out.push_back(c < 0x80 ? static_cast<char>(c) : '\x80');
     return out;
 }
 
 std::u16string WidenBytes(std::string_view bytes) {
     std::u16string out;
     out.reserve(bytes.size());
-    for (const char c : bytes) out.push_back(static_cast<unsigned char>(c));
+    for (const char c : bytes)
+        out.push_back(static_cast<unsigned char>(c));
     return out;
 }
 
 std::u16string DecodeUtf16(std::string_view bytes) {
     std::u16string out;
     for (std::size_t i = 0; i + 1 < bytes.size(); i += 2)
-        out.push_back(static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
-                                            static_cast<unsigned char>(bytes[i + 1]) << 8));
+        out.push_back(static_cast<char16_t>(static_cast<unsigned char>(bytes[i])
+                                            | static_cast<unsigned char>(bytes[i + 1]) << 8));
     return out;
 }
 
@@ -91,19 +97,27 @@ std::u16string DecodeUtf8(std::string_view bytes) {
             ++i;
             continue;
         }
-        if (lead >= 0xF8 || (lead >= 0x80 && lead < 0xC0)) extra = -1;
+        if (lead >= 0xF8 || (lead >= 0x80 && lead < 0xC0))
+            extra = -1;
         std::uint32_t code = extra == 3 ? lead & 0x07u : extra == 2 ? lead & 0x0Fu : lead & 0x1Fu;
         std::size_t next = i + 1;
         bool ok = extra > 0;
         for (int k = 0; ok && k < extra; ++k, ++next) {
-            if (next >= bytes.size()) { ok = false; break; }
+            if (next >= bytes.size()) {
+                ok = false;
+                break;
+            }
             const unsigned char c = static_cast<unsigned char>(bytes[next]);
-            if ((c & 0xC0u) != 0x80u) { ok = false; break; }
+            if ((c & 0xC0u) != 0x80u) {
+                ok = false;
+                break;
+            }
             code = code << 6 | (c & 0x3Fu);
         }
         // Overlong forms would smuggle ASCII (C0 AE is '.'), so they count as malformed.
         static constexpr std::uint32_t kSmallest[] = {0, 0x80, 0x800, 0x10000};
-        if (ok && (code < kSmallest[extra] || code > 0x10FFFF)) ok = false;
+        if (ok && (code < kSmallest[extra] || code > 0x10FFFF))
+            ok = false;
         if (!ok) {
             out.push_back(u'\uFFFD');
             i = next > i + 1 ? next : i + 1;
@@ -126,32 +140,43 @@ std::u16string DecodeUtf8(std::string_view bytes) {
 bool MatchesGrammar(std::string_view text, char separator, std::string& plain) {
     const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
     const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return false;
+    if (first == std::string_view::npos)
+        return false;
     const std::size_t last = text.find_last_not_of(" \t");
     const std::string_view core = text.substr(first, last - first + 1);
 
     std::size_t i = 0;
-    if (core[i] == '+' || core[i] == '-') ++i;
+    if (core[i] == '+' || core[i] == '-')
+        ++i;
     const std::size_t mantissaStart = i;
     std::size_t digits = 0;
     std::size_t separators = 0;
     while (i < core.size() && (isDigit(core[i]) || core[i] == separator)) {
-        if (core[i] == separator) ++separators; else ++digits;
+        if (core[i] == separator)
+            ++separators;
+        else
+            ++digits;
         ++i;
     }
-    if (digits == 0 || separators > 1) return false;
+    if (digits == 0 || separators > 1)
+        return false;
     const std::size_t mantissaEnd = i;
     if (i < core.size()) {
-        if (core[i] != 'e' && core[i] != 'E') return false;
+        if (core[i] != 'e' && core[i] != 'E')
+            return false;
         ++i;
-        if (i < core.size() && (core[i] == '+' || core[i] == '-')) ++i;
+        if (i < core.size() && (core[i] == '+' || core[i] == '-'))
+            ++i;
         const std::size_t exponentDigits = i;
-        while (i < core.size() && isDigit(core[i])) ++i;
-        if (i == exponentDigits || i != core.size()) return false;
+        while (i < core.size() && isDigit(core[i]))
+            ++i;
+        if (i == exponentDigits || i != core.size())
+            return false;
     }
     plain.assign(core);
     for (std::size_t k = mantissaStart; k < mantissaEnd; ++k)
-        if (plain[k] == separator) plain[k] = '.';
+        if (plain[k] == separator)
+            plain[k] = '.';
     return true;
 }
 
@@ -159,12 +184,14 @@ bool MatchesGrammar(std::string_view text, char separator, std::string& plain) {
 // outside the grammar or beyond the double range, zero (or a denormal) below it.
 std::optional<double> Expected(std::string_view text, char separator) {
     std::string plain;
-    if (!MatchesGrammar(text, separator, plain)) return std::nullopt;
+    if (!MatchesGrammar(text, separator, plain))
+        return std::nullopt;
     errno = 0;
     char* end = nullptr;
     const double value = std::strtod(plain.c_str(), &end);
     REQUIRE(end == plain.c_str() + plain.size());
-    if (errno == ERANGE && std::isinf(value)) return std::nullopt;
+    if (errno == ERANGE && std::isinf(value))
+        return std::nullopt;
     return value;
 }
 
@@ -172,7 +199,8 @@ std::optional<double> Expected(std::string_view text, char separator) {
 // digits: the same digits without trailing zeros, at the same power of ten; plain
 // notation exactly for the powers -5 to 14, else d,dddE-x with no '+' and no padding.
 std::string ExpectedFormat(double value, char separator) {
-    if (value == 0.0) return "0";
+    if (value == 0.0)
+        return "0";
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.14e", value);  // "-d.dddddddddddddde+XX"
     if (std::isinf(std::strtod(buffer, nullptr))) {
@@ -193,19 +221,23 @@ std::string ExpectedFormat(double value, char separator) {
     const std::size_t e = printed.find('e');
     std::string digits;
     for (const char c : printed.substr(0, e))
-        if (c != '.') digits.push_back(c);
-    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+        if (c != '.')
+            digits.push_back(c);
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
     const int power = std::atoi(std::string(printed.substr(e + 1)).c_str());
 
     if (power >= 15 || power < -5) {
         out += digits.substr(0, 1);
-        if (digits.size() > 1) out += separator + digits.substr(1);
+        if (digits.size() > 1)
+            out += separator + digits.substr(1);
         out += 'E' + std::to_string(power);
     } else if (power >= 0) {
         const std::size_t integerDigits = static_cast<std::size_t>(power) + 1;
         digits.resize(std::max(digits.size(), integerDigits), '0');
         out += digits.substr(0, integerDigits);
-        if (digits.size() > integerDigits) out += separator + digits.substr(integerDigits);
+        if (digits.size() > integerDigits)
+            out += separator + digits.substr(integerDigits);
     } else {
         out += '0';
         out += separator;
@@ -230,7 +262,8 @@ void CheckFormat(double value, char separator) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size == 0) return 0;
+    if (size == 0)
+        return 0;
     const char separator = (data[0] == '.' || (data[0] & 1)) ? '.' : ',';
     const char16_t wideSeparator = static_cast<char16_t>(separator);
     const std::string_view bytes(reinterpret_cast<const char*>(data + 1), size - 1);
@@ -252,7 +285,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     REQUIRE(SameValue(parsedUtf16, Expected(narrowed, separator)));
 
     for (const std::optional<double>& value : {parsed, parsedUtf16}) {
-        if (!value) continue;
+        if (!value)
+            continue;
         REQUIRE(std::isfinite(*value));
         CheckFormat(*value, separator);
     }
@@ -262,7 +296,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (bytes.size() >= sizeof(double)) {
         double raw = 0.0;
         std::memcpy(&raw, bytes.data(), sizeof raw);
-        if (std::isfinite(raw)) CheckFormat(raw, separator);
+        if (std::isfinite(raw))
+            CheckFormat(raw, separator);
     }
     return 0;
 }

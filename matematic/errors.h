@@ -1,25 +1,10 @@
 #pragma once
-// The system's errors. Numerical routines, the text-to-number conversion and the
-// picture writer throw them; the shell's one guard shows them in the error box.
-// Messages are UTF-8.
+// Arithmetic errors, as the x87 unit reports them. The numerical routines throw them;
+// the shell's one guard shows them in the error box. Messages are UTF-8.
 
-#include <stdexcept>
-#include <string>
+#include "core/errors.h"
 
 namespace strs {
-
-// Base of every error the error box shows.
-class Error : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
-// A field text that is not a number.
-class ConversionError : public Error {
-public:
-    explicit ConversionError(const std::string& text)
-        : Error("'" + text + "' is not a valid floating point value") {}
-};
 
 // Arithmetic faults, as the x87 unit reports them.
 class ArithmeticError : public Error {
@@ -43,14 +28,6 @@ public:
 class FloatingOverflow : public ArithmeticError {
 public:
     FloatingOverflow() : ArithmeticError("Floating point overflow") {}
-};
-
-// A picture file that cannot be created or written.
-class FileCreateError : public Error {
-public:
-    // fullName: the name the user asked for; reason: the system's error text.
-    FileCreateError(const std::string& fullName, const std::string& reason)
-        : Error("Cannot create file \"" + fullName + "\". " + reason) {}
 };
 
 }  // namespace strs

@@ -35,8 +35,8 @@ constexpr std::array<Coefficients, 16> kIntervalRows = {{
 }};
 
 // The row for 0 < x < 0.1.
-constexpr Coefficients kSmallArgumentRow = {
-    4.06202e9L, -1.53822e9L, 2.3552e8L, -1.87032e7L, 8.21025e5L, -19589.1L, 229.672L};
+constexpr Coefficients kSmallArgumentRow = {4.06202e9L, -1.53822e9L, 2.3552e8L, -1.87032e7L,
+                                            8.21025e5L, -19589.1L,   229.672L};
 
 Extended EvaluateTermByTerm(const Coefficients& c, Extended x) {
     Extended sum = c[0] * IntPower(x, 6);

@@ -21,9 +21,7 @@ constexpr std::size_t kN = kMatrixOrder;
 // it stored. The scans use integer operations on the bits, in four independent
 // lanes, which the compiler packs into vector registers.
 
-std::uint64_t Magnitude(double v) {
-    return std::bit_cast<std::uint64_t>(v) & ~(std::uint64_t{1} << 63);
-}
+std::uint64_t Magnitude(double v) { return std::bit_cast<std::uint64_t>(v) & ~(std::uint64_t{1} << 63); }
 
 // Bit 63 is set exactly for an infinity or a NaN (exponent field all ones).
 std::uint64_t NonFiniteMark(double v) { return Magnitude(v) + (std::uint64_t{1} << 52); }

@@ -8,8 +8,8 @@ namespace strs {
 
 Extended IntPower(Extended base, int exponent) {
     // The magnitude as unsigned, so that INT_MIN needs no special case.
-    unsigned int remaining = exponent < 0 ? 0u - static_cast<unsigned int>(exponent)
-                                          : static_cast<unsigned int>(exponent);
+    unsigned int remaining =
+        exponent < 0 ? 0u - static_cast<unsigned int>(exponent) : static_cast<unsigned int>(exponent);
     Extended result = 1.0L;
     Extended square = base;
     while (remaining != 0u) {

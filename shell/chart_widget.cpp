@@ -1,5 +1,6 @@
 #include "shell/chart_widget.h"
 
+#include "core/axis_ticks.h"
 #include "shell/number_text.h"
 
 #include <QContextMenuEvent>
@@ -20,28 +21,18 @@ namespace strs {
 // ---------------------------------------------------------------- series
 
 ChartSeries::ChartSeries(ChartWidget& chart, QString name, Kind kind, TColor colour)
-    : chart_(chart), name_(std::move(name)), kind_(kind), colour_(colour)
-{
-}
+    : chart_(chart), name_(std::move(name)), kind_(kind), colour_(colour) {}
 
-void ChartSeries::Clear()
-{
+void ChartSeries::clear() {
     points_.clear();
     chart_.update();
 }
 
-void ChartSeries::AppendValue(double y, TColor colour)
-{
-    append(y, colour);
-}
+void ChartSeries::appendValue(double y, TColor colour) { append(y, colour); }
 
-void ChartSeries::AppendBar(double y, TColor colour)
-{
-    append(y, colour);
-}
+void ChartSeries::appendBar(double y, TColor colour) { append(y, colour); }
 
-void ChartSeries::append(double y, TColor colour)
-{
+void ChartSeries::append(double y, TColor colour) {
     points_.push_back({double(points_.size()), y, colour});
     chart_.update();
 }
@@ -50,64 +41,21 @@ void ChartSeries::append(double y, TColor colour)
 
 namespace {
 
-// Axis arithmetic runs in long double: its wider exponent keeps differences such as
-// 1e308 - (-1e308) finite, and the tick counts below stay exact.
-using Wide = long double;
+using Wide = AxisValue;
 
-constexpr int kMaxTicks = 64;         // never more labels than this, whatever the data
-constexpr int kOuterMargin = 4;       // blank border of the panel
-constexpr int kTitleGap = 6;          // between the title and the plot area
-constexpr int kLabelGap = 4;          // between the plot area and its tick labels
-constexpr int kRightMargin = 14;      // room for half of the last bottom label
+constexpr int kOuterMargin = 4;   // blank border of the panel
+constexpr int kTitleGap = 6;      // between the title and the plot area
+constexpr int kLabelGap = 4;      // between the plot area and its tick labels
+constexpr int kRightMargin = 14;  // room for half of the last bottom label
 
 const QColor kGridColour(0xD8, 0xD8, 0xD8);
 
-struct AxisRange {
-    Wide lo = 0;
-    Wide hi = 1;
-    Wide span() const { return hi - lo; }
-};
-
-// Grows [lo, hi] over the values it is given; empty until the first one.
-class Extent {
-public:
-    void include(double v)
-    {
-        if (!std::isfinite(v))
-            return;
-        lo_ = any_ ? std::min(lo_, v) : v;
-        hi_ = any_ ? std::max(hi_, v) : v;
-        any_ = true;
-    }
-
-    // A usable range: [0, 1] without data, a range around the value when all are equal.
-    AxisRange range() const
-    {
-        if (!any_)
-            return {0, 1};
-        const Wide lo = lo_;
-        const Wide hi = hi_;
-        if (hi > lo)
-            return {lo, hi};
-        Wide half = std::fabs(lo) * 0.1L;
-        if (half == 0)
-            half = 1;
-        return {lo - half, hi + half};
-    }
-
-private:
-    bool any_ = false;
-    double lo_ = 0;
-    double hi_ = 0;
-};
-
 struct DataExtents {
-    Extent x;
-    Extent y;
+    AxisExtent x;
+    AxisExtent y;
 };
 
-DataExtents MeasureData(const std::vector<std::unique_ptr<ChartSeries>>& series)
-{
+DataExtents MeasureData(const std::vector<std::unique_ptr<ChartSeries>>& series) {
     DataExtents extents;
     for (const auto& s : series) {
         const bool bars = s->kind() == ChartSeries::Kind::Bar;
@@ -126,82 +74,30 @@ DataExtents MeasureData(const std::vector<std::unique_ptr<ChartSeries>>& series)
     return extents;
 }
 
-// The smallest of 1, 2, 5 times a power of ten that is not below raw (raw > 0).
-Wide NiceStepAtLeast(Wide raw)
-{
-    const Wide magnitude = std::pow(10.0L, std::floor(std::log10(raw)));
-    for (Wide factor : {1.0L, 2.0L, 5.0L}) {
-        if (factor * magnitude >= raw * (1 - 1e-12L))
-            return factor * magnitude;
-    }
-    return 10 * magnitude;
-}
-
-Wide NextNiceStep(Wide step)
-{
-    return NiceStepAtLeast(step * 1.5L);
-}
-
-// A step that gives at most about `count` intervals over the range.
-Wide StepForCount(const AxisRange& range, int count)
-{
-    return NiceStepAtLeast(range.span() / Wide(std::max(count, 1)));
-}
-
 struct Tick {
     Wide value;
     QString label;
 };
 
-// Multiples of step within the range, capped at kMaxTicks; values that have no double
-// (beyond the double range after widening) get no label.
-std::vector<Tick> TicksOf(const AxisRange& range, Wide step)
-{
+// The tick values of the step, each with its label.
+std::vector<Tick> TicksOf(const AxisRange& range, Wide step) {
     std::vector<Tick> ticks;
-    const Wide first = std::ceil(range.lo / step - 1e-9L);
-    const Wide last = std::floor(range.hi / step + 1e-9L);
-    for (int i = 0; i < kMaxTicks && first + i <= last; ++i) {
-        const Wide value = (first + i) * step;
-        const double shown = double(value);
-        if (std::isfinite(shown))
-            ticks.push_back({value, FloatToStr(shown)});
-    }
+    for (Wide value : TickValues(range, step))
+        ticks.push_back({value, FloatToStr(double(value))});
     return ticks;
 }
 
-int WidestLabel(const std::vector<Tick>& ticks, const QFontMetrics& metrics)
-{
+int WidestLabel(const std::vector<Tick>& ticks, const QFontMetrics& metrics) {
     int widest = 0;
     for (const Tick& t : ticks)
         widest = std::max(widest, metrics.horizontalAdvance(t.label));
     return widest;
 }
 
-// Maps axis values linearly onto pixel positions; `from` is the pixel of range.lo.
-class AxisMap {
-public:
-    AxisMap(const AxisRange& range, qreal from, qreal to) : range_(range), from_(from), to_(to) {}
-
-    qreal operator()(Wide v) const
-    {
-        const Wide fraction = (v - range_.lo) / range_.span();
-        const Wide pixel = from_ + fraction * (to_ - from_);
-        // Far-off values (a bar base below the range, say) are pinned well outside
-        // the plot; the painter clips them.
-        return qreal(std::clamp(pixel, Wide(-1e5), Wide(1e5)));
-    }
-
-private:
-    AxisRange range_;
-    Wide from_;
-    Wide to_;
-};
-
-QFont ChartFont()
-{
+QFont ChartFont() {
     QFont font;
-    font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Arial")});
+    font.setFamilies(
+        {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(11);
     font.setWeight(QFont::Normal);
@@ -210,8 +106,7 @@ QFont ChartFont()
 }
 
 // Bottom ticks: as many as fit with a gap between neighbouring labels.
-std::vector<Tick> BottomTicks(const AxisRange& range, int plotWidth, const QFontMetrics& metrics)
-{
+std::vector<Tick> BottomTicks(const AxisRange& range, int plotWidth, const QFontMetrics& metrics) {
     const int minimumSpacing = 3 * metrics.horizontalAdvance(QLatin1Char('0')) + 8;
     Wide step = StepForCount(range, plotWidth / minimumSpacing);
     std::vector<Tick> ticks = TicksOf(range, step);
@@ -229,40 +124,34 @@ std::vector<Tick> BottomTicks(const AxisRange& range, int plotWidth, const QFont
 
 // ---------------------------------------------------------------- chart
 
-ChartWidget::ChartWidget(QWidget* parent) : QWidget(parent)
-{
+ChartWidget::ChartWidget(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);  // paint() covers every pixel
 }
 
 ChartWidget::~ChartWidget() = default;
 
-ChartSeries* ChartWidget::addSeries(const QString& name, ChartSeries::Kind kind, TColor colour)
-{
+ChartSeries* ChartWidget::addSeries(const QString& name, ChartSeries::Kind kind, TColor colour) {
     series_.push_back(std::make_unique<ChartSeries>(*this, name, kind, colour));
     update();
     return series_.back().get();
 }
 
-void ChartWidget::setTitleLines(const QStringList& lines)
-{
+void ChartWidget::setTitleLines(const QStringList& lines) {
     title_ = lines;
     update();
 }
 
-void ChartWidget::setBottomLabelsVisible(bool visible)
-{
+void ChartWidget::setBottomLabelsVisible(bool visible) {
     bottomLabelsVisible_ = visible;
     update();
 }
 
-void ChartWidget::setBottomMarginPercent(int percent)
-{
+void ChartWidget::setBottomMarginPercent(int percent) {
     bottomMarginPercent_ = std::clamp(percent, 0, 50);
     update();
 }
 
-void ChartWidget::paint(QPainter& painter, const QRect& rect) const
-{
+void ChartWidget::paint(QPainter& painter, const QRect& rect) const {
     painter.save();
     painter.setClipRect(rect);
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -277,8 +166,8 @@ void ChartWidget::paint(QPainter& painter, const QRect& rect) const
     painter.setPen(Qt::black);
     int y = rect.top() + kOuterMargin;
     for (const QString& line : title_) {
-        painter.drawText(QRect(rect.left(), y, rect.width(), lineHeight),
-                         Qt::AlignHCenter | Qt::AlignTop, line);
+        painter.drawText(QRect(rect.left(), y, rect.width(), lineHeight), Qt::AlignHCenter | Qt::AlignTop,
+                         line);
         y += lineHeight;
     }
 
@@ -287,8 +176,7 @@ void ChartWidget::paint(QPainter& painter, const QRect& rect) const
                                  ? int(std::lround(rect.height() * bottomMarginPercent_ / 100.0))
                                  : kOuterMargin;
     const int bottomLabels = bottomLabelsVisible_ ? lineHeight + kLabelGap : kLabelGap;
-    const int plotTop = (title_.isEmpty() ? rect.top() + kOuterMargin + lineHeight / 2
-                                          : y + kTitleGap);
+    const int plotTop = (title_.isEmpty() ? rect.top() + kOuterMargin + lineHeight / 2 : y + kTitleGap);
     const int plotBottom = rect.top() + rect.height() - bottomMargin - bottomLabels;
     const int plotHeight = std::max(plotBottom - plotTop, 1);
 
@@ -320,16 +208,15 @@ void ChartWidget::paint(QPainter& painter, const QRect& rect) const
     painter.setPen(Qt::black);
     for (const Tick& t : yTicks) {
         const int py = int(std::lround(mapY(t.value)));
-        painter.drawText(QRect(rect.left(), py - lineHeight / 2, plotLeft - kLabelGap - rect.left(),
-                               lineHeight),
-                         Qt::AlignRight | Qt::AlignVCenter, t.label);
+        painter.drawText(
+            QRect(rect.left(), py - lineHeight / 2, plotLeft - kLabelGap - rect.left(), lineHeight),
+            Qt::AlignRight | Qt::AlignVCenter, t.label);
     }
     if (bottomLabelsVisible_) {
         for (const Tick& t : xTicks) {
             const int px = int(std::lround(mapX(t.value)));
             const int width = metrics.horizontalAdvance(t.label) + 2;
-            painter.drawText(QRect(px - width / 2, plot.top() + plotHeight + kLabelGap, width,
-                                   lineHeight),
+            painter.drawText(QRect(px - width / 2, plot.top() + plotHeight + kLabelGap, width, lineHeight),
                              Qt::AlignHCenter | Qt::AlignTop, t.label);
         }
     }
@@ -344,8 +231,7 @@ void ChartWidget::paint(QPainter& painter, const QRect& rect) const
             for (const ChartPoint& p : points) {
                 if (!std::isfinite(p.y))
                     continue;
-                const QRectF bar(QPointF(mapX(p.x - 0.5L), mapY(p.y)),
-                                 QPointF(mapX(p.x + 0.5L), base));
+                const QRectF bar(QPointF(mapX(p.x - 0.5L), mapY(p.y)), QPointF(mapX(p.x + 0.5L), base));
                 painter.fillRect(bar.normalized(), ToQColor(p.colour));
                 painter.drawRect(bar.normalized());
             }
@@ -384,8 +270,7 @@ void ChartWidget::paint(QPainter& painter, const QRect& rect) const
     painter.restore();
 }
 
-QImage ChartWidget::renderImage() const
-{
+QImage ChartWidget::renderImage() const {
     const QSize pictureSize = size().isEmpty() ? sizeHint() : size();
     QImage image(pictureSize, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -395,14 +280,12 @@ QImage ChartWidget::renderImage() const
     return image;
 }
 
-void ChartWidget::paintEvent(QPaintEvent* /*event*/)
-{
+void ChartWidget::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     paint(painter, rect());
 }
 
-void ChartWidget::contextMenuEvent(QContextMenuEvent* event)
-{
+void ChartWidget::contextMenuEvent(QContextMenuEvent* event) {
     emit contextMenuRequested(this);
     event->accept();
 }

@@ -17,7 +17,7 @@ namespace strs {
 class ChartWidget;
 
 struct ChartPoint {
-    double x;       // the number of points the series held before this one
+    double x;  // the number of points the series held before this one
     double y;
     TColor colour;  // a line segment is drawn in the colour of the point it leads to
 };
@@ -29,9 +29,9 @@ public:
 
     ChartSeries(ChartWidget& chart, QString name, Kind kind, TColor colour);
 
-    void Clear();
-    void AppendValue(double y, TColor colour);  // line series
-    void AppendBar(double y, TColor colour);    // bar series
+    void clear();
+    void appendValue(double y, TColor colour);  // line series
+    void appendBar(double y, TColor colour);    // bar series
 
     const std::vector<ChartPoint>& points() const { return points_; }
     const QString& name() const { return name_; }
@@ -56,8 +56,6 @@ public:
 
     ChartSeries* addSeries(const QString& name, ChartSeries::Kind kind, TColor colour);
     const std::vector<std::unique_ptr<ChartSeries>>& allSeries() const { return series_; }
-
-    void Show() { setVisible(true); }
 
     void setTitleLines(const QStringList& lines);
     const QStringList& titleLines() const { return title_; }

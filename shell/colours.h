@@ -15,8 +15,7 @@ inline constexpr TColor clBlue = 16711680;       // RGB(0, 0, 255)
 inline constexpr TColor clHistogram = 10485760;  // RGB(0, 0, 160)
 inline constexpr TColor clWindow = 15132909;     // RGB(237, 232, 230)
 
-inline QColor ToQColor(TColor c)
-{
+inline QColor ToQColor(TColor c) {
     return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
 }
 

@@ -1,5 +1,7 @@
 #include "shell/credit_display.h"
 
+#include "shell/timings.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QFontMetrics>
@@ -17,22 +19,15 @@ constexpr int kCreditTop = 300;
 constexpr int kGreetingLeft = 25;
 constexpr int kGreetingFromRight = 130;  // the right column starts this far left of the screen's edge
 constexpr int kGreetingStep = 20;
-constexpr int kGreetingLines = 51;       // tops 0, 20, ..., 1000
+constexpr int kGreetingLines = 51;  // tops 0, 20, ..., 1000
 
 }  // namespace
 
-QString CreditLine()
-{
-    return QStringLiteral("STRS Workbench 2026");
-}
+QString CreditLine() { return QStringLiteral("STRS Workbench 2026"); }
 
-QString CreditGreeting()
-{
-    return QStringLiteral("Здорово салаги!");
-}
+QString CreditGreeting() { return QStringLiteral("Здорово салаги!"); }
 
-void PaintCreditTexts(QPainter& painter, int screenWidth)
-{
+void PaintCreditTexts(QPainter& painter, int screenWidth) {
     painter.save();
     painter.setPen(QColor(255, 0, 0));
     painter.setBackgroundMode(Qt::TransparentMode);
@@ -56,10 +51,8 @@ void PaintCreditTexts(QPainter& painter, int screenWidth)
 // without taking the activation from the main window, so the focused field keeps
 // receiving the keys; the other flags say the same to window managers that look at them.
 CreditOverlay::CreditOverlay(QWidget* owner)
-    : QWidget(owner,
-              Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint
-                  | Qt::WindowDoesNotAcceptFocus | Qt::WindowTransparentForInput)
-{
+    : QWidget(owner, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint
+                         | Qt::WindowDoesNotAcceptFocus | Qt::WindowTransparentForInput) {
     setObjectName(QStringLiteral("CreditOverlay"));
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -69,22 +62,19 @@ CreditOverlay::CreditOverlay(QWidget* owner)
     setFocusPolicy(Qt::NoFocus);
 }
 
-void CreditOverlay::Present(const QRect& screenGeometry, const QPixmap& screenPicture)
-{
+void CreditOverlay::Present(const QRect& screenGeometry, const QPixmap& screenPicture) {
     screenPicture_ = screenPicture;
     setGeometry(screenGeometry);
     show();
     update();
 }
 
-void CreditOverlay::Dismiss()
-{
+void CreditOverlay::Dismiss() {
     hide();
     screenPicture_ = QPixmap();
 }
 
-void CreditOverlay::paintEvent(QPaintEvent*)
-{
+void CreditOverlay::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (screenPicture_.isNull()) {
         painter.setCompositionMode(QPainter::CompositionMode_Source);
@@ -99,11 +89,10 @@ void CreditOverlay::paintEvent(QPaintEvent*)
 // ---- the display
 
 CreditDisplay::CreditDisplay(QWidget* window)
-    : QObject(window), window_(window), hideTimer_(new QTimer(this))
-{
+    : QObject(window), window_(window), hideTimer_(new QTimer(this)) {
     setObjectName(QStringLiteral("CreditDisplay"));
     hideTimer_->setSingleShot(true);
-    hideTimer_->setInterval(kShowMilliseconds);
+    hideTimer_->setInterval(CurrentTimings().creditsMs);
     connect(hideTimer_, &QTimer::timeout, this, &CreditDisplay::Hide);
     // The display is made inside the window's key preview, that is while the application
     // runs its event filters; a filter installed then would make it run the window's filter
@@ -111,28 +100,22 @@ CreditDisplay::CreditDisplay(QWidget* window)
     QMetaObject::invokeMethod(this, &CreditDisplay::WatchInput, Qt::QueuedConnection);
 }
 
-CreditDisplay::~CreditDisplay()
-{
-    qApp->removeEventFilter(this);
-}
+CreditDisplay::~CreditDisplay() { qApp->removeEventFilter(this); }
 
-void CreditDisplay::WatchInput()
-{
+void CreditDisplay::WatchInput() {
     // Installed after the window's own filter, this one runs before it (the newest filter
     // runs first): a key that draws again first takes the old drawing away.
     qApp->installEventFilter(this);
 }
 
-bool CreditDisplay::Feed(char32_t c)
-{
+bool CreditDisplay::Feed(char32_t c) {
     if (!sequence_.Feed(c))
         return false;
     Draw();
     return true;
 }
 
-void CreditDisplay::Draw()
-{
+void CreditDisplay::Draw() {
     ++drawCount_;
     if (overlay_ == nullptr)
         overlay_ = new CreditOverlay(window_);
@@ -147,20 +130,15 @@ void CreditDisplay::Draw()
     hideTimer_->start();
 }
 
-bool CreditDisplay::isShown() const
-{
-    return overlay_ != nullptr && overlay_->isVisible();
-}
+bool CreditDisplay::isShown() const { return overlay_ != nullptr && overlay_->isVisible(); }
 
-void CreditDisplay::Hide()
-{
+void CreditDisplay::Hide() {
     hideTimer_->stop();
     if (overlay_ != nullptr && overlay_->isVisible())
         overlay_->Dismiss();
 }
 
-bool CreditDisplay::eventFilter(QObject* watched, QEvent* event)
-{
+bool CreditDisplay::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::KeyPress: {
         // A key goes first to the focus widget (or to a window when nothing has the focus)

@@ -12,7 +12,7 @@
 // One CreditDisplay belongs to each main window, as its child object; it holds the
 // key-sequence state, the overlay and the number of times the credits were drawn.
 
-#include "shell/key_sequence.h"
+#include "core/key_sequence.h"
 
 #include <QObject>
 #include <QPixmap>
@@ -57,9 +57,6 @@ private:
 class CreditDisplay : public QObject {
     Q_OBJECT
 public:
-    // How long the credits stay when nothing is pressed.
-    static constexpr int kShowMilliseconds = 4000;
-
     // window: the main window; the display is its child and lives as long as it.
     explicit CreditDisplay(QWidget* window);
     ~CreditDisplay() override;

@@ -1,6 +1,6 @@
 #include "shell/error_guard.h"
 
-#include "matematic/errors.h"
+#include "core/errors.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
@@ -21,8 +21,8 @@ ErrorPresenter& InstalledPresenter() {
 // The standard error box: modal, error icon, one OK button, titled with the
 // application's name (the executable's name unless the program sets another).
 void ShowStandardBox(QWidget* parent, const QString& boxText) {
-    QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(), boxText,
-                    QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(), boxText, QMessageBox::Ok,
+                    parent);
     box.exec();
 }
 
@@ -36,13 +36,12 @@ void Present(QWidget* parent, const QString& message) {
 
 }  // namespace
 
-void SetErrorPresenter(ErrorPresenter presenter) {
-    InstalledPresenter() = std::move(presenter);
-}
+void SetErrorPresenter(ErrorPresenter presenter) { InstalledPresenter() = std::move(presenter); }
 
 QString ErrorBoxText(const QString& message) {
     // An empty message has no last character to judge and is shown as it is.
-    if (message.isEmpty() || message.back() <= QLatin1Char('.')) return message;
+    if (message.isEmpty() || message.back() <= QLatin1Char('.'))
+        return message;
     return message + QLatin1Char('.');
 }
 
@@ -60,7 +59,8 @@ void RunGuarded(QWidget* parent, const std::function<void()>& handler) {
         // Not one of the program's own errors, but no exception may cross the event loop.
         message = QString::fromUtf8(error.what());
     }
-    if (message) Present(parent, *message);
+    if (message)
+        Present(parent, *message);
 }
 
 }  // namespace strs

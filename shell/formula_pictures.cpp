@@ -8,8 +8,7 @@
 
 namespace strs {
 
-QPixmap FormulaPicture(const QString& name)
-{
+QPixmap FormulaPicture(const QString& name) {
     RegisterPictures();
     const QString path = QStringLiteral(":/pictures/%1.bmp").arg(name.toLower());
     QImage image;

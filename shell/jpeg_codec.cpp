@@ -1,13 +1,14 @@
 #include "shell/jpeg_codec.h"
 
-#include "matematic/errors.h"
+#include "core/errors.h"
 
 #include <csetjmp>
 #include <cstddef>
-#include <cstdlib>
 #include <new>
 #include <string>
+#include <vector>
 
+#include <jerror.h>
 #include <jpeglib.h>
 
 // libjpeg reports failures through error_exit, whose default ends the process. Ours
@@ -25,8 +26,7 @@ struct ErrorManager {
     char message[JMSG_LENGTH_MAX];
 };
 
-[[noreturn]] void JumpOnError(j_common_ptr info)
-{
+[[noreturn]] void JumpOnError(j_common_ptr info) {
     auto* errors = reinterpret_cast<ErrorManager*>(info->err);
     (*info->err->format_message)(info, errors->message);
     std::longjmp(errors->jump, 1);
@@ -35,14 +35,12 @@ struct ErrorManager {
 // Warnings (level -1) mean corrupt or truncated data, which libjpeg would otherwise
 // paper over with grey; a picture that is not whole is refused. Trace messages
 // (level >= 0) are dropped.
-void FailOnWarning(j_common_ptr info, int level)
-{
+void FailOnWarning(j_common_ptr info, int level) {
     if (level < 0)
         JumpOnError(info);
 }
 
-void InstallErrorManager(ErrorManager& errors, j_common_ptr info)
-{
+void InstallErrorManager(ErrorManager& errors, j_common_ptr info) {
     info->err = jpeg_std_error(&errors.base);
     errors.base.error_exit = JumpOnError;
     errors.base.emit_message = FailOnWarning;
@@ -52,8 +50,7 @@ void InstallErrorManager(ErrorManager& errors, j_common_ptr info)
 // Runs one step of libjpeg calls; a libjpeg error in it becomes a strs::Error.
 // step must hold no objects with destructors of their own.
 template <typename Step>
-void Guarded(ErrorManager& errors, const char* what, const Step& step)
-{
+void Guarded(ErrorManager& errors, const char* what, const Step& step) {
     if (setjmp(errors.jump) != 0)
         throw Error(std::string(what) + ": " + errors.message);
     step();
@@ -73,40 +70,69 @@ public:
     ErrorManager errors{};
 };
 
-// The output goes to a buffer of our own, sized so that libjpeg seldom needs more.
-// When it does, it switches to a buffer it allocates and hands that back only when the
-// compression finishes; before that, `buffer` still names ours, so nothing is freed twice.
+// libjpeg writes into a buffer the session owns and doubles when it fills, so the
+// buffer is freed on every way out, a failure after growing it included. (libjpeg's own
+// memory destination hands a grown buffer back only when the compression finishes.)
+struct GrowingDestination {
+    jpeg_destination_mgr base{};  // first member: libjpeg sees only this part
+    std::vector<JOCTET> bytes;
+    std::size_t length = 0;  // of the JPEG data, once the compression has finished
+};
+
+GrowingDestination& DestinationOf(j_compress_ptr info) {
+    return *reinterpret_cast<GrowingDestination*>(info->dest);
+}
+
+void StartDestination(j_compress_ptr info) {
+    GrowingDestination& destination = DestinationOf(info);
+    destination.base.next_output_byte = destination.bytes.data();
+    destination.base.free_in_buffer = destination.bytes.size();
+}
+
+// Called when the whole buffer is full.
+boolean GrowDestination(j_compress_ptr info) {
+    GrowingDestination& destination = DestinationOf(info);
+    const std::size_t full = destination.bytes.size();
+    bool grown = true;
+    try {
+        destination.bytes.resize(full * 2);
+    } catch (const std::bad_alloc&) {
+        grown = false;  // reported outside the handler: the report jumps away
+    }
+    if (!grown)
+        ERREXIT1(info, JERR_OUT_OF_MEMORY, 10);
+    destination.base.next_output_byte = destination.bytes.data() + full;
+    destination.base.free_in_buffer = destination.bytes.size() - full;
+    return TRUE;
+}
+
+void FinishDestination(j_compress_ptr info) {
+    GrowingDestination& destination = DestinationOf(info);
+    destination.length = destination.bytes.size() - destination.base.free_in_buffer;
+}
+
 class CompressSession {
 public:
-    explicit CompressSession(std::size_t capacity)
-        : own(static_cast<unsigned char*>(std::malloc(capacity))), buffer(own),
-          size(own ? static_cast<unsigned long>(capacity) : 0)
-    {
-        if (own == nullptr)
-            throw std::bad_alloc();
+    // capacity: the first size of the output buffer, enough for most pictures.
+    explicit CompressSession(std::size_t capacity) {
+        destination.bytes.resize(capacity);
+        destination.base.init_destination = StartDestination;
+        destination.base.empty_output_buffer = GrowDestination;
+        destination.base.term_destination = FinishDestination;
         InstallErrorManager(errors, reinterpret_cast<j_common_ptr>(&info));
     }
-    ~CompressSession()
-    {
-        jpeg_destroy_compress(&info);
-        if (buffer != own)
-            std::free(buffer);
-        std::free(own);
-    }
+    ~CompressSession() { jpeg_destroy_compress(&info); }  // safe before create too
     CompressSession(const CompressSession&) = delete;
     CompressSession& operator=(const CompressSession&) = delete;
 
     jpeg_compress_struct info{};
     ErrorManager errors{};
-    unsigned char* const own;
-    unsigned char* buffer;  // where jpeg_mem_dest writes; updated when it finishes
-    unsigned long size;     // capacity before, length of the JPEG data after
+    GrowingDestination destination;
 };
 
 }  // namespace
 
-QImage DecodeJpeg(const QByteArray& data)
-{
+QImage DecodeJpeg(const QByteArray& data) {
     if (data.isEmpty())
         throw Error(std::string(kReadFailure) + ": no data");
 
@@ -140,8 +166,7 @@ QImage DecodeJpeg(const QByteArray& data)
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
-QByteArray EncodeJpeg(const QImage& image, int quality)
-{
+QByteArray EncodeJpeg(const QImage& image, int quality) {
     if (image.isNull())
         throw Error(std::string(kWriteFailure) + ": the picture is empty");
     const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
@@ -153,7 +178,7 @@ QByteArray EncodeJpeg(const QImage& image, int quality)
     jpeg_compress_struct& info = session.info;
     Guarded(session.errors, kWriteFailure, [&] {
         jpeg_create_compress(&info);
-        jpeg_mem_dest(&info, &session.buffer, &session.size);
+        info.dest = &session.destination.base;
         info.image_width = static_cast<JDIMENSION>(rgb.width());
         info.image_height = static_cast<JDIMENSION>(rgb.height());
         info.input_components = 3;
@@ -173,8 +198,8 @@ QByteArray EncodeJpeg(const QImage& image, int quality)
         }
         jpeg_finish_compress(&info);
     });
-    return QByteArray(reinterpret_cast<const char*>(session.buffer),
-                      static_cast<qsizetype>(session.size));
+    return QByteArray(reinterpret_cast<const char*>(session.destination.bytes.data()),
+                      static_cast<qsizetype>(session.destination.length));
 }
 
 }  // namespace strs

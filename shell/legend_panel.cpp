@@ -1,11 +1,9 @@
 #include "shell/legend_panel.h"
 
-#include "matematic/errors.h"
-#include "shell/jpeg_codec.h"
+#include "shell/pictures.h"
 
 #include <QCursor>
 #include <QEvent>
-#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QMouseEvent>
@@ -17,34 +15,15 @@ namespace strs {
 
 namespace {
 
-constexpr QSize kLegendSize(124, 43);
-
-// The legend picture carried in the resources; a blank white picture of the same size
-// when it is missing or unreadable, so the panel keeps its place and size.
-QImage LoadLegendPicture()
-{
-    QFile file(QStringLiteral(":/pictures/legend.jpg"));
-    if (file.open(QIODevice::ReadOnly)) {
-        try {
-            QImage picture = DecodeJpeg(file.readAll());
-            if (!picture.isNull())
-                return picture;
-        } catch (const Error&) {
-        }
-    }
-    QImage blank(kLegendSize, QImage::Format_RGB32);
-    blank.fill(Qt::white);
-    return blank;
-}
+constexpr QSize kLegendSize(124, 43);  // the blank stand-in's size
 
 }  // namespace
 
 LegendPanel::LegendPanel(QWidget* chart, const QString& pictureName)
-    : QFrame(chart), picture_(new QLabel(this))
-{
+    : QFrame(chart), picture_(new QLabel(this)) {
     setFrameShape(QFrame::NoFrame);
 
-    const QImage legend = LoadLegendPicture();
+    const QImage legend = EmbeddedJpegOrBlank(QStringLiteral(":/pictures/legend.jpg"), kLegendSize);
     picture_->setObjectName(pictureName);
     picture_->setPixmap(QPixmap::fromImage(legend));
     picture_->setFixedSize(legend.size());
@@ -54,8 +33,7 @@ LegendPanel::LegendPanel(QWidget* chart, const QString& pictureName)
     setFixedSize(legend.size());
 }
 
-void LegendPanel::StartMove()
-{
+void LegendPanel::startMove() {
     if (moving_)
         return;
     moving_ = true;
@@ -63,8 +41,7 @@ void LegendPanel::StartMove()
     grabMouse();
 }
 
-void LegendPanel::followMouse(const QPoint& globalPosition)
-{
+void LegendPanel::followMouse(const QPoint& globalPosition) {
     QWidget* chart = parentWidget();
     if (chart == nullptr)
         return;
@@ -74,14 +51,12 @@ void LegendPanel::followMouse(const QPoint& globalPosition)
     move(std::clamp(wanted.x(), 0, maxX), std::clamp(wanted.y(), 0, maxY));
 }
 
-void LegendPanel::endMove()
-{
+void LegendPanel::endMove() {
     moving_ = false;
     releaseMouse();
 }
 
-bool LegendPanel::eventFilter(QObject* watched, QEvent* event)
-{
+bool LegendPanel::eventFilter(QObject* watched, QEvent* event) {
     if (watched != picture_)
         return QFrame::eventFilter(watched, event);
 
@@ -108,22 +83,19 @@ bool LegendPanel::eventFilter(QObject* watched, QEvent* event)
     return QFrame::eventFilter(watched, event);
 }
 
-void LegendPanel::mousePressEvent(QMouseEvent* event)
-{
+void LegendPanel::mousePressEvent(QMouseEvent* event) {
     if (!moving_)
         emit panelPressed();
     event->accept();
 }
 
-void LegendPanel::mouseMoveEvent(QMouseEvent* event)
-{
+void LegendPanel::mouseMoveEvent(QMouseEvent* event) {
     if (moving_)
         followMouse(event->globalPosition().toPoint());
     event->accept();
 }
 
-void LegendPanel::mouseReleaseEvent(QMouseEvent* event)
-{
+void LegendPanel::mouseReleaseEvent(QMouseEvent* event) {
     if (moving_)
         endMove();
     event->accept();

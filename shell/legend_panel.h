@@ -23,8 +23,8 @@ signals:
     void picturePressed();
 
 public slots:
-    // Starts the interactive move (the handlers PanZverVniz / ImDaw call it).
-    void StartMove();
+    // Starts the interactive move (the page calls it on either press).
+    void startMove();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

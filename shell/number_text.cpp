@@ -1,7 +1,7 @@
 #include "shell/number_text.h"
 
-#include "matematic/errors.h"
-#include "shell/number_grammar.h"
+#include "core/errors.h"
+#include "core/number_grammar.h"
 
 #include <QLocale>
 #include <QStringView>
@@ -16,17 +16,19 @@ QChar DecimalSeparator() {
 
 bool TryStrToFloat(const QString& text, double& value) {
     const QStringView view(text);
-    const std::optional<double> parsed = ParseDecimalNumber(
-        std::u16string_view(view.utf16(), static_cast<std::size_t>(view.size())),
-        DecimalSeparator().unicode());
-    if (!parsed) return false;
+    const std::optional<double> parsed =
+        ParseDecimalNumber(std::u16string_view(view.utf16(), static_cast<std::size_t>(view.size())),
+                           DecimalSeparator().unicode());
+    if (!parsed)
+        return false;
     value = *parsed;
     return true;
 }
 
 double StrToFloat(const QString& text) {
     double value = 0.0;
-    if (!TryStrToFloat(text, value)) throw ConversionError(text.toStdString());
+    if (!TryStrToFloat(text, value))
+        throw ConversionError(text.toStdString());
     return value;
 }
 

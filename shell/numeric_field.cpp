@@ -11,18 +11,19 @@ NumericField::NumericField(QWidget* parent, bool allowLoneMinus)
     connect(this, &QLineEdit::textChanged, this, &NumericField::ApplyRule);
 }
 
-double NumericField::Value() const {
-    return StrToFloat(text());
-}
+double NumericField::value() const { return StrToFloat(text()); }
 
-void NumericField::ReplaceExactZero() {
-    if (text() == QStringLiteral("0")) setText(LocalizedText("0,001"));
+void NumericField::replaceExactZero() {
+    if (text() == QStringLiteral("0"))
+        setText(LocalizedText("0,001"));
 }
 
 void NumericField::ApplyRule() {
     const QString current = text();
-    if (current.isEmpty()) return;  // allowed while editing, never remembered
-    if (allowLoneMinus_ && current == QStringLiteral("-")) return;  // start of a negative number
+    if (current.isEmpty())
+        return;  // allowed while editing, never remembered
+    if (allowLoneMinus_ && current == QStringLiteral("-"))
+        return;  // start of a negative number
 
     double discarded = 0.0;
     if (TryStrToFloat(current, discarded)) {

@@ -13,10 +13,10 @@ public:
     NumericField(QWidget* parent, bool allowLoneMinus = false);
 
     // The value of the text; throws strs::ConversionError.
-    double Value() const;
+    double value() const;
 
     // A text of exactly "0" becomes "0,001" (locale separator); other zeros stay.
-    void ReplaceExactZero();
+    void replaceExactZero();
 
     const QString& lastAccepted() const { return lastAccepted_; }
 

@@ -1,6 +1,6 @@
 #include "shell/picture_file.h"
 
-#include "matematic/errors.h"
+#include "core/errors.h"
 #include "shell/chart_widget.h"
 #include "shell/jpeg_codec.h"
 
@@ -24,48 +24,41 @@ namespace strs {
 namespace {
 
 // The dialog's filters in the order of their indexes.
-QStringList PictureFilters()
-{
+QStringList PictureFilters() {
     return {QStringLiteral("JPEG Image File (*.jpg)"), QStringLiteral("JPEG Image File (*.jpeg)"),
             QStringLiteral("Bitmaps (*.bmp)")};
 }
 
-OverwriteQuestion& InstalledQuestion()
-{
+OverwriteQuestion& InstalledQuestion() {
     static OverwriteQuestion question;
     return question;
 }
 
-bool AskWithMessageBox(QWidget* parent, const QString& fullName)
-{
+bool AskWithMessageBox(QWidget* parent, const QString& fullName) {
     const QString text = QStringLiteral("Файл %1 уже существует. Заменить?").arg(fullName);
     return QMessageBox::question(parent, QGuiApplication::applicationDisplayName(), text,
                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
            == QMessageBox::Yes;
 }
 
-[[noreturn]] void ThrowCannotCreate(const QString& fullName, const QString& reason)
-{
+[[noreturn]] void ThrowCannotCreate(const QString& fullName, const QString& reason) {
     throw FileCreateError(QDir::toNativeSeparators(fullName).toStdString(), reason.toStdString());
 }
 
 // Why a write failed: a short write (a full disk, a file size limit) leaves the system's
 // reason in errno but not always in the device's error text.
-QString WriteFailureReason(const QSaveFile& file, int systemError)
-{
+QString WriteFailureReason(const QSaveFile& file, int systemError) {
     return systemError != 0 ? qt_error_string(systemError) : file.errorString();
 }
 
-qint64& SpaceLimit()
-{
+qint64& SpaceLimit() {
     static qint64 limit = -1;
     return limit;
 }
 
 // Writes and flushes all of data, or, under a test's space limit, as much as fits, with
 // errno telling why the rest was refused.
-bool WriteWhole(QSaveFile& file, const QByteArray& data)
-{
+bool WriteWhole(QSaveFile& file, const QByteArray& data) {
     const qint64 limit = SpaceLimit();
     if (limit >= 0 && data.size() > limit) {
         file.write(data.constData(), limit);
@@ -76,8 +69,7 @@ bool WriteWhole(QSaveFile& file, const QByteArray& data)
     return file.write(data) == data.size() && file.flush();
 }
 
-QByteArray EncodeBitmap(const QImage& image)
-{
+QByteArray EncodeBitmap(const QImage& image) {
     // A 32-bit picture without alpha is written as a 24-bit bitmap.
     QByteArray data;
     QBuffer buffer(&data);
@@ -87,15 +79,13 @@ QByteArray EncodeBitmap(const QImage& image)
     return data;
 }
 
-QByteArray EncodePicture(const QImage& image, PictureType type)
-{
+QByteArray EncodePicture(const QImage& image, PictureType type) {
     return type == PictureType::Bmp ? EncodeBitmap(image) : EncodeJpeg(image);
 }
 
 }  // namespace
 
-QString PictureExtension(PictureType type)
-{
+QString PictureExtension(PictureType type) {
     switch (type) {
     case PictureType::Jpg:
         return QStringLiteral(".jpg");
@@ -107,16 +97,14 @@ QString PictureExtension(PictureType type)
     return QStringLiteral(".jpg");
 }
 
-QString NameWithExtension(const QString& name, PictureType type)
-{
+QString NameWithExtension(const QString& name, PictureType type) {
     const QString extension = PictureExtension(type);
     if (name.endsWith(extension, Qt::CaseInsensitive))
         return name;
     return name + extension;
 }
 
-PictureType PictureTypeFromFileName(const QString& fileName)
-{
+PictureType PictureTypeFromFileName(const QString& fileName) {
     for (PictureType type : {PictureType::Jpeg, PictureType::Jpg, PictureType::Bmp}) {
         if (fileName.endsWith(PictureExtension(type), Qt::CaseInsensitive))
             return type;
@@ -125,8 +113,7 @@ PictureType PictureTypeFromFileName(const QString& fileName)
                 + "\"; use .jpg, .jpeg or .bmp");
 }
 
-PictureType PictureTypeFromFilterIndex(int index)
-{
+PictureType PictureTypeFromFilterIndex(int index) {
     switch (index) {
     case 2:
         return PictureType::Jpeg;
@@ -137,8 +124,7 @@ PictureType PictureTypeFromFilterIndex(int index)
     }
 }
 
-void WritePicture(const QImage& image, const QString& fullName, PictureType type)
-{
+void WritePicture(const QImage& image, const QString& fullName, PictureType type) {
     const QByteArray data = EncodePicture(image, type);
     if (data.isEmpty())
         ThrowCannotCreate(fullName, QStringLiteral("The picture could not be encoded"));
@@ -160,13 +146,9 @@ void WritePicture(const QImage& image, const QString& fullName, PictureType type
         ThrowCannotCreate(fullName, file.errorString());
 }
 
-void SetPictureFileSpaceLimit(qint64 bytes)
-{
-    SpaceLimit() = bytes;
-}
+void SetPictureFileSpaceLimit(qint64 bytes) { SpaceLimit() = bytes; }
 
-void ConfigureSavePictureDialog(QFileDialog& dialog)
-{
+void ConfigureSavePictureDialog(QFileDialog& dialog) {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(PictureFilters());
@@ -177,27 +159,21 @@ void ConfigureSavePictureDialog(QFileDialog& dialog)
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
 }
 
-PictureType SelectedPictureType(const QFileDialog& dialog)
-{
+PictureType SelectedPictureType(const QFileDialog& dialog) {
     const qsizetype position = PictureFilters().indexOf(dialog.selectedNameFilter());
     return PictureTypeFromFilterIndex(int(position) + 1);
 }
 
-void SetOverwriteQuestion(OverwriteQuestion question)
-{
-    InstalledQuestion() = std::move(question);
-}
+void SetOverwriteQuestion(OverwriteQuestion question) { InstalledQuestion() = std::move(question); }
 
 void SaveChartPicture(QWidget* parent, const ChartWidget& chart, const QString& chosenName,
-                      PictureType type)
-{
+                      PictureType type) {
     const QString fullName = NameWithExtension(chosenName, type);
     const QFileInfo target(fullName);
     if (target.exists() && !target.isDir()) {
         const QString shownName = QDir::toNativeSeparators(fullName);
         const OverwriteQuestion& question = InstalledQuestion();
-        const bool replace = question ? question(parent, shownName)
-                                      : AskWithMessageBox(parent, shownName);
+        const bool replace = question ? question(parent, shownName) : AskWithMessageBox(parent, shownName);
         if (!replace)
             return;
     }

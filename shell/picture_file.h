@@ -57,7 +57,6 @@ void SetOverwriteQuestion(OverwriteQuestion question);
 
 // Everything the Save command does after its dialog: appends the extension, asks before
 // replacing an existing file (a "No" writes nothing) and writes the chart's picture.
-void SaveChartPicture(QWidget* parent, const ChartWidget& chart, const QString& chosenName,
-                      PictureType type);
+void SaveChartPicture(QWidget* parent, const ChartWidget& chart, const QString& chosenName, PictureType type);
 
 }  // namespace strs

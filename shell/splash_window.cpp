@@ -1,32 +1,16 @@
 #include "shell/splash_window.h"
 
-#include "shell/jpeg_codec.h"
 #include "shell/pictures.h"
+#include "shell/timings.h"
 #include "shell/ui_texts.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QPixmap>
 #include <QTimer>
 
 namespace strs {
 
-namespace {
-
-QPixmap splashPicture()
-{
-    RegisterPictures();
-    QFile file(QStringLiteral(":/pictures/splash.jpg"));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QPixmap::fromImage(DecodeJpeg(file.readAll()));
-}
-
-}  // namespace
-
-TForm2::TForm2(QWidget* parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
-{
+TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("Form2"));
     setFont(WindowFont());
     setFixedSize(300, 199);
@@ -38,18 +22,18 @@ TForm2::TForm2(QWidget* parent)
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(-15, -16, 315, 215);
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image1->setPixmap(splashPicture());
+    Image1->setPixmap(
+        QPixmap::fromImage(EmbeddedJpegOrBlank(QStringLiteral(":/pictures/splash.jpg"), QSize(330, 230))));
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(kIntervalMs);
+    Timer1->setInterval(CurrentTimings().splashMs);
     Timer1->setTimerType(Qt::PreciseTimer);  // a coarse timer may fire 5 % early
     connect(Timer1, &QTimer::timeout, this, &TForm2::Timer1Timer);
     Timer1->start();
 }
 
-void TForm2::Timer1Timer()
-{
+void TForm2::Timer1Timer() {
     ++ticks_;
     Timer1->stop();
 }

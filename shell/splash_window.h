@@ -13,8 +13,6 @@ class TForm2 : public QWidget {
 public:
     explicit TForm2(QWidget* parent = nullptr);
 
-    static constexpr int kIntervalMs = 900;
-
     QLabel* Image1 = nullptr;
     QTimer* Timer1 = nullptr;
 

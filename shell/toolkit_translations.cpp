@@ -7,8 +7,7 @@
 
 namespace strs {
 
-void InstallToolkitTranslations(QCoreApplication& app)
-{
+void InstallToolkitTranslations(QCoreApplication& app) {
     auto* translator = new QTranslator(&app);
     if (translator->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

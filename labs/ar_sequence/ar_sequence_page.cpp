@@ -1,72 +1,119 @@
-#include "shell/main_window.h"
+// Page 2: first- and second-order autoregressive sequences and their correlation
+// functions.
 
-#include "shell/order_layout.h"
+#include "labs/ar_sequence/ar_sequence_page.h"
 
 #include "labs/ar_sequence/sequence_study.h"
 #include "matematic/rounding.h"
 #include "shell/colours.h"
 #include "shell/number_text.h"
+#include "shell/numeric_field.h"
+#include "shell/order_layout.h"
+#include "shell/page_parts.h"
 #include "shell/radio_group.h"
+#include "shell/ui_texts.h"
 
+#include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 
 namespace strs {
 namespace {
 
 void AppendSequenceStart(ChartSeries& series, const ArSequenceStudy& study) {
     for (int i = 0; i < kArShownValues; ++i) {
-        series.AppendValue(study.x[i], clRed);
+        series.appendValue(study.x[i], clRed);
     }
 }
 
 // Lag k lands at x = k on both series.
-void AppendCorrelations(ChartSeries& experimental, ChartSeries& theoretical,
-                        const ArSequenceStudy& study) {
+void AppendCorrelations(ChartSeries& experimental, ChartSeries& theoretical, const ArSequenceStudy& study) {
     for (int k = 0; k < kArLags; ++k) {
-        experimental.AppendValue(study.experimental[k], clRed);
-        theoretical.AppendValue(study.theoretical[k], clGreen);
+        experimental.appendValue(study.experimental[k], clRed);
+        theoretical.appendValue(study.theoretical[k], clGreen);
     }
 }
 
 }  // namespace
 
-// The order switch: second order shows R2 beside a narrowed R1 under a two-part caption.
-void TForm1::RG2Click() {
-    ApplyOrderLayout(RG2->itemIndex() == 0, *L21, *E21, *Es);
+ArSequencePage::ArSequencePage(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("TS2"));
+    PaintPageColour(this);
+    build();
 }
 
-void TForm1::BitBtn1Click() {
-    Chart21->Show();
-    Chart22->Show();
-    Series21->Clear();
-    Series22->Clear();
-    Series23->Clear();
-    E22->ReplaceExactZero();
+void ArSequencePage::build() {
+    MakeTitle(this, "Label21",
+              QStringLiteral("Моделирование авторегрессионных случайных последовательностей"),
+              QRect(8, 16, 241, 41), Qt::AlignHCenter);
+    RG2_ = MakeOrderGroup(this, "RG2");
+
+    QGroupBox* in =
+        MakeGroup(this, "InPar2", QStringLiteral("Входные параметры"), QRect(8, 160, 225, 120), false);
+    L21_ = MakeLabel(in, "L21", QStringLiteral("Коэффициент корреляции"), 8, 23, 201);
+    E21_ = MakeField(in, "E21", "0,8", 16, 43, 105);
+    Es_ = MakeField(in, "Es", "0,9", 72, 43, 50);
+    Es_->setVisible(false);
+    MakeLabel(in, "L22", QStringLiteral("Дисперсия СП"), 8, 71);
+    E22_ = MakeField(in, "E22", "1", 16, 91, 105);
+
+    QGroupBox* out =
+        MakeGroup(this, "OutPar2", QStringLiteral("Выходные параметры"), QRect(8, 290, 225, 119), false);
+    MakeLabel(out, "L23", QStringLiteral("Экспериментальная дисперсии"), 16, 24);
+    L24_ = MakeResultLabel(out, "L24", 16, 48);
+    MakeLabel(out, "L25", QStringLiteral("Теоретическая дисперсия"), 16, 64);
+    L26_ = MakeResultLabel(out, "L26", 16, 84);
+
+    QPushButton* refreshButton = MakeRefreshButton(this, "BitBtn1");
+
+    QGroupBox* charts = MakeChartGroup(this, "Graf2");
+    Chart21_ = MakeChart(charts, "Chart21", 16, {QStringLiteral("Отображение первых 200 значений СП")});
+    Chart22_ = MakeChart(
+        charts, "Chart22", 216,
+        {QStringLiteral("Экспериментальная и теоретическая "), QStringLiteral("корреляционные функции")});
+    Chart22_->raise();
+    Series21_ = AddLineSeries(Chart21_, "Series21", clRed);
+    Series22_ = AddLineSeries(Chart22_, "Series22", clRed);
+    Series23_ = AddLineSeries(Chart22_, "Series23", clBlue);
+
+    connect(RG2_, &RadioGroup::clicked, this, Guarded(this, &ArSequencePage::showOrder));
+    connect(refreshButton, &QPushButton::clicked, this, Guarded(this, &ArSequencePage::refresh));
+}
+
+void ArSequencePage::showOrder() { ApplyOrderLayout(RG2_->itemIndex() == 0, *L21_, *E21_, *Es_); }
+
+void ArSequencePage::refresh() {
+    Chart21_->show();
+    Chart22_->show();
+    Series21_->clear();
+    Series22_->clear();
+    Series23_->clear();
+    E22_->replaceExactZero();
 
     ArSequenceStudy study;
     double d = 0.0;
-    if (RG2->itemIndex() == 0) {
-        const double r = E21->Value();
-        d = E22->Value();
+    if (RG2_->itemIndex() == 0) {
+        const double r = E21_->value();
+        d = E22_->value();
         GenerateFirstOrder(r, d, study);
         MeasureVariance(study);
-        AppendSequenceStart(*Series21, study);
+        AppendSequenceStart(*Series21_, study);
         MeasureCorrelation(study);
         FirstOrderCorrelation(r, study.theoretical);
     } else {
-        const double r1 = E21->Value();
-        const double r2 = Es->Value();
-        d = E22->Value();
+        const double r1 = E21_->value();
+        const double r2 = Es_->value();
+        d = E22_->value();
         const Ar2Coefficients c = GenerateSecondOrder(r1, r2, d, study);
-        AppendSequenceStart(*Series21, study);
+        AppendSequenceStart(*Series21_, study);
         MeasureVariance(study);
         MeasureCorrelation(study);
         SecondOrderCorrelation(c, study.theoretical);
     }
-    AppendCorrelations(*Series22, *Series23, study);
+    AppendCorrelations(*Series22_, *Series23_, study);
 
-    L24->setText(FloatToStr(RoundTo3(study.variance)));
-    L26->setText(FloatToStr(RoundTo3(d)));
+    L24_->setText(FloatToStr(RoundTo3(study.variance)));
+    L26_->setText(FloatToStr(RoundTo3(d)));
 }
 
 }  // namespace strs

@@ -12,9 +12,7 @@ namespace {
 // One step of a running sum: the product and the addition in extended precision,
 // the sum rounded back to double. Unchecked: an overflow leaves the sum infinite,
 // and it stays non-finite to the end, where the caller looks.
-inline double AddProduct(double sum, Extended a, double b) {
-    return static_cast<double>(a * b + sum);
-}
+inline double AddProduct(double sum, Extended a, double b) { return static_cast<double>(a * b + sum); }
 
 // The lag-k sum with a check after every addition, so that an overflow is met at the
 // very addition that causes it.
@@ -76,12 +74,6 @@ void LaggedProductSums(const double* x, int n, int lags, double* s) {
     RawLaggedProductSums(x, n, lags, s);
     for (int k = 0; k < lags; ++k) {
         CheckLagSum(x, n, k, s[k]);
-    }
-}
-
-void LaggedProductSumsPlain(const double* x, int n, int lags, double* s) {
-    for (int k = 0; k < lags; ++k) {
-        s[k] = CheckedLagSum(x, n, k);
     }
 }
 

@@ -15,9 +15,6 @@ namespace strs {
 // plain loop per lag. A sum beyond the double range -> FloatingOverflow.
 void LaggedProductSums(const double* x, int n, int lags, double* s);
 
-// The same sums, one plain loop per lag; the reference for LaggedProductSums.
-void LaggedProductSumsPlain(const double* x, int n, int lags, double* s);
-
 // D^ = (x[0]^2 + ... + x[n-1]^2) / (n - 1).
 double ExperimentalVariance(const double* x, int n);
 

@@ -25,8 +25,7 @@ void MeasureVariance(ArSequenceStudy& study) {
 }
 
 void MeasureCorrelation(ArSequenceStudy& study) {
-    ExperimentalCorrelation(study.x.data(), study.n, study.variance, study.experimental.data(),
-                            kArLags);
+    ExperimentalCorrelation(study.x.data(), study.n, study.variance, study.experimental.data(), kArLags);
 }
 
 void FirstOrderCorrelation(double r, std::array<double, kArLags>& k) {

@@ -10,19 +10,19 @@
 
 namespace strs {
 
-inline constexpr int kArBufferLength = 10000;     // enough for either order
+inline constexpr int kArBufferLength = 10000;  // enough for either order
 inline constexpr int kArFirstOrderLength = 1000;
 inline constexpr int kArSecondOrderLength = 10000;
-inline constexpr int kArShownValues = 200;        // values drawn on the upper chart
-inline constexpr int kArLags = 200;               // lags 0 .. 199
+inline constexpr int kArShownValues = 200;  // values drawn on the upper chart
+inline constexpr int kArLags = 200;         // lags 0 .. 199
 
 // The quantities of one study; nothing of it outlives the press.
 struct ArSequenceStudy {
-    int n = 0;                                      // the length used, 1000 or 10 000
+    int n = 0;  // the length used, 1000 or 10 000
     std::vector<double> x = std::vector<double>(kArBufferLength);
-    double variance = 0.0;                          // the experimental variance D^
-    std::array<double, kArLags> experimental{};    // K^[k]
-    std::array<double, kArLags> theoretical{};     // K[k]
+    double variance = 0.0;                       // the experimental variance D^
+    std::array<double, kArLags> experimental{};  // K^[k]
+    std::array<double, kArLags> theoretical{};   // K[k]
 };
 
 // First order: n = 1000, q = (1 - r r) D, then the sequence. D < 0 fails at x[0],
@@ -34,6 +34,9 @@ void GenerateFirstOrder(double r, double d, ArSequenceStudy& study);
 Ar2Coefficients GenerateSecondOrder(double r1, double r2, double d, ArSequenceStudy& study);
 
 // D^: the sum of squares over n - 1.
+// The page measures it before drawing the sequence start in first order and after it in
+// second order, on purpose: when the sum of squares overflows, a first-order run leaves
+// the upper chart empty while a second-order run has already drawn its first values.
 void MeasureVariance(ArSequenceStudy& study);
 
 // K^[k] for every lag, against the D^ already measured. D^ = 0 -> InvalidOperation.

@@ -5,8 +5,8 @@
 
 namespace strs {
 
-void RunScalarKalmanFilter(const KalmanModel& model, const KalmanSequence& y,
-                           KalmanSequence& xx, KalmanSequence& p) {
+void RunScalarKalmanFilter(const KalmanModel& model, const KalmanSequence& y, KalmanSequence& xx,
+                           KalmanSequence& p) {
     const Extended dn = model.dn;
     const Extended r = model.r;
 

@@ -27,7 +27,7 @@ struct KalmanModel {
 // Intermediates are extended; P, xx, Pe and xp are stored as doubles.
 // Dn = 0 fails at P[0]: DivisionByZero, or InvalidOperation when D is 0 too.
 // A value beyond the double range -> FloatingOverflow.
-void RunScalarKalmanFilter(const KalmanModel& model, const KalmanSequence& y,
-                           KalmanSequence& xx, KalmanSequence& p);
+void RunScalarKalmanFilter(const KalmanModel& model, const KalmanSequence& y, KalmanSequence& xx,
+                           KalmanSequence& p);
 
 }  // namespace strs

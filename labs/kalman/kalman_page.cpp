@@ -1,41 +1,90 @@
 // Page 3: the scalar Kalman filter tracking a first-order autoregressive signal.
 
+#include "labs/kalman/kalman_page.h"
+
 #include "labs/kalman/kalman_filter.h"
 #include "matematic/ar_model.h"
-#include "shell/main_window.h"
+#include "shell/legend_panel.h"
+#include "shell/numeric_field.h"
+#include "shell/page_parts.h"
+#include "shell/ui_texts.h"
+
+#include <QGroupBox>
+#include <QPushButton>
 
 namespace strs {
 
-void TForm1::BB3Click() {
-    Chart31->Show();
-    Chart32->Show();
-    Series32->Clear();
-    Series311->Clear();
-    Series312->Clear();
-    Series313->Clear();
-    E33->ReplaceExactZero();
-    E34->ReplaceExactZero();
+KalmanPage::KalmanPage(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("TS3"));
+    PaintPageColour(this);
+    build();
+}
+
+void KalmanPage::build() {
+    MakeTitle(this, "L3", QStringLiteral("Исследование скалярного фильтра Калмана"), QRect(16, 16, 193, 65),
+              Qt::AlignHCenter);
+
+    QGroupBox* in =
+        MakeGroup(this, "InPar3", QStringLiteral("Входные параметры"), QRect(8, 64, 225, 193), true);
+    MakeLabel(in, "Label33", QStringLiteral("Дисперсия СП"), 16, 24);
+    E33_ = MakeField(in, "E33", "1", 16, 48, 100);
+    MakeLabel(in, "Label32", QStringLiteral("Значение коэффициента корреляции"), 16, 73, -1, false);
+    E32_ = MakeField(in, "E32", "0,9", 16, 98, 100);
+    MakeLabel(in, "Label2", QStringLiteral("Дисперсия шума наблюдений"), 16, 128, -1, false);
+    E34_ = MakeField(in, "E34", "4", 16, 156, 100);
+
+    QPushButton* refreshButton = MakeRefreshButton(this, "BB3");
+
+    QGroupBox* charts = MakeChartGroup(this, "Graf3");
+    Chart32_ = MakeChart(charts, "Chart32", 16, {QStringLiteral("Дисперсия ошибок оценивания")});
+    Chart31_ = MakeChart(charts, "Chart31", 216, {QStringLiteral("Результат работы фильтра Калмана")});
+    Chart31_->raise();
+    Series32_ = AddLineSeries(Chart32_, "Series32", clRed);
+    Series311_ = AddLineSeries(Chart31_, "Series311", clRed);
+    Series312_ = AddLineSeries(Chart31_, "Series312", clGreen);
+    Series313_ = AddLineSeries(Chart31_, "Series313", clBlue);
+
+    Panel2_ = new LegendPanel(Chart31_, QStringLiteral("Image3"));
+    Panel2_->setObjectName(QStringLiteral("Panel2"));
+    Panel2_->move(265, 35);
+
+    connect(refreshButton, &QPushButton::clicked, this, Guarded(this, &KalmanPage::refresh));
+    connect(Panel2_, &LegendPanel::panelPressed, this, Guarded(this, &KalmanPage::moveLegend));
+    connect(Panel2_, &LegendPanel::picturePressed, this, Guarded(this, &KalmanPage::moveLegend));
+}
+
+void KalmanPage::moveLegend() { Panel2_->startMove(); }
+
+void KalmanPage::refresh() {
+    Chart31_->show();
+    Chart32_->show();
+    Series32_->clear();
+    Series311_->clear();
+    Series312_->clear();
+    Series313_->clear();
+    E33_->replaceExactZero();
+    E34_->replaceExactZero();
 
     constexpr int N = kKalmanSteps;
     KalmanModel model;
-    model.r = E32->Value();
-    model.d = E33->Value();
+    model.r = E32_->value();
+    model.d = E33_->value();
     model.dw = Ar1DrivingVariance(model.r, model.d);
 
     KalmanSequence x{}, y{}, xx{}, p{};
     GenerateAr1(model.r, model.d, model.dw, x.data(), N);
     // The noise variance is read only once the signal is drawn, so an invalid text
     // here fails after the signal's variates have been consumed.
-    model.dn = E34->Value();
+    model.dn = E34_->value();
     AddObservationNoise(x.data(), model.dn, y.data(), N);
 
     RunScalarKalmanFilter(model, y, xx, p);
 
     for (int k = 0; k < N; ++k) {
-        Series311->AppendValue(y[k], clRed);
-        Series312->AppendValue(x[k], clGreen);
-        Series313->AppendValue(xx[k], clBlue);
-        Series32->AppendValue(p[k], clRed);
+        Series311_->appendValue(y[k], clRed);
+        Series312_->appendValue(x[k], clGreen);
+        Series313_->appendValue(xx[k], clBlue);
+        Series32_->appendValue(p[k], clRed);
     }
 }
 

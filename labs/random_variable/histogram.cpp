@@ -6,8 +6,7 @@
 
 namespace strs::random_variable {
 
-Histogram CountHistogram(const Sample& x)
-{
+Histogram CountHistogram(const Sample& x) {
     Histogram h;
     const auto [lowest, highest] = std::minmax_element(x.begin(), x.end());
     h.min = *lowest;
@@ -29,8 +28,7 @@ Histogram CountHistogram(const Sample& x)
     return h;
 }
 
-std::array<double, 5> RangeScale(double min, double max)
-{
+std::array<double, 5> RangeScale(double min, double max) {
     const double mid = static_cast<double>((Extended(min) + max) / 2);
     return {min, static_cast<double>((Extended(min) + mid) / 2), mid,
             static_cast<double>((Extended(max) + mid) / 2), max};

@@ -4,8 +4,7 @@
 
 namespace strs::random_variable {
 
-Moments SampleMoments(const Sample& x)
-{
+Moments SampleMoments(const Sample& x) {
     double sum = 0.0;
     for (double value : x)
         sum = StoreDouble(Extended(sum) + value);

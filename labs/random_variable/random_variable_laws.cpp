@@ -15,8 +15,7 @@ namespace strs::random_variable {
 namespace {
 
 // a * b, for the products whose factors can come near the extended range.
-Extended Product(Extended a, Extended b)
-{
+Extended Product(Extended a, Extended b) {
     const Extended r = a * b;
     if (std::isnan(r))
         throw InvalidOperation();
@@ -28,8 +27,7 @@ Extended Product(Extended a, Extended b)
 Extended NormalVariate() { return RandomNormal(0.0L, 1.0L); }
 
 // ---- 0 normal: the mean of six uniform values on [a, b]; the running sum is a double.
-double DrawNormal(const LawParameters& p)
-{
+double DrawNormal(const LawParameters& p) {
     const double a = p.first;
     const double b = p.second;
     double s = 0.0;
@@ -39,34 +37,29 @@ double DrawNormal(const LawParameters& p)
 }
 
 // ---- 1 uniform on [a, b]
-double DrawUniform(const LawParameters& p)
-{
+double DrawUniform(const LawParameters& p) {
     return StoreDouble(p.first + UniformRandom() * (Extended(p.second) - p.first));
 }
 
-Moments UniformMoments(const LawParameters& p)
-{
+Moments UniformMoments(const LawParameters& p) {
     const Extended width = Extended(p.second) - p.first;
     return {StoreDouble((Extended(p.first) + p.second) / 2), StoreDouble(width * width / 12)};
 }
 
 // ---- 2 Weibull, distribution function 1 - exp(-alpha * y^beta): alpha, beta
-double DrawWeibull(const LawParameters& p)
-{
+double DrawWeibull(const LawParameters& p) {
     const Extended base = CheckedDiv(-CheckedLn(UniformRandom()), p.first);
     return StoreDouble(Power(base, CheckedDiv(1.0L, p.second)));
 }
 
-Extended WeibullDensity(const LawParameters& p, double t)
-{
+Extended WeibullDensity(const LawParameters& p, double t) {
     const Extended alpha = p.first;
     const Extended beta = p.second;
     const Extended rise = Product(alpha * beta, Power(t, beta - 1));
     return Product(rise, CheckedExp(-Product(alpha, Power(t, beta))));
 }
 
-Moments WeibullMoments(const LawParameters& p)
-{
+Moments WeibullMoments(const LawParameters& p) {
     const Extended alpha = p.first;
     const Extended beta = p.second;
     // Gamma takes a double: each argument is rounded before the call.
@@ -80,23 +73,20 @@ Moments WeibullMoments(const LawParameters& p)
 }
 
 // ---- 3 Rayleigh: the length of two zero-mean normal components of variance sigma^2
-double DrawRayleigh(const LawParameters& p)
-{
+double DrawRayleigh(const LawParameters& p) {
     const Extended sigma = CheckedSqrt(p.first);
     const Extended x1 = sigma * NormalVariate();  // g1 is drawn before g2
     const Extended x2 = sigma * NormalVariate();
     return StoreDouble(CheckedSqrt(x1 * x1 + x2 * x2));
 }
 
-Extended RayleighDensity(const LawParameters& p, double t)
-{
+Extended RayleighDensity(const LawParameters& p, double t) {
     const Extended variance = p.first;
     const Extended tt = Extended(t) * t;
     return CheckedExp(CheckedDiv(-tt, 2 * variance)) * CheckedDiv(t, variance);
 }
 
-Moments RayleighMoments(const LawParameters& p)
-{
+Moments RayleighMoments(const LawParameters& p) {
     constexpr double kHalfPi = 1.5707963267948966;
     constexpr double kTwoMinusHalfPi = 0.42920367320510338;
     return {StoreDouble(CheckedSqrt(Extended(kHalfPi) * p.first)),
@@ -104,51 +94,84 @@ Moments RayleighMoments(const LawParameters& p)
 }
 
 // ---- 4 exponential with rate lambda
-double DrawExponential(const LawParameters& p)
-{
+double DrawExponential(const LawParameters& p) {
     const Extended lnU = CheckedLn(UniformRandom());
     return StoreDouble(lnU * CheckedDiv(-1.0L, p.first));
 }
 
-Extended ExponentialDensity(const LawParameters& p, double t)
-{
+Extended ExponentialDensity(const LawParameters& p, double t) {
     return Product(CheckedExp(-(Extended(p.first) * t)), p.first);
 }
 
-Moments ExponentialMoments(const LawParameters& p)
-{
+Moments ExponentialMoments(const LawParameters& p) {
     const Extended inverse = CheckedDiv(1.0L, p.first);
     return {StoreDouble(inverse), StoreDouble(CheckedDiv(inverse, p.first))};
 }
 
-// In the order of the page's list.
+// In the order of the page's list: labelling; params, zero replaced, draw, density,
+// t0, step, theory, result labels.
 constexpr Law kLaws[] = {
-    // params, zero replaced, draw, density, t0, step, theory, result labels
-    {2, false, DrawNormal, nullptr, 0.0, 0.0, nullptr, ResultForm::SampleOnly},
-    {2, false, DrawUniform, nullptr, 0.0, 0.0, UniformMoments, ResultForm::Compared},
-    {2, true, DrawWeibull, WeibullDensity, 0.001, 0.02, WeibullMoments, ResultForm::ComparedCoarse},
-    {1, true, DrawRayleigh, RayleighDensity, 0.0, 0.03, RayleighMoments, ResultForm::Compared},
-    {1, true, DrawExponential, ExponentialDensity, 0.0, 0.1, ExponentialMoments, ResultForm::Compared},
+    {{"Нормальное распределение", "norm", "a", "b", true, "Случайная величина"},
+     2,
+     false,
+     DrawNormal,
+     nullptr,
+     0.0,
+     0.0,
+     nullptr,
+     ResultForm::SampleOnly},
+    {{"Равномерное распределение", "ravnom", "a", "b", true, "Случайная величина"},
+     2,
+     false,
+     DrawUniform,
+     nullptr,
+     0.0,
+     0.0,
+     UniformMoments,
+     ResultForm::Compared},
+    {{"Распределение Вейбулла", "veb", "α", "β", true, "Теоретическое распределение"},
+     2,
+     true,
+     DrawWeibull,
+     WeibullDensity,
+     0.001,
+     0.02,
+     WeibullMoments,
+     ResultForm::ComparedCoarse},
+    {{"Распределение Рэлея", "rel", "Дисперсия СВ X1 и X2", "b", false, "Теоретическое распределение"},
+     1,
+     true,
+     DrawRayleigh,
+     RayleighDensity,
+     0.0,
+     0.03,
+     RayleighMoments,
+     ResultForm::Compared},
+    {{"Экспоненциальное распределение", "exp", "λ", nullptr, false, "Теоретическое распределение"},
+     1,
+     true,
+     DrawExponential,
+     ExponentialDensity,
+     0.0,
+     0.1,
+     ExponentialMoments,
+     ResultForm::Compared},
 };
 
 }  // namespace
 
-const Law* LawAt(int index)
-{
-    constexpr int count = static_cast<int>(std::size(kLaws));
-    return index >= 0 && index < count ? &kLaws[index] : nullptr;
-}
+int LawCount() { return static_cast<int>(std::size(kLaws)); }
 
-Sample DrawSample(const Law& law, const LawParameters& p)
-{
+const Law* LawAt(int index) { return index >= 0 && index < LawCount() ? &kLaws[index] : nullptr; }
+
+Sample DrawSample(const Law& law, const LawParameters& p) {
     Sample x;
     for (double& value : x)
         value = law.draw(p);
     return x;
 }
 
-Curve DensityCurve(const Law& law, const LawParameters& p)
-{
+Curve DensityCurve(const Law& law, const LawParameters& p) {
     Curve y;
     double t = law.curveStart;
     for (double& value : y) {

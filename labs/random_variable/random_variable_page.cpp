@@ -1,7 +1,8 @@
 // Page 1: random variables of five distribution laws. The laws themselves (drawing,
-// density, moments) are in random_variable_laws.cpp; here they meet the page's controls.
+// density, moments, labelling) are in random_variable_laws.cpp; here they meet the
+// page's controls.
 
-#include "shell/main_window.h"
+#include "labs/random_variable/random_variable_page.h"
 
 #include "labs/random_variable/histogram.h"
 #include "labs/random_variable/moments.h"
@@ -9,64 +10,46 @@
 #include "matematic/rounding.h"
 #include "shell/formula_pictures.h"
 #include "shell/number_text.h"
+#include "shell/numeric_field.h"
+#include "shell/page_parts.h"
 #include "shell/ui_texts.h"
 
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 
 #include <array>
-#include <iterator>
 
 namespace strs {
 namespace {
 
 namespace rv = random_variable;
 
-// How the page is labelled for each law, in the order of the list. The Greek letters
-// are written as such, in the window's font.
-struct LawLabelling {
-    const char* picture;        // formula picture for I0
-    const char* firstCaption;   // L11
-    const char* secondCaption;  // L12; nullptr: L12 is left as it is (exponential law)
-    bool secondFieldShown;      // L12 and E12
-    const char* chartTitle;     // Chart11: the sample itself, or its law's density
-};
-
-constexpr LawLabelling kLabelling[] = {
-    {"norm", "a", "b", true, "Случайная величина"},
-    {"ravnom", "a", "b", true, "Случайная величина"},
-    {"veb", "α", "β", true, "Теоретическое распределение"},
-    {"rel", "Дисперсия СВ X1 и X2", "b", false, "Теоретическое распределение"},
-    {"exp", "λ", nullptr, false, "Теоретическое распределение"},
-};
-
-void SetCaption(QLabel* label, const char* utf8)
-{
+void SetCaption(QLabel* label, const char* utf8) {
     label->setText(QString::fromUtf8(utf8));
     label->adjustSize();  // captions size themselves to their text
 }
 
 // The zero replacement, then the fields in order; E12 only for two-parameter laws.
-rv::LawParameters AcquireParameters(const rv::Law& law, NumericField& first, NumericField& second)
-{
+rv::LawParameters AcquireParameters(const rv::Law& law, NumericField& first, NumericField& second) {
     const bool usesSecond = law.parameterCount == 2;
     if (law.replacesExactZero) {
-        first.ReplaceExactZero();
+        first.replaceExactZero();
         if (usesSecond)
-            second.ReplaceExactZero();
+            second.replaceExactZero();
     }
     rv::LawParameters p;
-    p.first = first.Value();
+    p.first = first.value();
     if (usesSecond)
-        p.second = second.Value();
+        p.second = second.value();
     return p;
 }
 
 QString Shown3(double v) { return FloatToStr(RoundTo3(v)); }
 QString Shown2(double v) { return FloatToStr(RoundTo2(v)); }
 
-QString ResultText(rv::ResultForm form, double sample, double theory)
-{
+QString ResultText(rv::ResultForm form, double sample, double theory) {
     switch (form) {
     case rv::ResultForm::SampleOnly:
         return Shown3(sample);
@@ -80,65 +63,132 @@ QString ResultText(rv::ResultForm form, double sample, double theory)
 
 }  // namespace
 
-void TForm1::CB1Change()
-{
-    const int index = CB1->currentIndex();
-    if (index < 0 || index >= static_cast<int>(std::size(kLabelling)))
-        return;
-    const LawLabelling& law = kLabelling[index];
+RandomVariablePage::RandomVariablePage(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("TS1"));
+    PaintPageColour(this);
+    build();
+    buildCharts();
+    I0_->setPixmap(FormulaPicture(QStringLiteral("norm")));
+}
 
-    I0->setPixmap(FormulaPicture(QString::fromLatin1(law.picture)));
-    if (law.secondCaption != nullptr) {
-        L11->setFont(WindowFont());
-        L12->setFont(WindowFont());
-        SetCaption(L12, law.secondCaption);
-        L12->setVisible(law.secondFieldShown);
-        E12->setVisible(law.secondFieldShown);
+void RandomVariablePage::build() {
+    MakeTitle(this, "L1",
+              QStringLiteral("Моделирование случайных величин с заданными законами распределения"),
+              QRect(8, 16, 241, 41), Qt::AlignLeft);
+
+    CB1_ = new QComboBox(this);
+    CB1_->setObjectName(QStringLiteral("CB1"));
+    CB1_->setGeometry(8, 72, 217, 21);
+    for (int i = 0; i < rv::LawCount(); ++i)
+        CB1_->addItem(QString::fromUtf8(rv::LawAt(i)->labelling.listName));
+    CB1_->setCurrentIndex(0);
+
+    QGroupBox* in =
+        MakeGroup(this, "InPar1", QStringLiteral("Входные параметры"), QRect(8, 112, 217, 129), true);
+    L11_ = MakeLabel(in, "L11", QStringLiteral("a"), 8, 16);
+    E11_ = MakeField(in, "E11", "1,2", 16, 36, 97, true);
+    L12_ = MakeLabel(in, "L12", QStringLiteral("b"), 8, 72);
+    E12_ = MakeField(in, "E12", "1,5", 16, 96, 97, true);
+    I0_ = new QLabel(in);
+    I0_->setObjectName(QStringLiteral("I0"));
+    I0_->setGeometry(116, 19, 95, 95);
+    I0_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    QGroupBox* out =
+        MakeGroup(this, "OutPar1", QStringLiteral("Выходные параметры"), QRect(8, 248, 217, 129), true);
+    MakeLabel(out, "L13", QStringLiteral("Математическое ожидание"), 16, 24);
+    L14_ = MakeResultLabel(out, "L14", 16, 48);
+    MakeLabel(out, "L15", QStringLiteral("Дисперсия"), 16, 72);
+    L16_ = MakeResultLabel(out, "L16", 16, 96);
+
+    QPushButton* refreshButton = MakeRefreshButton(this, "BB1");
+    connect(CB1_, &QComboBox::currentIndexChanged, this, Guarded(this, &RandomVariablePage::showLaw));
+    connect(refreshButton, &QPushButton::clicked, this, Guarded(this, &RandomVariablePage::refresh));
+}
+
+void RandomVariablePage::buildCharts() {
+    QGroupBox* charts = MakeChartGroup(this, "Graf1");
+    Chart11_ = MakeChart(charts, "Chart11", 16, {QStringLiteral("Случайная величина")});
+    Chart12_ = MakeChart(charts, "Chart12", 216, {QStringLiteral("Гистограмма")});
+    Chart12_->setBottomLabelsVisible(false);
+    Chart12_->setBottomMarginPercent(7);
+    Chart12_->raise();  // the lower chart lies in front of the upper one's bottom rows
+    Series11_ = AddLineSeries(Chart11_, "Series11", clRed);
+    Series12_ = Chart12_->addSeries(QStringLiteral("Series12"), ChartSeries::Kind::Bar, clHistogram);
+
+    // The value scale under the histogram, in place of the hidden bottom labels.
+    const struct {
+        const char* name;
+        int left;
+        int width;
+    } scale[] = {{"ch1", 40, 49}, {"ch2", 122, -1}, {"ch3", 216, 41}, {"ch4", 302, 49}, {"ch5", 372, 41}};
+    for (std::size_t i = 0; i < std::size(scale); ++i) {
+        QLabel* label = MakeLabel(Chart12_, scale[i].name, QStringLiteral("0"), scale[i].left, 192,
+                                  scale[i].width, false);
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::Window, Qt::white);
+        label->setPalette(palette);
+        label->setAutoFillBackground(true);
+        scale_[i] = label;
+    }
+}
+
+void RandomVariablePage::showLaw() {
+    const rv::Law* law = rv::LawAt(CB1_->currentIndex());
+    if (law == nullptr)
+        return;
+    const rv::LawLabelling& labelling = law->labelling;
+
+    I0_->setPixmap(FormulaPicture(QString::fromLatin1(labelling.picture)));
+    if (labelling.secondCaption != nullptr) {
+        L11_->setFont(WindowFont());
+        L12_->setFont(WindowFont());
+        SetCaption(L12_, labelling.secondCaption);
+        L12_->setVisible(labelling.secondFieldShown);
+        E12_->setVisible(labelling.secondFieldShown);
     } else {
         // The one-parameter exponential law hides the second field first and leaves
         // L12's font alone.
-        L12->setVisible(false);
-        E12->setVisible(false);
-        L11->setFont(WindowFont());
+        L12_->setVisible(false);
+        E12_->setVisible(false);
+        L11_->setFont(WindowFont());
     }
-    SetCaption(L11, law.firstCaption);
-    Chart11->setTitleLines({QString::fromUtf8(law.chartTitle)});
+    SetCaption(L11_, labelling.firstCaption);
+    Chart11_->setTitleLines({QString::fromUtf8(labelling.chartTitle)});
 }
 
-void TForm1::BB1Click()
-{
-    Chart11->Show();
-    Chart12->Show();
-    Series11->Clear();
-    Series12->Clear();
-    const rv::Law* law = rv::LawAt(CB1->currentIndex());
+void RandomVariablePage::refresh() {
+    Chart11_->show();
+    Chart12_->show();
+    Series11_->clear();
+    Series12_->clear();
+    const rv::Law* law = rv::LawAt(CB1_->currentIndex());
     if (law == nullptr)
         return;
 
-    const rv::LawParameters p = AcquireParameters(*law, *E11, *E12);
+    const rv::LawParameters p = AcquireParameters(*law, *E11_, *E12_);
     const rv::Sample x = rv::DrawSample(*law, p);
 
     const rv::Histogram histogram = rv::CountHistogram(x);
     for (double count : histogram.counts)
-        Series12->AppendBar(count, clHistogram);
+        Series12_->appendBar(count, clHistogram);
     const std::array<double, 5> scale = rv::RangeScale(histogram.min, histogram.max);
-    QLabel* const scaleLabels[] = {ch1, ch2, ch3, ch4, ch5};
     for (std::size_t i = 0; i < scale.size(); ++i)
-        scaleLabels[i]->setText(Shown3(scale[i]));
-    ch2->adjustSize();  // the one scale label without a fixed width
+        scale_[i]->setText(Shown3(scale[i]));
+    scale_[1]->adjustSize();  // ch2, the one scale label without a fixed width
 
     const rv::Moments sample = rv::SampleMoments(x);
     if (law->density != nullptr) {
         for (double y : rv::DensityCurve(*law, p))  // all points exist before the first is shown
-            Series11->AppendValue(y, clRed);
+            Series11_->appendValue(y, clRed);
     } else {
         for (double value : x)
-            Series11->AppendValue(value, clRed);
+            Series11_->appendValue(value, clRed);
     }
 
     const rv::Moments theory = law->theory != nullptr ? law->theory(p) : rv::Moments{};
-    L14->setText(ResultText(law->resultForm, sample.mean, theory.mean));
-    L16->setText(ResultText(law->resultForm, sample.variance, theory.variance));
+    L14_->setText(ResultText(law->resultForm, sample.mean, theory.mean));
+    L16_->setText(ResultText(law->resultForm, sample.variance, theory.variance));
 }
 
 }  // namespace strs

@@ -56,8 +56,8 @@ void FillAr2Correlation(const Vector100& rho, double d, Matrix100& rx) {
     FillByLag(byLag, rx);
 }
 
-void EstimateWienerBlock(WienerMatrices& m, const Vector100& y, double d, double dn,
-                         Vector100& xx, Vector100& err) {
+void EstimateWienerBlock(WienerMatrices& m, const Vector100& y, double d, double dn, Vector100& xx,
+                         Vector100& err) {
     m.rn.fill(0.0);
     for (std::size_t i = 0; i < N; ++i) {
         m.rn[i * N + i] = dn;

@@ -30,7 +30,7 @@ void FillAr2Correlation(const Vector100& rho, double d, Matrix100& rx);
 //     h = Q c,  xx[i] = y . h,  t = h^T Ry,  err[i] = (D - 2 h . c) + t . h.
 // A zero pivot fails in InvertMatrix; a value beyond the double range ->
 // FloatingOverflow.
-void EstimateWienerBlock(WienerMatrices& m, const Vector100& y, double d, double dn,
-                         Vector100& xx, Vector100& err);
+void EstimateWienerBlock(WienerMatrices& m, const Vector100& y, double d, double dn, Vector100& xx,
+                         Vector100& err);
 
 }  // namespace strs

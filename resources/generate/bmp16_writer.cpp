@@ -11,17 +11,15 @@ namespace {
 
 // The 16 colours of the Windows default palette, in its order.
 constexpr std::array<QRgb, 16> kPalette = {
-    0xff000000, 0xff800000, 0xff008000, 0xff808000, 0xff000080, 0xff800080,
-    0xff008080, 0xff808080, 0xffc0c0c0, 0xffff0000, 0xff00ff00, 0xffffff00,
-    0xff0000ff, 0xffff00ff, 0xff00ffff, 0xffffffff,
+    0xff000000, 0xff800000, 0xff008000, 0xff808000, 0xff000080, 0xff800080, 0xff008080, 0xff808080,
+    0xffc0c0c0, 0xffff0000, 0xff00ff00, 0xffffff00, 0xff0000ff, 0xffff00ff, 0xff00ffff, 0xffffffff,
 };
 
 constexpr int kFileHeaderSize = 14;
 constexpr int kInfoHeaderSize = 40;
 constexpr int kPixelsPerMetre = 3780;  // 96 dots per inch
 
-int NearestPaletteIndex(QRgb colour)
-{
+int NearestPaletteIndex(QRgb colour) {
     int best = 0;
     int bestDistance = std::numeric_limits<int>::max();
     for (int i = 0; i < static_cast<int>(kPalette.size()); ++i) {
@@ -37,22 +35,19 @@ int NearestPaletteIndex(QRgb colour)
     return best;
 }
 
-void Put16(QByteArray& out, std::uint16_t value)
-{
+void Put16(QByteArray& out, std::uint16_t value) {
     out.append(static_cast<char>(value & 0xff));
     out.append(static_cast<char>(value >> 8));
 }
 
-void Put32(QByteArray& out, std::uint32_t value)
-{
+void Put32(QByteArray& out, std::uint32_t value) {
     for (int shift = 0; shift < 32; shift += 8)
         out.append(static_cast<char>((value >> shift) & 0xff));
 }
 
 }  // namespace
 
-QByteArray EncodeBmp16(const QImage& image)
-{
+QByteArray EncodeBmp16(const QImage& image) {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
     const int width = rgb.width();
     const int height = rgb.height();
@@ -78,7 +73,7 @@ QByteArray EncodeBmp16(const QImage& image)
     Put32(out, kPixelsPerMetre);
     Put32(out, kPixelsPerMetre);
     Put32(out, static_cast<std::uint32_t>(kPalette.size()));  // colours used
-    Put32(out, 0);                                             // all important
+    Put32(out, 0);                                            // all important
 
     for (const QRgb colour : kPalette) {
         out.append(static_cast<char>(qBlue(colour)));

@@ -10,8 +10,7 @@ namespace strs::pictures {
 namespace {
 
 // Where the glyphs of text land, relative to the point they are drawn at.
-QRect InkRect(const QFont& font, const QString& text)
-{
+QRect InkRect(const QFont& font, const QString& text) {
     const QFontMetrics metrics(font);
     const int margin = metrics.height();
     const QPoint origin(margin, 2 * margin);
@@ -34,15 +33,11 @@ QRect InkRect(const QFont& font, const QString& text)
     return ink.translated(-origin);
 }
 
-void DrawLine(QPainter& painter, QPoint from, QPoint to)
-{
-    painter.drawLine(from, to);
-}
+void DrawLine(QPainter& painter, QPoint from, QPoint to) { painter.drawLine(from, to); }
 
 }  // namespace
 
-Box Text(const QFont& font, const QString& text)
-{
+Box Text(const QFont& font, const QString& text) {
     const QRect ink = InkRect(font, text);
     Box box;
     if (ink.isNull()) {
@@ -61,16 +56,14 @@ Box Text(const QFont& font, const QString& text)
     return box;
 }
 
-Box Space(int width)
-{
+Box Space(int width) {
     Box box;
     box.width = width;
     box.paint = [](QPainter&, QPoint) {};
     return box;
 }
 
-Box Row(const std::vector<Box>& items)
-{
+Box Row(const std::vector<Box>& items) {
     Box box;
     for (const Box& item : items) {
         box.width += item.width;
@@ -86,8 +79,7 @@ Box Row(const std::vector<Box>& items)
     return box;
 }
 
-Box Fraction(const Box& numerator, const Box& denominator, int axis)
-{
+Box Fraction(const Box& numerator, const Box& denominator, int axis) {
     constexpr int kOverhang = 1;  // the bar reaches past the wider part on each side
     constexpr int kGap = 1;       // empty rows between the bar and each part
     Box box;
@@ -98,21 +90,20 @@ Box Fraction(const Box& numerator, const Box& denominator, int axis)
     box.paint = [=](QPainter& painter, QPoint origin) {
         const int bar = origin.y() - axis;
         DrawLine(painter, QPoint(origin.x(), bar), QPoint(origin.x() + width - 1, bar));
-        numerator.paint(painter, QPoint(origin.x() + (width - numerator.width) / 2,
-                                        bar - kGap - numerator.descent));
+        numerator.paint(painter,
+                        QPoint(origin.x() + (width - numerator.width) / 2, bar - kGap - numerator.descent));
         denominator.paint(painter, QPoint(origin.x() + (width - denominator.width) / 2,
                                           bar + 1 + kGap + denominator.ascent));
     };
     return box;
 }
 
-Box Radical(const Box& body, const std::optional<Box>& index)
-{
-    constexpr int kGapAbove = 2;  // rows between the body and the overbar
-    constexpr int kTick = 2;      // the short rising stroke at the left
-    constexpr int kDown = 3;      // horizontal run of the falling stroke
-    const int top = body.ascent + kGapAbove;  // overbar row, counted up from the baseline
-    const int bottom = body.descent;          // lowest row of the sign, below the baseline
+Box Radical(const Box& body, const std::optional<Box>& index) {
+    constexpr int kGapAbove = 2;                       // rows between the body and the overbar
+    constexpr int kTick = 2;                           // the short rising stroke at the left
+    constexpr int kDown = 3;                           // horizontal run of the falling stroke
+    const int top = body.ascent + kGapAbove;           // overbar row, counted up from the baseline
+    const int bottom = body.descent;                   // lowest row of the sign, below the baseline
     const int rise = std::max(3, (top + bottom) / 3);  // horizontal run of the long stroke
     const int crookHeight = (top + bottom) * 2 / 5;    // the tick sits this far up the sign
     const int signWidth = kTick + kDown + rise + 2;
@@ -144,22 +135,19 @@ Box Radical(const Box& body, const std::optional<Box>& index)
         DrawLine(painter, peak, QPoint(origin.x() + width - 1, yTop));
         body.paint(painter, QPoint(x0 + signWidth, origin.y()));
         if (index) {
-            index->paint(painter, QPoint(x0 + indexRight - index->width,
-                                         yCrook - 2 - index->descent));
+            index->paint(painter, QPoint(x0 + indexRight - index->width, yCrook - 2 - index->descent));
         }
     };
     return box;
 }
 
-Box Scripts(const Box& base, const std::optional<Box>& subscript, const std::optional<Box>& superscript)
-{
+Box Scripts(const Box& base, const std::optional<Box>& subscript, const std::optional<Box>& superscript) {
     constexpr int kGap = 1;  // columns between the base and its scripts
     // A superscript ends a little above the middle of the base; a subscript starts a
     // little below it.
     const int supBottom = base.ascent / 2 + 1;
     const int subTop = base.ascent / 3;
-    const int scriptsWidth = std::max(subscript ? subscript->width : 0,
-                                      superscript ? superscript->width : 0);
+    const int scriptsWidth = std::max(subscript ? subscript->width : 0, superscript ? superscript->width : 0);
     Box box;
     box.width = base.width + kGap + scriptsWidth;
     box.ascent = base.ascent;
@@ -179,8 +167,7 @@ Box Scripts(const Box& base, const std::optional<Box>& subscript, const std::opt
     return box;
 }
 
-Box Limits(const Box& op, const Box& above, const Box& below)
-{
+Box Limits(const Box& op, const Box& above, const Box& below) {
     constexpr int kGap = 2;
     Box box;
     box.width = std::max({op.width, above.width, below.width});
@@ -197,14 +184,12 @@ Box Limits(const Box& op, const Box& above, const Box& below)
     return box;
 }
 
-int MathAxis(const QFont& font)
-{
+int MathAxis(const QFont& font) {
     const QRect minus = InkRect(font, QStringLiteral("\u2212"));
     return -(minus.top() + minus.bottom()) / 2;
 }
 
-void PaintCentred(QPainter& painter, const Box& box, QSize picture)
-{
+void PaintCentred(QPainter& painter, const Box& box, QSize picture) {
     painter.setPen(QPen(Qt::black, 1));
     const int left = (picture.width() - box.width) / 2;
     const int top = (picture.height() - box.Height()) / 2;

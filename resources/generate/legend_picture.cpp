@@ -8,8 +8,7 @@
 
 namespace strs::pictures {
 
-QImage DrawLegendPicture()
-{
+QImage DrawLegendPicture() {
     struct Entry {
         QColor colour;
         QString label;

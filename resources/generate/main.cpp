@@ -21,8 +21,7 @@ namespace {
 constexpr int kSplashQuality = 92;
 constexpr int kLegendQuality = 95;
 
-bool WriteFile(const QDir& folder, const QString& name, const QByteArray& data)
-{
+bool WriteFile(const QDir& folder, const QString& name, const QByteArray& data) {
     QFile file(folder.filePath(name));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(data) != data.size()) {
         QTextStream(stderr) << "cannot write " << file.fileName() << ": " << file.errorString() << '\n';
@@ -34,8 +33,7 @@ bool WriteFile(const QDir& folder, const QString& name, const QByteArray& data)
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     const QStringList arguments = QGuiApplication::arguments();
     if (arguments.size() != 2) {
@@ -51,10 +49,12 @@ int main(int argc, char** argv)
         bool ok = WriteFile(folder, QStringLiteral("splash.jpg"),
                             strs::EncodeJpeg(strs::pictures::DrawSplashPicture(), kSplashQuality));
         ok = WriteFile(folder, QStringLiteral("legend.jpg"),
-                       strs::EncodeJpeg(strs::pictures::DrawLegendPicture(), kLegendQuality)) && ok;
+                       strs::EncodeJpeg(strs::pictures::DrawLegendPicture(), kLegendQuality))
+             && ok;
         for (const auto& formula : strs::pictures::DrawFormulaPictures())
             ok = WriteFile(folder, formula.name + QStringLiteral(".bmp"),
-                           strs::pictures::EncodeBmp16(formula.image)) && ok;
+                           strs::pictures::EncodeBmp16(formula.image))
+                 && ok;
         return ok ? 0 : 1;
     } catch (const std::exception& error) {
         QTextStream(stderr) << error.what() << '\n';

@@ -10,8 +10,7 @@
 namespace strs::pictures {
 namespace {
 
-std::uint32_t Mix(std::uint32_t h)
-{
+std::uint32_t Mix(std::uint32_t h) {
     h ^= h >> 16;
     h *= 0x7feb352dU;
     h ^= h >> 15;
@@ -20,14 +19,10 @@ std::uint32_t Mix(std::uint32_t h)
     return h;
 }
 
-double Smooth(double t)
-{
-    return t * t * (3.0 - 2.0 * t);
-}
+double Smooth(double t) { return t * t * (3.0 - 2.0 * t); }
 
 // Value noise: random heights on a lattice of the given cell size, smoothly blended.
-double ValueNoise(double x, double y, int cell, std::uint32_t seed)
-{
+double ValueNoise(double x, double y, int cell, std::uint32_t seed) {
     const double fx = x / cell;
     const double fy = y / cell;
     const int ix = static_cast<int>(std::floor(fx));
@@ -42,8 +37,7 @@ double ValueNoise(double x, double y, int cell, std::uint32_t seed)
 }
 
 // Several octaves of noise, in [-1, 1].
-double Blotches(int x, int y, std::uint32_t seed)
-{
+double Blotches(int x, int y, std::uint32_t seed) {
     double sum = 0.0;
     double weight = 1.0;
     double total = 0.0;
@@ -55,13 +49,9 @@ double Blotches(int x, int y, std::uint32_t seed)
     return 2.0 * sum / total - 1.0;
 }
 
-int Channel(double value)
-{
-    return std::clamp(static_cast<int>(std::lround(value)), 0, 255);
-}
+int Channel(double value) { return std::clamp(static_cast<int>(std::lround(value)), 0, 255); }
 
-void DrawFibres(QImage& image, QColor tone, std::uint32_t seed)
-{
+void DrawFibres(QImage& image, QColor tone, std::uint32_t seed) {
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, true);
     constexpr int kFibres = 140;
@@ -84,15 +74,13 @@ void DrawFibres(QImage& image, QColor tone, std::uint32_t seed)
 
 }  // namespace
 
-double HashUnit(int x, int y, std::uint32_t seed)
-{
-    const std::uint32_t h = Mix(static_cast<std::uint32_t>(x) * 0x9e3779b1U ^
-                                Mix(static_cast<std::uint32_t>(y) * 0x85ebca77U ^ seed));
+double HashUnit(int x, int y, std::uint32_t seed) {
+    const std::uint32_t h = Mix(static_cast<std::uint32_t>(x) * 0x9e3779b1U
+                                ^ Mix(static_cast<std::uint32_t>(y) * 0x85ebca77U ^ seed));
     return (h >> 8) / 16777216.0;
 }
 
-QImage PaperTexture(QSize size, QColor tone, std::uint32_t seed)
-{
+QImage PaperTexture(QSize size, QColor tone, std::uint32_t seed) {
     QImage image(size, QImage::Format_RGB32);
     for (int y = 0; y < size.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
@@ -100,8 +88,7 @@ QImage PaperTexture(QSize size, QColor tone, std::uint32_t seed)
             // Blotches shade the tone by up to about 13 %, grain by a few levels.
             const double shade = 1.0 + 0.13 * Blotches(x, y, seed);
             const double grain = (HashUnit(x, y, seed + 7U) - 0.5) * 14.0;
-            line[x] = qRgb(Channel(tone.red() * shade + grain),
-                           Channel(tone.green() * shade + grain),
+            line[x] = qRgb(Channel(tone.red() * shade + grain), Channel(tone.green() * shade + grain),
                            Channel(tone.blue() * shade * 0.98 + grain));
         }
     }

@@ -5,8 +5,7 @@
 
 namespace strs::pictures {
 
-bool LoadPictureFonts()
-{
+bool LoadPictureFonts() {
     const QString folder = QStringLiteral("/usr/share/fonts/truetype/dejavu/");
     const QStringList files = {
         QStringLiteral("DejaVuSerif.ttf"),      QStringLiteral("DejaVuSerif-Italic.ttf"),
@@ -21,8 +20,7 @@ bool LoadPictureFonts()
 
 namespace {
 
-QFont Font(const QString& family, int pixelSize, bool italic, bool bold)
-{
+QFont Font(const QString& family, int pixelSize, bool italic, bool bold) {
     QFont font(family);
     font.setPixelSize(pixelSize);
     font.setItalic(italic);
@@ -34,18 +32,15 @@ QFont Font(const QString& family, int pixelSize, bool italic, bool bold)
 
 }  // namespace
 
-QFont SerifFont(int pixelSize, bool italic, bool bold)
-{
+QFont SerifFont(int pixelSize, bool italic, bool bold) {
     return Font(QStringLiteral("DejaVu Serif"), pixelSize, italic, bold);
 }
 
-QFont SansFont(int pixelSize, bool bold)
-{
+QFont SansFont(int pixelSize, bool bold) {
     return Font(QStringLiteral("DejaVu Sans"), pixelSize, false, bold);
 }
 
-QFont Aliased(QFont font)
-{
+QFont Aliased(QFont font) {
     font.setStyleStrategy(QFont::NoAntialias);
     return font;
 }

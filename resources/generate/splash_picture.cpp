@@ -21,21 +21,19 @@ constexpr QRect kShown(15, 16, 300, 199);  // what the splash window shows
 constexpr std::uint32_t kPaperSeed = 1975U;
 
 const QColor kPaper(226, 203, 166);
-const QColor kInk(112, 32, 20);        // maroon, for the title and the emblem
+const QColor kInk(112, 32, 20);  // maroon, for the title and the emblem
 const QColor kInkShadow(150, 110, 70);
 const QColor kCreditInk(86, 50, 28);
 
 // Darkens the paper towards the edges of the shown region.
-void DrawVignette(QPainter& painter)
-{
+void DrawVignette(QPainter& painter) {
     QRadialGradient shade(kShown.center(), kShown.width() * 0.75);
     shade.setColorAt(0.55, QColor(60, 30, 10, 0));
     shade.setColorAt(1.0, QColor(60, 30, 10, 70));
     painter.fillRect(QRect(QPoint(0, 0), kPictureSize), shade);
 }
 
-void DrawFrame(QPainter& painter)
-{
+void DrawFrame(QPainter& painter) {
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(kInk, 1.6));
     painter.drawRect(QRectF(kShown).adjusted(4.5, 4.5, -4.5, -4.5));
@@ -44,8 +42,7 @@ void DrawFrame(QPainter& painter)
 }
 
 // The largest italic serif in which every line fits the width.
-QFont TitleFont(const QStringList& lines, int width)
-{
+QFont TitleFont(const QStringList& lines, int width) {
     for (int size = 30;; --size) {
         const QFont font = SerifFont(size, true, true);
         const QFontMetrics metrics(font);
@@ -58,8 +55,7 @@ QFont TitleFont(const QStringList& lines, int width)
 }
 
 // Returns the bottom of the title block.
-int DrawTitle(QPainter& painter)
-{
+int DrawTitle(QPainter& painter) {
     const QStringList lines = {QStringLiteral("Статистическая теория"),
                                QStringLiteral("радиотехнических систем")};
     const QFont font = TitleFont(lines, kShown.width() - 36);
@@ -78,8 +74,7 @@ int DrawTitle(QPainter& painter)
 }
 
 // A rule with a small diamond in its middle, under the title.
-void DrawOrnament(QPainter& painter, int y)
-{
+void DrawOrnament(QPainter& painter, int y) {
     const double cx = kShown.center().x() + 0.5;
     painter.setPen(QPen(kInk, 1.0));
     painter.drawLine(QPointF(cx - 110, y + 0.5), QPointF(cx - 8, y + 0.5));
@@ -94,8 +89,7 @@ void DrawOrnament(QPainter& painter, int y)
 }
 
 // A transmitting mast over a sine wave, in a double ring.
-void DrawEmblem(QPainter& painter, QPointF centre, double radius)
-{
+void DrawEmblem(QPainter& painter, QPointF centre, double radius) {
     painter.save();
     painter.translate(centre);
     painter.setBrush(QColor(240, 224, 196, 150));
@@ -140,8 +134,7 @@ void DrawEmblem(QPainter& painter, QPointF centre, double radius)
     const double width = 1.5 * r;
     for (int i = 0; i <= 60; ++i) {
         const double u = i / 60.0;
-        const QPointF p(-width / 2 + u * width,
-                        0.52 * r - 0.1 * r * std::sin(u * 4.0 * std::numbers::pi));
+        const QPointF p(-width / 2 + u * width, 0.52 * r - 0.1 * r * std::sin(u * 4.0 * std::numbers::pi));
         if (i == 0)
             sine.moveTo(p);
         else
@@ -152,8 +145,7 @@ void DrawEmblem(QPainter& painter, QPointF centre, double radius)
     painter.restore();
 }
 
-void DrawCredits(QPainter& painter, QRect area)
-{
+void DrawCredits(QPainter& painter, QRect area) {
     const QString headingText = QStringLiteral("Лабораторный практикум");
     QFont heading = SerifFont(13, true, true);
     while (QFontMetrics(heading).horizontalAdvance(headingText) > area.width() && heading.pixelSize() > 9)
@@ -181,16 +173,14 @@ void DrawCredits(QPainter& painter, QRect area)
         const QFontMetrics metrics(*line.font);
         painter.setFont(*line.font);
         y += metrics.ascent();
-        painter.drawText(QPoint(area.center().x() - metrics.horizontalAdvance(line.text) / 2, y),
-                         line.text);
+        painter.drawText(QPoint(area.center().x() - metrics.horizontalAdvance(line.text) / 2, y), line.text);
         y += metrics.descent() + line.spaceAfter;
     }
 }
 
 }  // namespace
 
-QImage DrawSplashPicture()
-{
+QImage DrawSplashPicture() {
     QImage image = PaperTexture(kPictureSize, kPaper, kPaperSeed);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, true);

@@ -135,7 +135,8 @@ TEST_F(ArModelTest, SecondOrderSequenceAndItsDraws) {
     const long double a2 = c.a2;
     EXPECT_EQ(x[0], static_cast<double>(1.0L * g0));
     EXPECT_EQ(x[1], static_cast<double>(std::sqrt(static_cast<long double>(q)) * g1 + a1 * x[0]));
-    EXPECT_EQ(x[2], static_cast<double>(std::sqrt(static_cast<long double>(q)) * g2 + (a1 * x[1] + a2 * x[0])));
+    EXPECT_EQ(x[2],
+              static_cast<double>(std::sqrt(static_cast<long double>(q)) * g2 + (a1 * x[1] + a2 * x[0])));
 }
 
 TEST_F(ArModelTest, NonStationarySecondOrderFailsAtTheSecondElement) {

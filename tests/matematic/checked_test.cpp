@@ -35,18 +35,14 @@ TEST(CheckedSqrtTest, NegativeIsInvalid) {
     EXPECT_THROW(CheckedSqrt(std::numeric_limits<long double>::quiet_NaN()), InvalidOperation);
 }
 
-TEST(CheckedLnTest, LogarithmOfPositive) {
-    EXPECT_EQ(CheckedLn(1.0L), 0.0L);
-}
+TEST(CheckedLnTest, LogarithmOfPositive) { EXPECT_EQ(CheckedLn(1.0L), 0.0L); }
 
 TEST(CheckedLnTest, NegativeIsInvalidAndZeroDividesByZero) {
     EXPECT_EQ(MessageOf([] { CheckedLn(-0.5L); }), kInvalid);
     EXPECT_EQ(MessageOf([] { CheckedLn(0.0L); }), kDivision);
 }
 
-TEST(CheckedDivTest, QuotientInExtended) {
-    EXPECT_EQ(CheckedDiv(1.0L, 3.0L), 1.0L / 3.0L);
-}
+TEST(CheckedDivTest, QuotientInExtended) { EXPECT_EQ(CheckedDiv(1.0L, 3.0L), 1.0L / 3.0L); }
 
 TEST(CheckedDivTest, ZeroDivisor) {
     EXPECT_EQ(MessageOf([] { CheckedDiv(1.0L, 0.0L); }), kDivision);

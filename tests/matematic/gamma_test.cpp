@@ -67,9 +67,9 @@ TEST(GammaApproxTest, TenAndAboveUseOneUnboundedPolynomial) {
 TEST(GammaApproxTest, IntervalPolynomialIsSummedTermByTermInExtended) {
     // 2 <= x < 3 row, evaluated here independently with the same order of terms.
     const long double x = 2.5L;
-    const long double expected = 0.00236453L * (x * x * x * x * x * x) + -0.00768711L * (x * x * x * x * x) +
-                                 -0.0132851L * (x * x * x * x) + 0.128716L * (x * x * x) +
-                                 0.00281922L * (x * x) + -0.546586L * x + 1.35937L;
+    const long double expected = 0.00236453L * (x * x * x * x * x * x) + -0.00768711L * (x * x * x * x * x)
+                                 + -0.0132851L * (x * x * x * x) + 0.128716L * (x * x * x)
+                                 + 0.00281922L * (x * x) + -0.546586L * x + 1.35937L;
     EXPECT_EQ(GammaApprox(2.5), static_cast<double>(expected));
 }
 

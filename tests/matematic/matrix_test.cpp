@@ -323,7 +323,8 @@ std::unique_ptr<Matrix100> ToeplitzCorrelation(double d, Corr corr) {
 
 TEST(InvertMatrixTest, WienerErrorVarianceOfAFirstOrderSignal) {
     // r = 0.8, D = 1, Dn = 4.
-    const auto rx = ToeplitzCorrelation(1.0, [](std::size_t lag) { return std::pow(0.8, static_cast<int>(lag)); });
+    const auto rx =
+        ToeplitzCorrelation(1.0, [](std::size_t lag) { return std::pow(0.8, static_cast<int>(lag)); });
     const WienerErrors err(*rx, 1.0, 4.0);
     EXPECT_NEAR(err.ErrorAt(0), 0.649848, 5e-7);
     EXPECT_NEAR(err.ErrorAt(99), 0.649848, 5e-7);
@@ -342,7 +343,6 @@ TEST(InvertMatrixTest, WienerErrorVarianceOfASecondOrderSignal) {
     EXPECT_NEAR(err.ErrorAt(99), 0.437634, 5e-7);
     EXPECT_NEAR(err.ErrorAt(49), 0.321584, 5e-7);
 }
-
 
 // ---------------------------------------------------------------------------
 // The fast routines against plain references, bit for bit.
@@ -429,10 +429,14 @@ enum class Outcome { Completed, DivisionByZero, InvalidOperation, FloatingOverfl
 
 const char* OutcomeName(Outcome o) {
     switch (o) {
-        case Outcome::Completed: return "completed";
-        case Outcome::DivisionByZero: return "DivisionByZero";
-        case Outcome::InvalidOperation: return "InvalidOperation";
-        case Outcome::FloatingOverflow: return "FloatingOverflow";
+    case Outcome::Completed:
+        return "completed";
+    case Outcome::DivisionByZero:
+        return "DivisionByZero";
+    case Outcome::InvalidOperation:
+        return "InvalidOperation";
+    case Outcome::FloatingOverflow:
+        return "FloatingOverflow";
     }
     return "?";
 }
@@ -455,9 +459,9 @@ Outcome RunInversion(Matrix100& a, Invert invert) {
 std::string FirstBitDifference(const Matrix100& x, const Matrix100& y) {
     for (std::size_t e = 0; e < kN * kN; ++e) {
         if (std::memcmp(&x[e], &y[e], sizeof(double)) != 0) {
-            return "(" + std::to_string(e / kN) + "," + std::to_string(e % kN) + "): " +
-                   std::to_string(x[e]) + (std::signbit(x[e]) ? " (sign set)" : "") + " vs " +
-                   std::to_string(y[e]) + (std::signbit(y[e]) ? " (sign set)" : "");
+            return "(" + std::to_string(e / kN) + "," + std::to_string(e % kN) + "): " + std::to_string(x[e])
+                   + (std::signbit(x[e]) ? " (sign set)" : "") + " vs " + std::to_string(y[e])
+                   + (std::signbit(y[e]) ? " (sign set)" : "");
         }
     }
     return "none";
@@ -501,9 +505,8 @@ std::unique_ptr<Matrix100> SymmetricMatrix(Element element) {
 
 // Strictly diagonally dominant with a positive diagonal: positive definite.
 std::unique_ptr<Matrix100> SymmetricPositiveDefinite(TestNumbers& numbers) {
-    return SymmetricMatrix([&](std::size_t i, std::size_t j) {
-        return i == j ? 50.0 + numbers.Next() : numbers.Next();
-    });
+    return SymmetricMatrix(
+        [&](std::size_t i, std::size_t j) { return i == j ? 50.0 + numbers.Next() : numbers.Next(); });
 }
 
 // Strictly diagonally dominant with diagonal signs mixed: indefinite, and every
@@ -608,9 +611,11 @@ TEST(InvertMatrixReferenceTest, SymmetricIndefiniteMatchesBitForBit) {
     TestNumbers numbers;
     for (int n = 0; n < 4; ++n) {
         const auto a = SymmetricIndefinite(numbers);
-        EXPECT_EQ(ExpectInversionMatchesReference(*a, "indefinite #" + std::to_string(n)), Outcome::Completed);
+        EXPECT_EQ(ExpectInversionMatchesReference(*a, "indefinite #" + std::to_string(n)),
+                  Outcome::Completed);
         const auto b = SymmetricUnstructured(numbers);
-        EXPECT_EQ(ExpectInversionMatchesReference(*b, "unstructured #" + std::to_string(n)), Outcome::Completed);
+        EXPECT_EQ(ExpectInversionMatchesReference(*b, "unstructured #" + std::to_string(n)),
+                  Outcome::Completed);
     }
 }
 
@@ -627,7 +632,8 @@ TEST(InvertMatrixReferenceTest, SymmetricWithSignedZerosMatchesBitForBit) {
 }
 
 TEST(InvertMatrixReferenceTest, WienerCorrelationsMatchBitForBit) {
-    const auto ar1 = ToeplitzCorrelation(1.0, [](std::size_t lag) { return std::pow(0.8, static_cast<int>(lag)); });
+    const auto ar1 =
+        ToeplitzCorrelation(1.0, [](std::size_t lag) { return std::pow(0.8, static_cast<int>(lag)); });
     ExpectInversionMatchesReference(*WienerObservationCorrelation(*ar1, 4.0), "first order");
     double rho[kN];
     Ar2NormalisedCorrelation(YuleWalker2(0.8, 0.9), rho, static_cast<int>(kN));
@@ -645,7 +651,8 @@ TEST(InvertMatrixReferenceTest, NonSymmetricMatchesBitForBit) {
                 At(*a, i, j) = numbers.Next();
             }
         }
-        EXPECT_EQ(ExpectInversionMatchesReference(*a, "non-symmetric #" + std::to_string(n)), Outcome::Completed);
+        EXPECT_EQ(ExpectInversionMatchesReference(*a, "non-symmetric #" + std::to_string(n)),
+                  Outcome::Completed);
     }
     // One element one step away from symmetry.
     auto nearly = SymmetricUnstructured(numbers);

@@ -35,13 +35,9 @@ TEST(IntPowerTest, MultipliesTheSquaresOfTheSetBits) {
     EXPECT_EQ(IntPower(b, 13), ((1.0L * b) * b4) * b8);
 }
 
-TEST(IntPowerTest, ZeroToANegativePowerDividesByZero) {
-    EXPECT_THROW(IntPower(0.0L, -2), DivisionByZero);
-}
+TEST(IntPowerTest, ZeroToANegativePowerDividesByZero) { EXPECT_THROW(IntPower(0.0L, -2), DivisionByZero); }
 
-TEST(IntPowerTest, ExtendedOverflowIsReported) {
-    EXPECT_THROW(IntPower(1e300L, 100), FloatingOverflow);
-}
+TEST(IntPowerTest, ExtendedOverflowIsReported) { EXPECT_THROW(IntPower(1e300L, 100), FloatingOverflow); }
 
 TEST(IntPowerTest, LargestMagnitudeExponentsWork) {
     EXPECT_EQ(IntPower(1.0L, std::numeric_limits<int>::min()), 1.0L);
@@ -83,9 +79,7 @@ TEST(PowerTest, ZeroBaseWithNegativeExponent) {
     EXPECT_THROW(Power(0.0L, -2.0L), DivisionByZero);  // 1 / 0^2
 }
 
-TEST(PowerTest, HugeResultOverflows) {
-    EXPECT_THROW(Power(10.0L, 5000.5L), FloatingOverflow);
-}
+TEST(PowerTest, HugeResultOverflows) { EXPECT_THROW(Power(10.0L, 5000.5L), FloatingOverflow); }
 
 }  // namespace
 }  // namespace strs

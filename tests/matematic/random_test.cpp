@@ -12,9 +12,7 @@ protected:
     void SetUp() override { ResetRandomGenerator(); }
 };
 
-TEST_F(RandomGeneratorTest, StartsFromStateZero) {
-    EXPECT_EQ(RandomGeneratorState(), 0u);
-}
+TEST_F(RandomGeneratorTest, StartsFromStateZero) { EXPECT_EQ(RandomGeneratorState(), 0u); }
 
 TEST_F(RandomGeneratorTest, FirstFourUniformValuesFromTheStartState) {
     EXPECT_EQ(static_cast<double>(UniformRandom()), 2.3283064365386963e-10);

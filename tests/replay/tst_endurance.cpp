@@ -3,7 +3,8 @@
 // and orders; presses. Nothing may crash, every error is one of the known messages, no
 // series ever holds a non-finite value, and every series length is one the labs produce.
 
-#include "shell/main_window.h"
+#include "app/main_window.h"
+#include "shell/chart_widget.h"
 #include "tools/replay/replay_session.h"
 
 #include <QLocale>
@@ -20,16 +21,18 @@ using strs::replay::ScriptLine;
 
 namespace {
 
-const QStringList kTexts = {
-    QStringLiteral("1"), QStringLiteral("-1"), QStringLiteral("0"), QStringLiteral("0,0"),
-    QStringLiteral(""), QStringLiteral("-"), QStringLiteral("0,5"), QStringLiteral("-0,5"),
-    QStringLiteral("0,8"), QStringLiteral("0,9"), QStringLiteral("0,999999"), QStringLiteral("1,0000001"),
-    QStringLiteral("1,1"), QStringLiteral("-1,1"), QStringLiteral("2"), QStringLiteral("-4"),
-    QStringLiteral("4"), QStringLiteral("1e308"), QStringLiteral("-1e308"), QStringLiteral("1e-308"),
-    QStringLiteral("1e150"), QStringLiteral("1e-150"), QStringLiteral("1e10"), QStringLiteral("1e-10"),
-    QStringLiteral("abc"), QStringLiteral("1e400"), QStringLiteral("1.5"), QStringLiteral(" 3 "),
-    QStringLiteral("00"), QStringLiteral("0,001"), QStringLiteral("1,5"), QStringLiteral("1,2"),
-    QStringLiteral("0,1"), QStringLiteral("-0,9"), QStringLiteral("100"), QStringLiteral("1E-5")};
+const QStringList kTexts = {QStringLiteral("1"),      QStringLiteral("-1"),       QStringLiteral("0"),
+                            QStringLiteral("0,0"),    QStringLiteral(""),         QStringLiteral("-"),
+                            QStringLiteral("0,5"),    QStringLiteral("-0,5"),     QStringLiteral("0,8"),
+                            QStringLiteral("0,9"),    QStringLiteral("0,999999"), QStringLiteral("1,0000001"),
+                            QStringLiteral("1,1"),    QStringLiteral("-1,1"),     QStringLiteral("2"),
+                            QStringLiteral("-4"),     QStringLiteral("4"),        QStringLiteral("1e308"),
+                            QStringLiteral("-1e308"), QStringLiteral("1e-308"),   QStringLiteral("1e150"),
+                            QStringLiteral("1e-150"), QStringLiteral("1e10"),     QStringLiteral("1e-10"),
+                            QStringLiteral("abc"),    QStringLiteral("1e400"),    QStringLiteral("1.5"),
+                            QStringLiteral(" 3 "),    QStringLiteral("00"),       QStringLiteral("0,001"),
+                            QStringLiteral("1,5"),    QStringLiteral("1,2"),      QStringLiteral("0,1"),
+                            QStringLiteral("-0,9"),   QStringLiteral("100"),      QStringLiteral("1E-5")};
 
 const QStringList kFields = {QStringLiteral("E11"), QStringLiteral("E12"), QStringLiteral("E21"),
                              QStringLiteral("Es"),  QStringLiteral("E22"), QStringLiteral("E33"),
@@ -49,14 +52,13 @@ const std::map<QString, std::set<std::size_t>> kAllowedLengths = {
     {QStringLiteral("Series421"), {0, 100}},      {QStringLiteral("Series422"), {0, 100}},
     {QStringLiteral("Series423"), {0, 100}}};
 
-bool isKnownMessage(const QString& text)
-{
+bool isKnownMessage(const QString& text) {
     static const QRegularExpression conversion(
         QStringLiteral("^'.*' is not a valid floating point value\\.$"),
         QRegularExpression::DotMatchesEverythingOption);
     return text == QLatin1String("Invalid floating point operation.")
-        || text == QLatin1String("Floating point division by zero.")
-        || text == QLatin1String("Floating point overflow.") || conversion.match(text).hasMatch();
+           || text == QLatin1String("Floating point division by zero.")
+           || text == QLatin1String("Floating point overflow.") || conversion.match(text).hasMatch();
 }
 
 }  // namespace
@@ -66,8 +68,7 @@ class EnduranceTest : public QObject {
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
 
-    void tenThousandRandomActions()
-    {
+    void tenThousandRandomActions() {
         std::mt19937 random(20261208);  // fixed: a failure reproduces
         auto pick = [&random](int n) { return int(std::uniform_int_distribution<int>(0, n - 1)(random)); };
 
@@ -78,7 +79,10 @@ private slots:
             ScriptLine line;
             line.number = step;
             switch (pick(10)) {
-            case 0: case 1: case 2: case 3:
+            case 0:
+            case 1:
+            case 2:
+            case 3:
                 line.action = QStringLiteral("set");
                 line.args = {kFields[pick(int(kFields.size()))], kTexts[pick(int(kTexts.size()))]};
                 break;
@@ -88,7 +92,8 @@ private slots:
                 break;
             case 5:
                 line.action = QStringLiteral("radio");
-                line.args = {pick(2) ? QStringLiteral("RG2") : QStringLiteral("RG4"), QString::number(pick(2))};
+                line.args = {pick(2) ? QStringLiteral("RG2") : QStringLiteral("RG4"),
+                             QString::number(pick(2))};
                 break;
             default:
                 line.action = QStringLiteral("press");
@@ -107,16 +112,19 @@ private slots:
             }
             if (line.action != QLatin1String("press"))
                 continue;
-            for (strs::ChartWidget* chart : session.window().charts()) {
+            for (strs::ChartWidget* chart : session.window().findChildren<strs::ChartWidget*>()) {
                 for (const auto& series : chart->allSeries()) {
                     const auto& allowed = kAllowedLengths.at(series->name());
                     QVERIFY2(allowed.count(series->points().size()),
                              qPrintable(QStringLiteral("step %1: %2 holds %3 points")
-                                            .arg(step).arg(series->name()).arg(series->points().size())));
+                                            .arg(step)
+                                            .arg(series->name())
+                                            .arg(series->points().size())));
                     for (const strs::ChartPoint& p : series->points())
                         QVERIFY2(std::isfinite(p.y),
                                  qPrintable(QStringLiteral("step %1: %2 holds a non-finite value")
-                                                .arg(step).arg(series->name())));
+                                                .arg(step)
+                                                .arg(series->name())));
                 }
             }
         }

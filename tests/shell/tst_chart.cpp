@@ -31,8 +31,7 @@ struct PixelSpan {
 };
 
 // Where the pixels of exactly one colour lie in a picture.
-PixelSpan FindColour(const QImage& image, const QColor& colour)
-{
+PixelSpan FindColour(const QImage& image, const QColor& colour) {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
     const QRgb wanted = colour.rgb();
     PixelSpan span;
@@ -50,14 +49,10 @@ PixelSpan FindColour(const QImage& image, const QColor& colour)
     return span;
 }
 
-bool IsDark(QRgb pixel)
-{
-    return qRed(pixel) < 128 && qGreen(pixel) < 128 && qBlue(pixel) < 128;
-}
+bool IsDark(QRgb pixel) { return qRed(pixel) < 128 && qGreen(pixel) < 128 && qBlue(pixel) < 128; }
 
 // The lowest row within `rows` that holds a dark pixel between the columns, or -1.
-int LowestDarkRow(const QImage& image, int fromX, int toX, int rows)
-{
+int LowestDarkRow(const QImage& image, int fromX, int toX, int rows) {
     int lowest = -1;
     for (int y = 0; y < rows; ++y)
         for (int x = fromX; x <= toX; ++x)
@@ -66,8 +61,7 @@ int LowestDarkRow(const QImage& image, int fromX, int toX, int rows)
     return lowest;
 }
 
-bool AreaIsWhite(const QImage& image, int fromX, int fromY, int toY)
-{
+bool AreaIsWhite(const QImage& image, int fromX, int fromY, int toY) {
     for (int y = fromY; y <= toY; ++y)
         for (int x = fromX; x < image.width(); ++x)
             if (image.pixel(x, y) != qRgb(255, 255, 255))
@@ -75,8 +69,7 @@ bool AreaIsWhite(const QImage& image, int fromX, int fromY, int toY)
     return true;
 }
 
-std::unique_ptr<ChartWidget> MakeChart()
-{
+std::unique_ptr<ChartWidget> MakeChart() {
     auto chart = std::make_unique<ChartWidget>();
     chart->resize(kChartSize);
     return chart;
@@ -91,17 +84,16 @@ private slots:
 
     // ---- series
 
-    void appendNumbersPointsFromZeroAfterClear()
-    {
+    void appendNumbersPointsFromZeroAfterClear() {
         auto chart = MakeChart();
         ChartSeries* s = chart->addSeries(QStringLiteral("Series11"), ChartSeries::Kind::Line, strs::clRed);
-        s->AppendValue(5.0, strs::clRed);
-        s->AppendValue(6.0, strs::clRed);
-        s->Clear();
+        s->appendValue(5.0, strs::clRed);
+        s->appendValue(6.0, strs::clRed);
+        s->clear();
         QVERIFY(s->points().empty());
-        s->AppendValue(1.5, strs::clGreen);
-        s->AppendValue(-2.0, strs::clBlue);
-        s->AppendValue(0.0, strs::clRed);
+        s->appendValue(1.5, strs::clGreen);
+        s->appendValue(-2.0, strs::clBlue);
+        s->appendValue(0.0, strs::clRed);
         QCOMPARE(s->points().size(), std::size_t(3));
         const double xs[] = {0, 1, 2};
         const double ys[] = {1.5, -2.0, 0.0};
@@ -115,21 +107,19 @@ private slots:
         QCOMPARE(s->colour(), strs::clRed);
     }
 
-    void barsAreNumberedLikePoints()
-    {
+    void barsAreNumberedLikePoints() {
         auto chart = MakeChart();
-        ChartSeries* s = chart->addSeries(QStringLiteral("Series12"), ChartSeries::Kind::Bar,
-                                          strs::clHistogram);
+        ChartSeries* s =
+            chart->addSeries(QStringLiteral("Series12"), ChartSeries::Kind::Bar, strs::clHistogram);
         for (int i = 0; i < 15; ++i)
-            s->AppendBar(i * 2.0, strs::clHistogram);
+            s->appendBar(i * 2.0, strs::clHistogram);
         QCOMPARE(s->points().size(), std::size_t(15));
         QCOMPARE(s->points()[14].x, 14.0);
         QCOMPARE(s->points()[14].y, 28.0);
         QCOMPARE(s->kind(), ChartSeries::Kind::Bar);
     }
 
-    void titleLinesAreKept()
-    {
+    void titleLinesAreKept() {
         auto chart = MakeChart();
         const QStringList title{QStringLiteral("Экспериментальная и теоретическая "),
                                 QStringLiteral("корреляционные функции")};
@@ -139,8 +129,7 @@ private slots:
 
     // ---- drawing
 
-    void pictureHasTheChartSize()
-    {
+    void pictureHasTheChartSize() {
         auto chart = MakeChart();
         const QImage picture = chart->renderImage();
         QCOMPARE(picture.size(), kChartSize);
@@ -149,12 +138,11 @@ private slots:
         QCOMPARE(picture.pixel(408, 208), qRgb(255, 255, 255));
     }
 
-    void childWidgetsAreNotInThePicture()
-    {
+    void childWidgetsAreNotInThePicture() {
         auto chart = MakeChart();
         ChartSeries* s = chart->addSeries(QStringLiteral("s"), ChartSeries::Kind::Line, strs::clBlue);
         for (int i = 0; i < 10; ++i)
-            s->AppendValue(i % 3, strs::clBlue);
+            s->appendValue(i % 3, strs::clBlue);
         auto* label = new QLabel(QStringLiteral("0"), chart.get());
         label->setAutoFillBackground(true);
         QPalette palette = label->palette();
@@ -170,13 +158,12 @@ private slots:
         QVERIFY(FindColour(chart->renderImage(), QColor(0, 0, 255)).count > 0);
     }
 
-    void segmentTakesTheColourOfThePointItLeadsTo()
-    {
+    void segmentTakesTheColourOfThePointItLeadsTo() {
         auto chart = MakeChart();
         ChartSeries* s = chart->addSeries(QStringLiteral("s"), ChartSeries::Kind::Line, strs::clRed);
-        s->AppendValue(0.0, strs::clRed);    // the first point leads nowhere: no red
-        s->AppendValue(10.0, strs::clGreen);
-        s->AppendValue(0.0, strs::clBlue);
+        s->appendValue(0.0, strs::clRed);  // the first point leads nowhere: no red
+        s->appendValue(10.0, strs::clGreen);
+        s->appendValue(0.0, strs::clBlue);
         const QImage picture = chart->renderImage();
 
         const PixelSpan red = FindColour(picture, strs::ToQColor(strs::clRed));
@@ -192,26 +179,24 @@ private slots:
         QVERIFY(green.maxY - green.minY > 100);
     }
 
-    void thousandPointsSpanThePlot()
-    {
+    void thousandPointsSpanThePlot() {
         auto chart = MakeChart();
         ChartSeries* s = chart->addSeries(QStringLiteral("s"), ChartSeries::Kind::Line, strs::clRed);
         for (int i = 0; i < 1000; ++i)
-            s->AppendValue(std::sin(i * 0.05), strs::clRed);
+            s->appendValue(std::sin(i * 0.05), strs::clRed);
         const PixelSpan red = FindColour(chart->renderImage(), strs::ToQColor(strs::clRed));
         // The bottom axis covers 0 .. 999 exactly: the line runs across almost the whole chart.
         QVERIFY2(red.maxX - red.minX > 300, qPrintable(QString::number(red.maxX - red.minX)));
         QVERIFY(red.maxY - red.minY > 100);
     }
 
-    void barsAreFilledWithTheirColoursAndTouch()
-    {
+    void barsAreFilledWithTheirColoursAndTouch() {
         auto chart = MakeChart();
-        ChartSeries* s = chart->addSeries(QStringLiteral("Series12"), ChartSeries::Kind::Bar,
-                                          strs::clHistogram);
-        s->AppendBar(3.0, strs::clHistogram);
-        s->AppendBar(5.0, strs::clRed);
-        s->AppendBar(4.0, strs::clHistogram);
+        ChartSeries* s =
+            chart->addSeries(QStringLiteral("Series12"), ChartSeries::Kind::Bar, strs::clHistogram);
+        s->appendBar(3.0, strs::clHistogram);
+        s->appendBar(5.0, strs::clRed);
+        s->appendBar(4.0, strs::clHistogram);
         const QImage picture = chart->renderImage().convertToFormat(QImage::Format_RGB32);
 
         const PixelSpan dark = FindColour(picture, QColor(0, 0, 160));
@@ -230,12 +215,11 @@ private slots:
             QVERIFY2(picture.pixel(x, row) != qRgb(255, 255, 255), qPrintable(QString::number(x)));
     }
 
-    void negativeBarHangsBelowZero()
-    {
+    void negativeBarHangsBelowZero() {
         auto chart = MakeChart();
         ChartSeries* s = chart->addSeries(QStringLiteral("b"), ChartSeries::Kind::Bar, strs::clHistogram);
-        s->AppendBar(-2.0, strs::clHistogram);
-        s->AppendBar(3.0, strs::clRed);
+        s->appendBar(-2.0, strs::clHistogram);
+        s->appendBar(3.0, strs::clRed);
         const QImage picture = chart->renderImage();
         const PixelSpan below = FindColour(picture, QColor(0, 0, 160));
         const PixelSpan above = FindColour(picture, QColor(255, 0, 0));
@@ -243,19 +227,19 @@ private slots:
         QVERIFY(below.minY >= above.maxY - 1);
     }
 
-    void titleIsCentredAndTwoLinesAreTaller()
-    {
+    void titleIsCentredAndTwoLinesAreTaller() {
         auto chart = MakeChart();
         chart->setTitleLines({QStringLiteral("Гистограмма")});
         const QImage one = chart->renderImage();
-        chart->setTitleLines({QStringLiteral("Экспериментальная и теоретическая "),
-                              QStringLiteral("корреляционные функции")});
+        chart->setTitleLines(
+            {QStringLiteral("Экспериментальная и теоретическая "), QStringLiteral("корреляционные функции")});
         const QImage two = chart->renderImage();
 
         const int oneBottom = LowestDarkRow(one, 120, 290, 30);
         const int twoBottom = LowestDarkRow(two, 120, 290, 40);
         QVERIFY(oneBottom > 0);
-        QVERIFY2(twoBottom >= oneBottom + 9, qPrintable(QStringLiteral("%1 %2").arg(oneBottom).arg(twoBottom)));
+        QVERIFY2(twoBottom >= oneBottom + 9,
+                 qPrintable(QStringLiteral("%1 %2").arg(oneBottom).arg(twoBottom)));
 
         // The single line sits in the middle of the chart.
         int left = -1;
@@ -267,15 +251,15 @@ private slots:
                     right = x;
                 }
         QVERIFY(left > 0);
-        QVERIFY2(std::abs((left + right) / 2 - 204) <= 4, qPrintable(QStringLiteral("%1 %2").arg(left).arg(right)));
+        QVERIFY2(std::abs((left + right) / 2 - 204) <= 4,
+                 qPrintable(QStringLiteral("%1 %2").arg(left).arg(right)));
     }
 
-    void hiddenBottomLabelsLeaveTheMarginBlank()
-    {
+    void hiddenBottomLabelsLeaveTheMarginBlank() {
         auto chart = MakeChart();
         ChartSeries* s = chart->addSeries(QStringLiteral("b"), ChartSeries::Kind::Bar, strs::clHistogram);
         for (int i = 0; i < 15; ++i)
-            s->AppendBar(10 + (i % 5), strs::clHistogram);
+            s->appendBar(10 + (i % 5), strs::clHistogram);
 
         // With labels, the bottom rows carry the tick labels.
         const QImage labelled = chart->renderImage();
@@ -292,8 +276,7 @@ private slots:
         QVERIFY(bars.maxY < 192);
     }
 
-    void degenerateDataDrawsSensibly_data()
-    {
+    void degenerateDataDrawsSensibly_data() {
         QTest::addColumn<QList<double>>("values");
         QTest::addColumn<bool>("bars");
         QTest::addColumn<bool>("expectSeries");  // some pixels of the series colour
@@ -321,24 +304,21 @@ private slots:
         QTest::newRow("huge bars") << QList<double>{1e300, 2e300} << true << true;
         QTest::newRow("mixed bars") << QList<double>{-3, 5, -1} << true << true;
         QTest::newRow("near-equal") << QList<double>{1e15, 1e15 + 0.25, 1e15} << false << true;
-        QTest::newRow("not numbers among them")
-            << QList<double>{1, nan, 2, inf, 3, 4} << false << true;
+        QTest::newRow("not numbers among them") << QList<double>{1, nan, 2, inf, 3, 4} << false << true;
     }
-    void degenerateDataDrawsSensibly()
-    {
+    void degenerateDataDrawsSensibly() {
         QFETCH(QList<double>, values);
         QFETCH(bool, bars);
         QFETCH(bool, expectSeries);
         auto chart = MakeChart();
         chart->setTitleLines({QStringLiteral("Случайная величина")});
-        ChartSeries* s = chart->addSeries(QStringLiteral("s"),
-                                          bars ? ChartSeries::Kind::Bar : ChartSeries::Kind::Line,
-                                          strs::clRed);
+        ChartSeries* s = chart->addSeries(
+            QStringLiteral("s"), bars ? ChartSeries::Kind::Bar : ChartSeries::Kind::Line, strs::clRed);
         for (double v : values) {
             if (bars)
-                s->AppendBar(v, strs::clRed);
+                s->appendBar(v, strs::clRed);
             else
-                s->AppendValue(v, strs::clRed);
+                s->appendValue(v, strs::clRed);
         }
         const QImage picture = chart->renderImage();
         QCOMPARE(picture.size(), kChartSize);
@@ -350,8 +330,7 @@ private slots:
 
     // ---- interaction
 
-    void contextMenuRequestIsSignalledAndAccepted()
-    {
+    void contextMenuRequestIsSignalledAndAccepted() {
         auto chart = MakeChart();
         QSignalSpy spy(chart.get(), &ChartWidget::contextMenuRequested);
         QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(10, 10), chart->mapToGlobal(QPoint(10, 10)));
@@ -364,8 +343,7 @@ private slots:
 
     // ---- legend panels
 
-    void legendPanelSizesItselfToItsPicture()
-    {
+    void legendPanelSizesItselfToItsPicture() {
         auto chart = MakeChart();
         strs::LegendPanel panel(chart.get(), QStringLiteral("Image3"));
         QCOMPARE(panel.picture()->objectName(), QStringLiteral("Image3"));
@@ -389,15 +367,13 @@ private slots:
                  qPrintable(QStringLiteral("%1 %2 %3").arg(reddish).arg(greenish).arg(bluish)));
     }
 
-    void anyButtonOnPanelOrPictureAsksForAMove_data()
-    {
+    void anyButtonOnPanelOrPictureAsksForAMove_data() {
         QTest::addColumn<Qt::MouseButton>("button");
         QTest::newRow("left") << Qt::LeftButton;
         QTest::newRow("right") << Qt::RightButton;
         QTest::newRow("middle") << Qt::MiddleButton;
     }
-    void anyButtonOnPanelOrPictureAsksForAMove()
-    {
+    void anyButtonOnPanelOrPictureAsksForAMove() {
         QFETCH(Qt::MouseButton, button);
         auto chart = MakeChart();
         strs::LegendPanel panel(chart.get(), QStringLiteral("Image1"));
@@ -409,15 +385,14 @@ private slots:
         QCOMPARE(onPanel.count(), 0);  // the picture's press is not the panel's too
         QTest::mouseRelease(panel.picture(), button, Qt::NoModifier, QPoint(5, 5));
 
-        QMouseEvent press(QEvent::MouseButtonPress, QPointF(3, 3), panel.mapToGlobal(QPointF(3, 3)),
-                          button, button, Qt::NoModifier);
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(3, 3), panel.mapToGlobal(QPointF(3, 3)), button,
+                          button, Qt::NoModifier);
         QApplication::sendEvent(&panel, &press);
         QCOMPARE(onPanel.count(), 1);
         QCOMPARE(onPicture.count(), 1);
     }
 
-    void panelFollowsTheMouseWithinItsChartUntilRelease()
-    {
+    void panelFollowsTheMouseWithinItsChartUntilRelease() {
         auto chart = MakeChart();
         chart->move(100, 100);
         chart->show();
@@ -425,7 +400,7 @@ private slots:
         auto* panel = new strs::LegendPanel(chart.get(), QStringLiteral("Image1"));
         panel->move(265, 35);
         panel->show();
-        connect(panel, &strs::LegendPanel::picturePressed, panel, &strs::LegendPanel::StartMove);
+        connect(panel, &strs::LegendPanel::picturePressed, panel, &strs::LegendPanel::startMove);
 
         // Grab the picture 10 pixels right and 5 down from the panel's corner.
         const QPoint grab = panel->mapToGlobal(QPoint(10, 5));
@@ -449,8 +424,9 @@ private slots:
         // The release ends the move; the panel stays where it is.
         moveTo(chart->mapToGlobal(QPoint(60, 45)));
         QCOMPARE(panel->pos(), QPoint(50, 40));
-        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(10, 5), QPointF(panel->mapToGlobal(QPoint(10, 5))),
-                            Qt::RightButton, Qt::NoButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(10, 5),
+                            QPointF(panel->mapToGlobal(QPoint(10, 5))), Qt::RightButton, Qt::NoButton,
+                            Qt::NoModifier);
         QApplication::sendEvent(panel, &release);
         moveTo(chart->mapToGlobal(QPoint(200, 100)));
         QCOMPARE(panel->pos(), QPoint(50, 40));

@@ -34,9 +34,8 @@ private slots:
         SetErrorPresenter([this](const QString& boxText) { shown_.append(boxText); });
     }
     void cleanup() {
-        SetErrorPresenter([](const QString& boxText) {
-            qFatal("unexpected error box: %s", qUtf8Printable(boxText));
-        });
+        SetErrorPresenter(
+            [](const QString& boxText) { qFatal("unexpected error box: %s", qUtf8Printable(boxText)); });
         QLocale::setDefault(QLocale::c());
     }
 
@@ -47,17 +46,13 @@ private slots:
         QTest::newRow("full stop") << QStringLiteral("abc.") << QStringLiteral("abc.");
         QTest::newRow("exclamation mark") << QStringLiteral("abc!") << QStringLiteral("abc!");
         QTest::newRow("blank") << QStringLiteral("abc ") << QStringLiteral("abc ");
-        QTest::newRow("quotation mark") << QStringLiteral("ends with \"")
-                                        << QStringLiteral("ends with \"");
-        QTest::newRow("minus, just below the full stop") << QStringLiteral("abc-")
-                                                         << QStringLiteral("abc-");
-        QTest::newRow("slash, just above the full stop") << QStringLiteral("abc/")
-                                                         << QStringLiteral("abc/.");
+        QTest::newRow("quotation mark") << QStringLiteral("ends with \"") << QStringLiteral("ends with \"");
+        QTest::newRow("minus, just below the full stop") << QStringLiteral("abc-") << QStringLiteral("abc-");
+        QTest::newRow("slash, just above the full stop") << QStringLiteral("abc/") << QStringLiteral("abc/.");
         QTest::newRow("digit") << QStringLiteral("abc1") << QStringLiteral("abc1.");
         QTest::newRow("Cyrillic") << QStringLiteral("Ошибка") << QStringLiteral("Ошибка.");
-        QTest::newRow("conversion message")
-            << QStringLiteral("'1.5' is not a valid floating point value")
-            << QStringLiteral("'1.5' is not a valid floating point value.");
+        QTest::newRow("conversion message") << QStringLiteral("'1.5' is not a valid floating point value")
+                                            << QStringLiteral("'1.5' is not a valid floating point value.");
         QTest::newRow("empty stays empty") << QString() << QString();
     }
 
@@ -89,8 +84,10 @@ private slots:
         QFETCH(int, kind);
         QFETCH(QString, boxText);
         RunGuarded(nullptr, [kind] {
-            if (kind == 0) throw InvalidOperation();
-            if (kind == 1) throw DivisionByZero();
+            if (kind == 0)
+                throw InvalidOperation();
+            if (kind == 1)
+                throw DivisionByZero();
             throw FloatingOverflow();
         });
         QCOMPARE(shown_, QStringList{boxText});
@@ -98,8 +95,8 @@ private slots:
 
     void fileErrorKeepsItsOwnFullStop() {
         RunGuarded(nullptr, [] { throw FileCreateError("/none/chart.jpg", "No such directory."); });
-        QCOMPARE(shown_, QStringList{QStringLiteral(
-                             "Cannot create file \"/none/chart.jpg\". No such directory.")});
+        QCOMPARE(shown_,
+                 QStringList{QStringLiteral("Cannot create file \"/none/chart.jpg\". No such directory.")});
     }
 
     void outOfMemoryIsShown() {
@@ -170,7 +167,8 @@ private slots:
         poll.setInterval(10);
         connect(&poll, &QTimer::timeout, this, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box) return;
+            if (!box)
+                return;
             poll.stop();
             seen = true;
             title = box->windowTitle();
@@ -185,7 +183,8 @@ private slots:
         QTimer giveUp;  // a box that cannot be found must not hang the test
         giveUp.setSingleShot(true);
         connect(&giveUp, &QTimer::timeout, this, [] {
-            if (QWidget* stray = QApplication::activeModalWidget()) stray->close();
+            if (QWidget* stray = QApplication::activeModalWidget())
+                stray->close();
         });
         giveUp.start(5000);
 

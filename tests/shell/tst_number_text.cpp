@@ -2,8 +2,8 @@
 // a comma locale (Russian), a point locale (US English), the C locale and a locale with a
 // separator outside ASCII (Egyptian Arabic).
 
-#include "matematic/errors.h"
-#include "shell/number_grammar.h"
+#include "core/errors.h"
+#include "core/number_grammar.h"
 #include "shell/number_text.h"
 
 #include <QLocale>
@@ -18,16 +18,17 @@ using namespace strs;
 namespace {
 
 QLocale LocaleNamed(const QString& name) {
-    if (name == QStringLiteral("comma")) return QLocale(QLocale::Russian, QLocale::Russia);
-    if (name == QStringLiteral("point")) return QLocale(QLocale::English, QLocale::UnitedStates);
-    if (name == QStringLiteral("arabic")) return QLocale(QLocale::Arabic, QLocale::Egypt);
+    if (name == QStringLiteral("comma"))
+        return QLocale(QLocale::Russian, QLocale::Russia);
+    if (name == QStringLiteral("point"))
+        return QLocale(QLocale::English, QLocale::UnitedStates);
+    if (name == QStringLiteral("arabic"))
+        return QLocale(QLocale::Arabic, QLocale::Egypt);
     return QLocale::c();
 }
 
 // Exact comparison that also tells +0 from -0.
-bool SameDouble(double a, double b) {
-    return a == b && std::signbit(a) == std::signbit(b);
-}
+bool SameDouble(double a, double b) { return a == b && std::signbit(a) == std::signbit(b); }
 
 }  // namespace
 
@@ -100,8 +101,7 @@ void NumberTextTest::validTextsGiveTheirValue_data() {
     QTest::newRow("comma: signed separator first") << comma << QStringLiteral("-,5") << -0.5;
     QTest::newRow("comma: exponent") << comma << QStringLiteral("1e3") << 1000.0;
     QTest::newRow("comma: capital exponent with plus") << comma << QStringLiteral("1E+3") << 1000.0;
-    QTest::newRow("comma: negative mantissa and exponent")
-        << comma << QStringLiteral("-2,5e-3") << -2.5e-3;
+    QTest::newRow("comma: negative mantissa and exponent") << comma << QStringLiteral("-2,5e-3") << -2.5e-3;
     QTest::newRow("comma: separator last before exponent") << comma << QStringLiteral("5,e2") << 500.0;
     QTest::newRow("comma: exponent with leading zeros") << comma << QStringLiteral("1e007") << 1e7;
     QTest::newRow("comma: exponent then blanks") << comma << QStringLiteral("1e3 ") << 1000.0;
@@ -113,13 +113,10 @@ void NumberTextTest::validTextsGiveTheirValue_data() {
         << comma << QStringLiteral("9007199254740993") << 9007199254740992.0;
     QTest::newRow("comma: just above the tie rounds up")
         << comma << QStringLiteral("9007199254740993,0000001") << 9007199254740994.0;
-    QTest::newRow("comma: largest double")
-        << comma << QStringLiteral("1,7976931348623157e308") << DBL_MAX;
-    QTest::newRow("comma: smallest normal")
-        << comma << QStringLiteral("2,2250738585072014e-308") << DBL_MIN;
+    QTest::newRow("comma: largest double") << comma << QStringLiteral("1,7976931348623157e308") << DBL_MAX;
+    QTest::newRow("comma: smallest normal") << comma << QStringLiteral("2,2250738585072014e-308") << DBL_MIN;
     QTest::newRow("comma: smallest denormal")
-        << comma << QStringLiteral("4,9406564584124654e-324")
-        << std::numeric_limits<double>::denorm_min();
+        << comma << QStringLiteral("4,9406564584124654e-324") << std::numeric_limits<double>::denorm_min();
     QTest::newRow("comma: denormal") << comma << QStringLiteral("1e-310") << 1e-310;
     QTest::newRow("comma: underflow reads as zero") << comma << QStringLiteral("1e-400") << 0.0;
     QTest::newRow("comma: negative underflow reads as minus zero")
@@ -176,8 +173,7 @@ void NumberTextTest::invalidTextsAreNoNumbers_data() {
     QTest::newRow("comma: two separators") << comma << QStringLiteral("1,5,");
     QTest::newRow("comma: doubled separator") << comma << QStringLiteral("1,,5");
     QTest::newRow("comma: blank as thousands separator") << comma << QStringLiteral("1 000");
-    QTest::newRow("comma: no-break space as thousands separator")
-        << comma << QStringLiteral("1\u00A0000");
+    QTest::newRow("comma: no-break space as thousands separator") << comma << QStringLiteral("1\u00A0000");
     QTest::newRow("comma: blank after the sign") << comma << QStringLiteral("- 1");
     QTest::newRow("comma: two signs") << comma << QStringLiteral("+-1");
     QTest::newRow("comma: sign behind") << comma << QStringLiteral("1-");
@@ -257,8 +253,7 @@ void NumberTextTest::generalFormat_data() {
     QTest::newRow("1.35") << 1.35 << QStringLiteral("1,35");
     QTest::newRow("1e15") << 1e15 << QStringLiteral("1E15");
     QTest::newRow("1.5e-6") << 1.5e-6 << QStringLiteral("1,5E-6");
-    QTest::newRow("123456789012345678") << 123456789012345678.0
-                                        << QStringLiteral("1,23456789012346E17");
+    QTest::newRow("123456789012345678") << 123456789012345678.0 << QStringLiteral("1,23456789012346E17");
     QTest::newRow("-0.9") << -0.9 << QStringLiteral("-0,9");
     QTest::newRow("0.00001 stays plain") << 0.00001 << QStringLiteral("0,00001");
     QTest::newRow("0.000001 in exponent form") << 0.000001 << QStringLiteral("1E-6");
@@ -284,10 +279,11 @@ void NumberTextTest::generalFormat_data() {
     QTest::newRow("-2.5e-10") << -2.5e-10 << QStringLiteral("-2,5E-10");
     QTest::newRow("1.5e300") << 1.5e300 << QStringLiteral("1,5E300");
     QTest::newRow("1e100") << 1e100 << QStringLiteral("1E100");
-    QTest::newRow("largest double, cut to stay in range") << DBL_MAX << QStringLiteral("1,79769313486231E308");
+    QTest::newRow("largest double, cut to stay in range")
+        << DBL_MAX << QStringLiteral("1,79769313486231E308");
     QTest::newRow("most negative double") << -DBL_MAX << QStringLiteral("-1,79769313486231E308");
-    QTest::newRow("smallest denormal") << std::numeric_limits<double>::denorm_min()
-                                       << QStringLiteral("4,94065645841247E-324");
+    QTest::newRow("smallest denormal")
+        << std::numeric_limits<double>::denorm_min() << QStringLiteral("4,94065645841247E-324");
 }
 
 void NumberTextTest::generalFormat() {

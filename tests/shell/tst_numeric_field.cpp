@@ -1,6 +1,6 @@
 // The numeric-field rule, driven mostly by typed keys, as a user meets it.
 
-#include "matematic/errors.h"
+#include "core/errors.h"
 #include "shell/number_text.h"
 #include "shell/numeric_field.h"
 
@@ -254,10 +254,10 @@ private slots:
     void exactZeroIsReplaced() {
         NumericField* e22 = MakeField("1");
         SelectAllAndType(e22, QStringLiteral("0"));
-        e22->ReplaceExactZero();
+        e22->replaceExactZero();
         QCOMPARE(e22->text(), QStringLiteral("0,001"));
         QCOMPARE(e22->lastAccepted(), QStringLiteral("0,001"));
-        QCOMPARE(e22->Value(), 0.001);
+        QCOMPARE(e22->value(), 0.001);
     }
 
     void otherZerosStay_data() {
@@ -276,7 +276,7 @@ private slots:
         NumericField* e33 = MakeField("1");
         e33->setText(text);
         const QString remembered = e33->lastAccepted();
-        e33->ReplaceExactZero();
+        e33->replaceExactZero();
         QCOMPARE(e33->text(), text);
         QCOMPARE(e33->lastAccepted(), remembered);
     }
@@ -285,27 +285,27 @@ private slots:
         QLocale::setDefault(PointLocale());
         NumericField* e43 = MakeField("4");
         e43->setText(QStringLiteral("0"));
-        e43->ReplaceExactZero();
+        e43->replaceExactZero();
         QCOMPARE(e43->text(), QStringLiteral("0.001"));
         QCOMPARE(e43->lastAccepted(), QStringLiteral("0.001"));
     }
 
     void valueConvertsTheText() {
         NumericField* e11 = MakeField("1,2", true);
-        QCOMPARE(e11->Value(), 1.2);
+        QCOMPARE(e11->value(), 1.2);
         e11->setText(QStringLiteral("-2,5e-3"));
-        QCOMPARE(e11->Value(), -2.5e-3);
+        QCOMPARE(e11->value(), -2.5e-3);
 
         e11->setText(QStringLiteral("-"));
         try {
-            e11->Value();
+            e11->value();
             QFAIL("no exception");
         } catch (const ConversionError& error) {
             QCOMPARE(QString::fromUtf8(error.what()),
                      QStringLiteral("'-' is not a valid floating point value"));
         }
         e11->clear();
-        QVERIFY_THROWS_EXCEPTION(ConversionError, e11->Value());
+        QVERIFY_THROWS_EXCEPTION(ConversionError, e11->value());
     }
 };
 

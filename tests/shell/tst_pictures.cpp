@@ -1,7 +1,7 @@
 // The pictures carried with the program, and the libjpeg codec that reads and writes
 // the JPEG ones.
 
-#include "matematic/errors.h"
+#include "core/errors.h"
 #include "shell/jpeg_codec.h"
 #include "shell/pictures.h"
 
@@ -18,8 +18,7 @@
 
 namespace {
 
-QByteArray ReadResource(const QString& path)
-{
+QByteArray ReadResource(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
@@ -34,8 +33,7 @@ struct FrameInfo {
 };
 
 // The start-of-frame segment of JPEG data, read straight from the bytes.
-std::optional<FrameInfo> ReadFrame(const QByteArray& data)
-{
+std::optional<FrameInfo> ReadFrame(const QByteArray& data) {
     auto byte = [&](qsizetype i) { return static_cast<unsigned char>(data.at(i)); };
     if (data.size() < 4 || byte(0) != 0xFF || byte(1) != 0xD8)
         return std::nullopt;
@@ -45,8 +43,8 @@ std::optional<FrameInfo> ReadFrame(const QByteArray& data)
             return std::nullopt;
         const int marker = byte(pos + 1);
         const int length = byte(pos + 2) << 8 | byte(pos + 3);
-        const bool startOfFrame = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 &&
-                                  marker != 0xC8 && marker != 0xCC;
+        const bool startOfFrame =
+            marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
         if (startOfFrame) {
             FrameInfo frame;
             frame.marker = marker;
@@ -60,16 +58,14 @@ std::optional<FrameInfo> ReadFrame(const QByteArray& data)
     return std::nullopt;
 }
 
-bool Near(QRgb actual, QColor expected, int tolerance)
-{
-    return std::abs(qRed(actual) - expected.red()) <= tolerance &&
-           std::abs(qGreen(actual) - expected.green()) <= tolerance &&
-           std::abs(qBlue(actual) - expected.blue()) <= tolerance;
+bool Near(QRgb actual, QColor expected, int tolerance) {
+    return std::abs(qRed(actual) - expected.red()) <= tolerance
+           && std::abs(qGreen(actual) - expected.green()) <= tolerance
+           && std::abs(qBlue(actual) - expected.blue()) <= tolerance;
 }
 
 // How many pixels of the picture lie within tolerance of the colour.
-int CountNear(const QImage& image, QColor colour, int tolerance)
-{
+int CountNear(const QImage& image, QColor colour, int tolerance) {
     int count = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
@@ -78,12 +74,11 @@ int CountNear(const QImage& image, QColor colour, int tolerance)
 }
 
 // Colour blocks in the colours the charts use, on the window colour.
-QImage ColourBlocks(QSize size)
-{
+QImage ColourBlocks(QSize size) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(QColor(237, 232, 230));
     const QColor colours[] = {QColor(255, 0, 0), QColor(0, 128, 0), QColor(0, 0, 255),
-                              QColor(0, 0, 160), Qt::black, Qt::white};
+                              QColor(0, 0, 160), Qt::black,         Qt::white};
     QPainter painter(&image);
     int x = 10;
     for (const QColor& colour : colours) {
@@ -105,6 +100,7 @@ private slots:
     void formulaPictureIsSixteenColourBitmap_data();
     void formulaPictureIsSixteenColourBitmap();
     void roundTripKeepsSizeAndColours();
+    void dataLargerThanThePixelsComesOutWhole();
     void encodingIsBaselineWithThreeComponents();
     void lowerQualityGivesLessData();
     void encodingAnEmptyPictureThrows();
@@ -112,14 +108,12 @@ private slots:
     void unreadableDataThrows();
 };
 
-void PicturesTest::initTestCase()
-{
+void PicturesTest::initTestCase() {
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     strs::RegisterPictures();
 }
 
-void PicturesTest::splashDecodesToItsSize()
-{
+void PicturesTest::splashDecodesToItsSize() {
     const QByteArray data = ReadResource(QStringLiteral(":/pictures/splash.jpg"));
     QVERIFY(!data.isEmpty());
     const auto frame = ReadFrame(data);
@@ -129,17 +123,21 @@ void PicturesTest::splashDecodesToItsSize()
 
     const QImage splash = strs::DecodeJpeg(data);
     QCOMPARE(splash.size(), QSize(330, 230));
+    QCOMPARE(strs::EmbeddedJpegOrBlank(QStringLiteral(":/pictures/splash.jpg"), QSize(1, 1)), splash);
+    QCOMPARE(strs::EmbeddedJpegOrBlank(QStringLiteral(":/pictures/none.jpg"), QSize(3, 2)).size(),
+             QSize(3, 2));
     // The shown region's corners lie on light-brown paper: red over green over blue.
     for (const QPoint corner : {QPoint(17, 18), QPoint(312, 18), QPoint(17, 212), QPoint(312, 212)}) {
         const QRgb pixel = splash.pixel(corner);
         QVERIFY2(qRed(pixel) > qGreen(pixel) && qGreen(pixel) > qBlue(pixel) && qRed(pixel) > 150,
                  qPrintable(QStringLiteral("corner %1,%2 is %3")
-                                .arg(corner.x()).arg(corner.y()).arg(QColor(pixel).name())));
+                                .arg(corner.x())
+                                .arg(corner.y())
+                                .arg(QColor(pixel).name())));
     }
 }
 
-void PicturesTest::legendShowsTheThreeSeriesColours()
-{
+void PicturesTest::legendShowsTheThreeSeriesColours() {
     const QByteArray data = ReadResource(QStringLiteral(":/pictures/legend.jpg"));
     const auto frame = ReadFrame(data);
     QVERIFY(frame.has_value());
@@ -154,22 +152,20 @@ void PicturesTest::legendShowsTheThreeSeriesColours()
     QVERIFY(CountNear(legend, QColor(0, 0, 255), 50) >= 10);
 }
 
-void PicturesTest::formulaPictureIsSixteenColourBitmap_data()
-{
+void PicturesTest::formulaPictureIsSixteenColourBitmap_data() {
     QTest::addColumn<QString>("name");
     for (const char* name : {"norm", "ravnom", "veb", "rel", "exp"})
         QTest::newRow(name) << QString::fromLatin1(name);
 }
 
-void PicturesTest::formulaPictureIsSixteenColourBitmap()
-{
+void PicturesTest::formulaPictureIsSixteenColourBitmap() {
     QFETCH(QString, name);
     const QString path = QStringLiteral(":/pictures/%1.bmp").arg(name);
     const QByteArray data = ReadResource(path);
     QVERIFY2(data.size() > 54, qPrintable(path));
     QCOMPARE(data.left(2), QByteArray("BM"));
-    const int bitsPerPixel = static_cast<unsigned char>(data.at(28)) |
-                             static_cast<unsigned char>(data.at(29)) << 8;
+    const int bitsPerPixel =
+        static_cast<unsigned char>(data.at(28)) | static_cast<unsigned char>(data.at(29)) << 8;
     QCOMPARE(bitsPerPixel, 4);
 
     QImage picture;
@@ -190,8 +186,7 @@ void PicturesTest::formulaPictureIsSixteenColourBitmap()
     QVERIFY(CountNear(rgb, Qt::black, 0) > 100);
 }
 
-void PicturesTest::roundTripKeepsSizeAndColours()
-{
+void PicturesTest::roundTripKeepsSizeAndColours() {
     const QImage original = ColourBlocks(QSize(409, 209));
     const QImage decoded = strs::DecodeJpeg(strs::EncodeJpeg(original, 90));
     QCOMPARE(decoded.size(), original.size());
@@ -200,13 +195,28 @@ void PicturesTest::roundTripKeepsSizeAndColours()
         const QColor expected = original.pixelColor(probe);
         QVERIFY2(Near(decoded.pixel(probe), expected, 8),
                  qPrintable(QStringLiteral("at %1,%2: %3 instead of %4")
-                                .arg(probe.x()).arg(probe.y())
+                                .arg(probe.x())
+                                .arg(probe.y())
                                 .arg(QColor(decoded.pixel(probe)).name(), expected.name())));
     }
 }
 
-void PicturesTest::encodingIsBaselineWithThreeComponents()
-{
+void PicturesTest::dataLargerThanThePixelsComesOutWhole() {
+    // Noise at full quality codes to more bytes than the pixels hold, so the encoder
+    // has to grow its output buffer on the way.
+    QImage noise(64, 64, QImage::Format_RGB32);
+    quint32 state = 1;
+    for (int y = 0; y < noise.height(); ++y)
+        for (int x = 0; x < noise.width(); ++x) {
+            state = state * 1664525u + 1013904223u;
+            noise.setPixel(x, y, state >> 8);
+        }
+    const QByteArray data = strs::EncodeJpeg(noise, 100);
+    QVERIFY2(data.size() > 64 * 64 * 3 + 4096, qPrintable(QString::number(data.size())));
+    QCOMPARE(strs::DecodeJpeg(data).size(), noise.size());
+}
+
+void PicturesTest::encodingIsBaselineWithThreeComponents() {
     QImage grey(409, 209, QImage::Format_Grayscale8);
     grey.fill(128);
     for (const QImage& image : {ColourBlocks(QSize(409, 209)), grey}) {
@@ -219,8 +229,7 @@ void PicturesTest::encodingIsBaselineWithThreeComponents()
     }
 }
 
-void PicturesTest::lowerQualityGivesLessData()
-{
+void PicturesTest::lowerQualityGivesLessData() {
     QImage image(409, 209, QImage::Format_RGB32);
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
@@ -230,13 +239,11 @@ void PicturesTest::lowerQualityGivesLessData()
     QVERIFY2(low * 2 < high, qPrintable(QStringLiteral("%1 vs %2").arg(low).arg(high)));
 }
 
-void PicturesTest::encodingAnEmptyPictureThrows()
-{
+void PicturesTest::encodingAnEmptyPictureThrows() {
     QVERIFY_THROWS_EXCEPTION(strs::Error, strs::EncodeJpeg(QImage(), 90));
 }
 
-void PicturesTest::unreadableDataThrows_data()
-{
+void PicturesTest::unreadableDataThrows_data() {
     const QByteArray splash = ReadResource(QStringLiteral(":/pictures/splash.jpg"));
     const QByteArray valid = strs::EncodeJpeg(ColourBlocks(QSize(409, 209)), 90);
     QByteArray scrambled = valid;
@@ -254,8 +261,7 @@ void PicturesTest::unreadableDataThrows_data()
     QTest::newRow("stray markers") << scrambled;
 }
 
-void PicturesTest::unreadableDataThrows()
-{
+void PicturesTest::unreadableDataThrows() {
     QFETCH(QByteArray, data);
     try {
         strs::DecodeJpeg(data);
@@ -264,6 +270,11 @@ void PicturesTest::unreadableDataThrows()
         QVERIFY2(QString::fromUtf8(error.what()).startsWith(QStringLiteral("Cannot read JPEG picture: ")),
                  error.what());
     }
+    // Where the program loads its own pictures, a blank white one stands in instead.
+    const QImage blank = strs::JpegOrBlank(data, QSize(330, 230));
+    QCOMPARE(blank.size(), QSize(330, 230));
+    QCOMPARE(blank.pixel(0, 0), qRgb(255, 255, 255));
+    QCOMPARE(blank.pixel(329, 229), qRgb(255, 255, 255));
     // The process is still here, and the codec still works.
     QCOMPARE(strs::DecodeJpeg(strs::EncodeJpeg(ColourBlocks(QSize(20, 10)), 90)).size(), QSize(20, 10));
 }

@@ -1,6 +1,6 @@
 // Saving a chart's picture: names, file types, the replace question and failed writes.
 
-#include "matematic/errors.h"
+#include "core/errors.h"
 #include "shell/chart_widget.h"
 #include "shell/colours.h"
 #include "shell/jpeg_codec.h"
@@ -29,37 +29,33 @@ using strs::PictureType;
 
 namespace {
 
-QByteArray ReadAll(const QString& path)
-{
+QByteArray ReadAll(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll();
 }
 
-void WriteAll(const QString& path, const QByteArray& data)
-{
+void WriteAll(const QString& path, const QByteArray& data) {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(data), data.size());
 }
 
 // Names in a folder, so that a leftover temporary file would show.
-QStringList FolderContents(const QString& folder)
-{
+QStringList FolderContents(const QString& folder) {
     return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
 }
 
 // A chart like the upper chart of the first page after a run.
-std::unique_ptr<strs::ChartWidget> MakeChart()
-{
+std::unique_ptr<strs::ChartWidget> MakeChart() {
     auto chart = std::make_unique<strs::ChartWidget>();
     chart->resize(409, 209);
     chart->setTitleLines({QStringLiteral("Случайная величина")});
-    strs::ChartSeries* s = chart->addSeries(QStringLiteral("Series11"), strs::ChartSeries::Kind::Line,
-                                            strs::clRed);
+    strs::ChartSeries* s =
+        chart->addSeries(QStringLiteral("Series11"), strs::ChartSeries::Kind::Line, strs::clRed);
     for (int i = 0; i < 200; ++i)
-        s->AppendValue(std::sin(i * 0.1) * 3, strs::clRed);
+        s->appendValue(std::sin(i * 0.1) * 3, strs::clRed);
     return chart;
 }
 
@@ -71,8 +67,7 @@ enum class WriteFault {
 
 class InjectedWriteFault {
 public:
-    explicit InjectedWriteFault(WriteFault kind) : kind_(kind)
-    {
+    explicit InjectedWriteFault(WriteFault kind) : kind_(kind) {
         if (kind_ == WriteFault::FullDisk) {
             strs::SetPictureFileSpaceLimit(kLimit);
             active_ = true;
@@ -86,8 +81,7 @@ public:
         active_ = setrlimit(RLIMIT_FSIZE, &limited) == 0;
 #endif
     }
-    ~InjectedWriteFault()
-    {
+    ~InjectedWriteFault() {
         if (kind_ == WriteFault::FullDisk) {
             strs::SetPictureFileSpaceLimit(-1);
             return;
@@ -114,8 +108,7 @@ private:
 #endif
 };
 
-void AddWriteFaultRows()
-{
+void AddWriteFaultRows() {
     QTest::addColumn<WriteFault>("fault");
     QTest::newRow("full disk") << WriteFault::FullDisk;
 #ifdef Q_OS_UNIX
@@ -132,8 +125,7 @@ private slots:
 
     // Every test answers the replace question itself; a test that does not expect the
     // question fails if it comes.
-    void init()
-    {
+    void init() {
         questions_.clear();
         answer_ = false;
         strs::SetOverwriteQuestion([this](QWidget*, const QString& fullName) {
@@ -145,8 +137,7 @@ private slots:
 
     // ---- names and types
 
-    void extensionIsAppendedOnlyWhenMissing_data()
-    {
+    void extensionIsAppendedOnlyWhenMissing_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("type");
         QTest::addColumn<QString>("expected");
@@ -163,16 +154,14 @@ private slots:
         QTest::newRow("dot only") << QStringLiteral("a.") << 1 << QStringLiteral("a..jpg");
         QTest::newRow("cyrillic") << QStringLiteral("график") << 3 << QStringLiteral("график.bmp");
     }
-    void extensionIsAppendedOnlyWhenMissing()
-    {
+    void extensionIsAppendedOnlyWhenMissing() {
         QFETCH(QString, name);
         QFETCH(int, type);
         QFETCH(QString, expected);
         QCOMPARE(strs::NameWithExtension(name, PictureType(type)), expected);
     }
 
-    void typeFromFileName()
-    {
+    void typeFromFileName() {
         QCOMPARE(strs::PictureTypeFromFileName(QStringLiteral("x.jpg")), PictureType::Jpg);
         QCOMPARE(strs::PictureTypeFromFileName(QStringLiteral("/a/b/x.JPEG")), PictureType::Jpeg);
         QCOMPARE(strs::PictureTypeFromFileName(QStringLiteral("x.Bmp")), PictureType::Bmp);
@@ -180,23 +169,21 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(strs::Error, strs::PictureTypeFromFileName(QStringLiteral("jpg")));
     }
 
-    void typeFromFilterIndex()
-    {
+    void typeFromFilterIndex() {
         QCOMPARE(strs::PictureTypeFromFilterIndex(1), PictureType::Jpg);
         QCOMPARE(strs::PictureTypeFromFilterIndex(2), PictureType::Jpeg);
         QCOMPARE(strs::PictureTypeFromFilterIndex(3), PictureType::Bmp);
         QCOMPARE(strs::PictureTypeFromFilterIndex(0), PictureType::Jpg);
     }
 
-    void dialogIsSetUpForPictures()
-    {
+    void dialogIsSetUpForPictures() {
         QFileDialog dialog;
         dialog.setOption(QFileDialog::DontUseNativeDialog, true);
         strs::ConfigureSavePictureDialog(dialog);
         QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptSave);
-        QCOMPARE(dialog.nameFilters(),
-                 QStringList({QStringLiteral("JPEG Image File (*.jpg)"),
-                              QStringLiteral("JPEG Image File (*.jpeg)"), QStringLiteral("Bitmaps (*.bmp)")}));
+        QCOMPARE(dialog.nameFilters(), QStringList({QStringLiteral("JPEG Image File (*.jpg)"),
+                                                    QStringLiteral("JPEG Image File (*.jpeg)"),
+                                                    QStringLiteral("Bitmaps (*.bmp)")}));
         QCOMPARE(dialog.selectedNameFilter(), QStringLiteral("JPEG Image File (*.jpg)"));
         QCOMPARE(strs::SelectedPictureType(dialog), PictureType::Jpg);
         QVERIFY(dialog.defaultSuffix().isEmpty());
@@ -212,15 +199,13 @@ private slots:
 
     // ---- writing
 
-    void savedJpegDecodesToTheChartSize_data()
-    {
+    void savedJpegDecodesToTheChartSize_data() {
         QTest::addColumn<int>("type");
         QTest::addColumn<QString>("fileName");
         QTest::newRow("jpg") << 1 << QStringLiteral("chart.jpg");
         QTest::newRow("jpeg") << 2 << QStringLiteral("chart.jpeg");
     }
-    void savedJpegDecodesToTheChartSize()
-    {
+    void savedJpegDecodesToTheChartSize() {
         QFETCH(int, type);
         QFETCH(QString, fileName);
         QTemporaryDir folder;
@@ -245,8 +230,7 @@ private slots:
         QVERIFY(questions_.isEmpty());
     }
 
-    void savedBitmapIsTheChartPixelForPixel()
-    {
+    void savedBitmapIsTheChartPixelForPixel() {
         QTemporaryDir folder;
         QVERIFY(folder.isValid());
         auto chart = MakeChart();
@@ -258,19 +242,18 @@ private slots:
         QCOMPARE(int(quint8(data[28])) | int(quint8(data[29])) << 8, 24);  // bits per pixel
         QImage read(path);
         QCOMPARE(read.size(), QSize(409, 209));
-        QCOMPARE(read.convertToFormat(QImage::Format_RGB32), chart->renderImage().convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(read.convertToFormat(QImage::Format_RGB32),
+                 chart->renderImage().convertToFormat(QImage::Format_RGB32));
     }
 
-    void typedExtensionIsNotDoubled()
-    {
+    void typedExtensionIsNotDoubled() {
         QTemporaryDir folder;
         auto chart = MakeChart();
         strs::SaveChartPicture(nullptr, *chart, folder.filePath(QStringLiteral("a.JPG")), PictureType::Jpg);
         QCOMPARE(FolderContents(folder.path()), QStringList{QStringLiteral("a.JPG")});
     }
 
-    void answeringNoKeepsTheExistingFile()
-    {
+    void answeringNoKeepsTheExistingFile() {
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("old.bmp"));
         const QByteArray old("an older file, not a picture");
@@ -284,8 +267,7 @@ private slots:
         QCOMPARE(FolderContents(folder.path()), QStringList{QStringLiteral("old.bmp")});
     }
 
-    void answeringYesReplacesTheExistingFile()
-    {
+    void answeringYesReplacesTheExistingFile() {
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("old.bmp"));
         WriteAll(path, "an older file, not a picture");
@@ -300,8 +282,7 @@ private slots:
 
     // ---- failed writes
 
-    void missingFolderGivesTheFileCreateMessage()
-    {
+    void missingFolderGivesTheFileCreateMessage() {
         QTemporaryDir folder;
         const QString asked = folder.filePath(QStringLiteral("нет такой папки/график"));
         const QString expectedName = QDir::toNativeSeparators(asked + QStringLiteral(".jpg"));
@@ -319,8 +300,7 @@ private slots:
         QVERIFY(FolderContents(folder.path()).isEmpty());
     }
 
-    void targetThatIsAFolderGivesTheFileCreateMessage()
-    {
+    void targetThatIsAFolderGivesTheFileCreateMessage() {
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("taken.bmp"));
         QVERIFY(QDir().mkdir(path));
@@ -330,8 +310,8 @@ private slots:
             QFAIL("no error for a name that is a folder");
         } catch (const strs::FileCreateError& e) {
             const QString message = QString::fromUtf8(e.what());
-            QVERIFY2(message.startsWith(QStringLiteral("Cannot create file \"%1\". ")
-                                            .arg(QDir::toNativeSeparators(path))),
+            QVERIFY2(message.startsWith(
+                         QStringLiteral("Cannot create file \"%1\". ").arg(QDir::toNativeSeparators(path))),
                      qPrintable(message));
             QCOMPARE(message.count(QStringLiteral("taken")), 1);
         }
@@ -344,8 +324,7 @@ private slots:
     }
 
     void failedWriteLeavesTheExistingFileWhole_data() { AddWriteFaultRows(); }
-    void failedWriteLeavesTheExistingFileWhole()
-    {
+    void failedWriteLeavesTheExistingFileWhole() {
         QFETCH(WriteFault, fault);
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("kept.jpg"));
@@ -374,8 +353,7 @@ private slots:
     }
 
     void failedBufferedWriteLeavesTheExistingFileWhole_data() { AddWriteFaultRows(); }
-    void failedBufferedWriteLeavesTheExistingFileWhole()
-    {
+    void failedBufferedWriteLeavesTheExistingFileWhole() {
         QFETCH(WriteFault, fault);
         // A small picture stays in the file's buffer until the end, so the failure shows
         // only when the last bytes go out.

@@ -9,8 +9,7 @@ namespace strs::testing {
 
 class ErrorRecorder {
 public:
-    ErrorRecorder()
-    {
+    ErrorRecorder() {
         SetErrorPresenter([this](const QString& text) { messages.append(text); });
     }
     ~ErrorRecorder() { SetErrorPresenter(nullptr); }

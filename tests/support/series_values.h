@@ -11,8 +11,7 @@
 namespace strs::testing {
 
 // The y values of a series, in order.
-inline std::vector<double> Values(const ChartSeries* series)
-{
+inline std::vector<double> Values(const ChartSeries* series) {
     std::vector<double> v;
     for (const ChartPoint& p : series->points())
         v.push_back(p.y);
@@ -20,15 +19,11 @@ inline std::vector<double> Values(const ChartSeries* series)
 }
 
 // Six decimals, as the reference values are given.
-inline double Round6(double v)
-{
-    return std::round(v * 1e6) / 1e6;
-}
+inline double Round6(double v) { return std::round(v * 1e6) / 1e6; }
 
 // The generator's state after `draws` normal variates from the start state; the
 // generator itself is left as it was.
-inline std::uint32_t StateAfterNormalDraws(int draws)
-{
+inline std::uint32_t StateAfterNormalDraws(int draws) {
     const std::uint32_t saved = RandomGeneratorState();
     ResetRandomGenerator();
     for (int i = 0; i < draws; ++i)

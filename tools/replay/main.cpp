@@ -5,6 +5,7 @@
 //   strs-replay [SCRIPT]      (the script from a file, or from standard input)
 
 #include "matematic/x87.h"
+#include "shell/information_option.h"
 #include "tools/replay/replay_session.h"
 
 #include <QApplication>
@@ -13,9 +14,27 @@
 
 #include <cstdio>
 
-int main(int argc, char* argv[])
-{
+namespace {
+
+constexpr const char* kHelp =
+    "usage: strs-replay [SCRIPT]\n"
+    "Carries out a script of user actions (one a line) on the workbench's main window,\n"
+    "offscreen, and prints a JSON snapshot for every \"dump\" line. The script is read\n"
+    "from the file SCRIPT, or from standard input when SCRIPT is absent or \"-\".\n"
+    "\n"
+    "  --help     print this text and exit\n"
+    "  --version  print the version and exit\n"
+    "\n"
+    "The actions are described in strs-replay(1).\n";
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
     strs::SetExtendedPrecisionMode();
+    if (const auto text = strs::InformationRequested(argc, argv, "strs-replay", kHelp)) {
+        std::fputs(text->c_str(), stdout);
+        return 0;
+    }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
@@ -29,8 +48,7 @@ int main(int argc, char* argv[])
     const bool fromFile = !args.isEmpty() && args[0] != QLatin1String("-");
     if (fromFile)
         input.setFileName(args[0]);
-    const bool opened = fromFile ? input.open(QIODevice::ReadOnly)
-                                 : input.open(stdin, QIODevice::ReadOnly);
+    const bool opened = fromFile ? input.open(QIODevice::ReadOnly) : input.open(stdin, QIODevice::ReadOnly);
     if (!opened) {
         std::fprintf(stderr, "strs-replay: cannot read %s\n", qPrintable(args.value(0)));
         return 2;

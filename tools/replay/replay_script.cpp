@@ -5,8 +5,7 @@ namespace strs::replay {
 namespace {
 
 // Actions whose last argument is free text.
-int freeTextPosition(const QString& action)
-{
+int freeTextPosition(const QString& action) {
     if (action == QLatin1String("set") || action == QLatin1String("type"))
         return 1;  // after the field name
     if (action == QLatin1String("keys"))
@@ -14,8 +13,7 @@ int freeTextPosition(const QString& action)
     return -1;
 }
 
-QString readQuoted(const QString& text, qsizetype& pos, int lineNumber)
-{
+QString readQuoted(const QString& text, qsizetype& pos, int lineNumber) {
     QString word;
     ++pos;  // opening quote
     while (pos < text.size()) {
@@ -37,8 +35,7 @@ QString readQuoted(const QString& text, qsizetype& pos, int lineNumber)
 
 }  // namespace
 
-ScriptLine ParseScriptLine(const QString& text, int number)
-{
+ScriptLine ParseScriptLine(const QString& text, int number) {
     ScriptLine line;
     line.number = number;
     const QString trimmed = text.trimmed();

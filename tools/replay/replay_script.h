@@ -9,8 +9,8 @@
 namespace strs::replay {
 
 struct ScriptLine {
-    int number = 0;       // 1-based line number in the script
-    QString action;       // "page", "set", ...; empty for a blank or comment line
+    int number = 0;  // 1-based line number in the script
+    QString action;  // "page", "set", ...; empty for a blank or comment line
     QStringList args;
 };
 
@@ -18,9 +18,7 @@ struct ScriptLine {
 class ScriptError : public std::runtime_error {
 public:
     ScriptError(int line, const QString& message)
-        : std::runtime_error(QStringLiteral("line %1: %2").arg(line).arg(message).toStdString())
-    {
-    }
+        : std::runtime_error(QStringLiteral("line %1: %2").arg(line).arg(message).toStdString()) {}
 };
 
 // Splits a line into words. A word may be double-quoted ("" is the empty text; inside

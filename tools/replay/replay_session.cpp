@@ -1,8 +1,10 @@
 #include "tools/replay/replay_session.h"
 
+#include "app/main_window.h"
 #include "matematic/random.h"
+#include "shell/chart_widget.h"
 #include "shell/error_guard.h"
-#include "shell/main_window.h"
+#include "shell/numeric_field.h"
 #include "shell/picture_file.h"
 #include "shell/radio_group.h"
 #include "tools/replay/snapshot.h"
@@ -20,47 +22,49 @@ namespace strs::replay {
 
 namespace {
 
-int toInt(const ScriptLine& line, int index, int low, int high)
-{
+int toInt(const ScriptLine& line, int index, int low, int high) {
     bool ok = false;
     const int value = line.args.value(index).toInt(&ok);
     if (!ok || value < low || value > high)
         throw ScriptError(line.number, QStringLiteral("'%1' is not a number from %2 to %3")
-                                           .arg(line.args.value(index)).arg(low).arg(high));
+                                           .arg(line.args.value(index))
+                                           .arg(low)
+                                           .arg(high));
     return value;
 }
 
-void requireArgs(const ScriptLine& line, int count, const char* usage)
-{
+void requireArgs(const ScriptLine& line, int count, const char* usage) {
     if (line.args.size() != count)
         throw ScriptError(line.number, QStringLiteral("usage: %1").arg(QString::fromLatin1(usage)));
 }
 
 template <typename T>
-T* findNamed(TForm1& w, const ScriptLine& line, const QString& name, const char* what)
-{
+T* findNamed(TForm1& w, const ScriptLine& line, const QString& name, const char* what) {
     auto* found = w.findChild<T*>(name);
     if (!found)
-        throw ScriptError(line.number, QStringLiteral("no %1 named '%2'").arg(QString::fromLatin1(what), name));
+        throw ScriptError(line.number,
+                          QStringLiteral("no %1 named '%2'").arg(QString::fromLatin1(what), name));
     return found;
+}
+
+// The index of the page the widget sits on, however deep inside it.
+int PageHolding(const QTabWidget& pages, const QWidget& widget) {
+    for (int i = 0; i < pages.count(); ++i)
+        if (pages.widget(i)->isAncestorOf(&widget))
+            return i;
+    return pages.currentIndex();
 }
 
 }  // namespace
 
-ReplaySession::ReplaySession(std::function<void(const QByteArray&)> print)
-    : print_(std::move(print))
-{
+ReplaySession::ReplaySession(std::function<void(const QByteArray&)> print) : print_(std::move(print)) {
     SetErrorPresenter([this](const QString& text) { errors_ << text; });
     restart();
 }
 
-ReplaySession::~ReplaySession()
-{
-    SetErrorPresenter(nullptr);
-}
+ReplaySession::~ReplaySession() { SetErrorPresenter(nullptr); }
 
-void ReplaySession::restart()
-{
+void ReplaySession::restart() {
     // A fresh program start: a new window and the generator back at its start state.
     window_.reset();
     ResetRandomGenerator();
@@ -70,15 +74,13 @@ void ReplaySession::restart()
     QApplication::processEvents();
 }
 
-void ReplaySession::runScript(const QString& script)
-{
+void ReplaySession::runScript(const QString& script) {
     const QStringList lines = script.split(u'\n');
     for (int i = 0; i < lines.size(); ++i)
         execute(ParseScriptLine(lines[i], i + 1));
 }
 
-void ReplaySession::typeInto(QWidget* target, const QString& text)
-{
+void ReplaySession::typeInto(QWidget* target, const QString& text) {
     for (QChar c : text) {
         const int key = c.toUpper().unicode();
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
@@ -89,16 +91,23 @@ void ReplaySession::typeInto(QWidget* target, const QString& text)
     QApplication::processEvents();
 }
 
-void ReplaySession::execute(const ScriptLine& line)
-{
+void ReplaySession::execute(const ScriptLine& line) {
+    perform(line);
+    // What the action set off (repaints, deferred deletions) is handled before the next
+    // one, as between two actions of a real user; left queued, it piles up over a script.
+    QApplication::processEvents();
+}
+
+void ReplaySession::perform(const ScriptLine& line) {
     TForm1& w = *window_;
     const QString& a = line.action;
     if (a.isEmpty())
         return;
 
+    auto* pages = findNamed<QTabWidget>(w, line, QStringLiteral("PageControl1"), "page control");
     if (a == QLatin1String("page")) {
         requireArgs(line, 1, "page N (1-4)");
-        w.PageControl1->setCurrentIndex(toInt(line, 0, 1, 4) - 1);
+        pages->setCurrentIndex(toInt(line, 0, 1, 4) - 1);
     } else if (a == QLatin1String("set")) {
         requireArgs(line, 2, "set FIELD TEXT");
         // Replaces the whole text at once, as a paste over a selection would.
@@ -106,7 +115,7 @@ void ReplaySession::execute(const ScriptLine& line)
     } else if (a == QLatin1String("type")) {
         requireArgs(line, 2, "type FIELD TEXT");
         auto* field = findNamed<NumericField>(w, line, line.args[0], "field");
-        w.PageControl1->setCurrentWidget(field->parentWidget()->parentWidget());
+        pages->setCurrentIndex(PageHolding(*pages, *field));
         field->setFocus();
         field->end(false);
         typeInto(field, line.args[1]);
@@ -129,9 +138,8 @@ void ReplaySession::execute(const ScriptLine& line)
         requireArgs(line, 2, "save CHART PATH");
         auto* chart = findNamed<ChartWidget>(w, line, line.args[0], "chart");
         const QString path = line.args[1];
-        RunGuarded(&w, [chart, &path] {
-            WritePicture(chart->renderImage(), path, PictureTypeFromFileName(path));
-        });
+        RunGuarded(
+            &w, [chart, &path] { WritePicture(chart->renderImage(), path, PictureTypeFromFileName(path)); });
     } else if (a == QLatin1String("shot")) {
         // A picture of the whole window as it stands, e.g. for an answer key.
         requireArgs(line, 1, "shot PATH.png");

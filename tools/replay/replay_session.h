@@ -30,6 +30,7 @@ public:
     const QStringList& pendingErrors() const { return errors_; }
 
 private:
+    void perform(const ScriptLine& line);
     void restart();
     void typeInto(QWidget* target, const QString& text);
 

@@ -1,6 +1,8 @@
 #include "tools/replay/snapshot.h"
 
-#include "shell/main_window.h"
+#include "app/main_window.h"
+#include "shell/chart_widget.h"
+#include "shell/numeric_field.h"
 
 #include <QJsonArray>
 #include <QLabel>
@@ -9,48 +11,50 @@ namespace strs::replay {
 
 namespace {
 
-QJsonObject fieldTexts(const TForm1& w)
-{
+QJsonObject fieldTexts(const TForm1& w) {
     QJsonObject fields;
-    for (const NumericField* field : w.numericFields())
+    for (const NumericField* field : w.findChildren<NumericField*>())
         fields.insert(field->objectName(), field->text());
     return fields;
 }
 
+// A component by its object name; every name asked for exists in the window.
+template <typename T>
+const T& Named(const TForm1& w, const char* name) {
+    const T* found = w.findChild<T*>(QString::fromLatin1(name));
+    Q_ASSERT(found != nullptr);
+    return *found;
+}
+
 // Every label the labs write or change.
-QJsonObject labelTexts(const TForm1& w)
-{
+QJsonObject labelTexts(const TForm1& w) {
     QJsonObject labels;
-    for (const QLabel* label : {w.L11, w.L12, w.L14, w.L16, w.L21, w.L24, w.L26, w.L41, w.ch1,
-                                w.ch2, w.ch3, w.ch4, w.ch5})
-        labels.insert(label->objectName(), label->text());
+    for (const char* name :
+         {"L11", "L12", "L14", "L16", "L21", "L24", "L26", "L41", "ch1", "ch2", "ch3", "ch4", "ch5"})
+        labels.insert(QString::fromLatin1(name), Named<QLabel>(w, name).text());
     return labels;
 }
 
-QJsonObject visibility(const TForm1& w)
-{
+QJsonObject visibility(const TForm1& w) {
     QJsonObject visible;
-    for (const ChartWidget* chart : w.charts())
+    for (const ChartWidget* chart : w.findChildren<ChartWidget*>())
         visible.insert(chart->objectName(), !chart->isHidden());
-    for (const QWidget* widget : {static_cast<const QWidget*>(w.E12), static_cast<const QWidget*>(w.L12),
-                                  static_cast<const QWidget*>(w.Es), static_cast<const QWidget*>(w.Es4)})
-        visible.insert(widget->objectName(), !widget->isHidden());
+    for (const char* name : {"E12", "L12", "Es", "Es4"})
+        visible.insert(QString::fromLatin1(name), !Named<QWidget>(w, name).isHidden());
     return visible;
 }
 
-QJsonObject chartTitles(const TForm1& w)
-{
+QJsonObject chartTitles(const TForm1& w) {
     QJsonObject titles;
-    for (const ChartWidget* chart : w.charts())
+    for (const ChartWidget* chart : w.findChildren<ChartWidget*>())
         titles.insert(chart->objectName(), chart->titleLines().join(u'\n'));
     return titles;
 }
 
 // Points as [x, y, colour]; Qt writes doubles in their shortest round-trip form.
-QJsonObject seriesPoints(const TForm1& w)
-{
+QJsonObject seriesPoints(const TForm1& w) {
     QJsonObject series;
-    for (const ChartWidget* chart : w.charts()) {
+    for (const ChartWidget* chart : w.findChildren<ChartWidget*>()) {
         for (const auto& s : chart->allSeries()) {
             QJsonArray points;
             for (const ChartPoint& p : s->points())
@@ -63,8 +67,7 @@ QJsonObject seriesPoints(const TForm1& w)
 
 }  // namespace
 
-QJsonObject TakeSnapshot(const TForm1& window, const QStringList& errors, int creditDraws)
-{
+QJsonObject TakeSnapshot(const TForm1& window, const QStringList& errors, int creditDraws) {
     QJsonObject snapshot;
     snapshot.insert(QStringLiteral("fields"), fieldTexts(window));
     snapshot.insert(QStringLiteral("labels"), labelTexts(window));

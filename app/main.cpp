@@ -1,0 +1,24 @@
+// STRS Workbench: the course's four labs in one window.
+
+#include "app/main_window.h"
+#include "app/startup.h"
+#include "matematic/x87.h"
+#include "shell/information_option.h"
+#include "shell/toolkit_translations.h"
+
+#include <QApplication>
+
+#include <cstdio>
+
+int main(int argc, char* argv[]) {
+    strs::SetExtendedPrecisionMode();
+    if (const auto text = strs::InformationRequested(argc, argv, "strs-workbench")) {
+        std::fputs(text->c_str(), stdout);
+        return 0;
+    }
+    QApplication app(argc, argv);
+    strs::InstallToolkitTranslations(app);
+    std::unique_ptr<strs::TForm1> mainWindow = strs::ShowSplashThenCreateMainWindow();
+    mainWindow->show();
+    return QApplication::exec();  // closing the main window ends the program
+}

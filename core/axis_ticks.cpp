@@ -1,0 +1,62 @@
+#include "core/axis_ticks.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace strs {
+
+void AxisExtent::include(double v) {
+    if (!std::isfinite(v))
+        return;
+    lo_ = any_ ? std::min(lo_, v) : v;
+    hi_ = any_ ? std::max(hi_, v) : v;
+    any_ = true;
+}
+
+AxisRange AxisExtent::range() const {
+    if (!any_)
+        return {0, 1};
+    const AxisValue lo = lo_;
+    const AxisValue hi = hi_;
+    if (hi > lo)
+        return {lo, hi};
+    AxisValue half = std::fabs(lo) * 0.1L;
+    if (half == 0)
+        half = 1;
+    return {lo - half, hi + half};
+}
+
+AxisValue NiceStepAtLeast(AxisValue raw) {
+    const AxisValue magnitude = std::pow(10.0L, std::floor(std::log10(raw)));
+    for (AxisValue factor : {1.0L, 2.0L, 5.0L}) {
+        if (factor * magnitude >= raw * (1 - 1e-12L))
+            return factor * magnitude;
+    }
+    return 10 * magnitude;
+}
+
+AxisValue NextNiceStep(AxisValue step) { return NiceStepAtLeast(step * 1.5L); }
+
+AxisValue StepForCount(const AxisRange& range, int count) {
+    return NiceStepAtLeast(range.span() / AxisValue(std::max(count, 1)));
+}
+
+std::vector<AxisValue> TickValues(const AxisRange& range, AxisValue step) {
+    std::vector<AxisValue> ticks;
+    const AxisValue first = std::ceil(range.lo / step - 1e-9L);
+    const AxisValue last = std::floor(range.hi / step + 1e-9L);
+    for (int i = 0; i < kMaxAxisTicks && first + i <= last; ++i) {
+        const AxisValue value = (first + i) * step;
+        if (std::isfinite(double(value)))
+            ticks.push_back(value);
+    }
+    return ticks;
+}
+
+double AxisMap::operator()(AxisValue v) const {
+    const AxisValue fraction = (v - range_.lo) / range_.span();
+    const AxisValue pixel = from_ + fraction * (to_ - from_);
+    return double(std::clamp(pixel, AxisValue(-1e5), AxisValue(1e5)));
+}
+
+}  // namespace strs

@@ -1,0 +1,103 @@
+#include "shell/page_parts.h"
+
+#include "shell/number_text.h"
+#include "shell/numeric_field.h"
+#include "shell/ui_texts.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+namespace strs {
+
+namespace {
+
+constexpr int kFieldHeight = 21;
+constexpr int kResultLabelWidth = 198;
+
+}  // namespace
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x, int y, int width,
+                  bool windowColour) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    if (width < 0) {
+        label->move(x, y);
+        label->adjustSize();
+    } else {
+        label->setGeometry(x, y, width, label->sizeHint().height());
+    }
+    if (windowColour)
+        PaintWindowColour(label);
+    return label;
+}
+
+QLabel* MakeResultLabel(QWidget* parent, const char* name, int x, int y) {
+    auto* label = MakeLabel(parent, name, QString(), x, y, kResultLabelWidth);
+    label->setFixedHeight(13);
+    return label;
+}
+
+QLabel* MakeTitle(QWidget* page, const char* name, const QString& text, QRect geometry,
+                  Qt::Alignment alignment) {
+    auto* label = new QLabel(text, page);
+    label->setObjectName(QString::fromLatin1(name));
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    label->setWordWrap(true);
+    label->setAlignment(alignment | Qt::AlignTop);
+    label->setGeometry(geometry);
+    PaintWindowColour(label);
+    return label;
+}
+
+NumericField* MakeField(QWidget* parent, const char* name, const char* commaText, int x, int y, int width,
+                        bool allowLoneMinus) {
+    auto* field = new NumericField(parent, allowLoneMinus);
+    field->setObjectName(QString::fromLatin1(name));
+    field->setGeometry(x, y, width, kFieldHeight);
+    // The default text is the design-time text: it has not passed the rule yet, so the
+    // field's last accepted text stays empty.
+    const QSignalBlocker quiet(field);
+    field->setText(LocalizedText(commaText));
+    return field;
+}
+
+QGroupBox* MakeGroup(QWidget* parent, const char* name, const QString& title, QRect geometry,
+                     bool windowColour) {
+    auto* group = new QGroupBox(title, parent);
+    group->setObjectName(QString::fromLatin1(name));
+    group->setGeometry(geometry);
+    UseCaptionInFrameStyle(group);
+    if (windowColour)
+        PaintWindowColour(group);
+    return group;
+}
+
+QPushButton* MakeRefreshButton(QWidget* page, const char* name) {
+    auto* button = new QPushButton(QStringLiteral("Обновить"), page);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(16, 413, 73, 25);
+    return button;
+}
+
+QGroupBox* MakeChartGroup(QWidget* page, const char* name) {
+    return MakeGroup(page, name, QStringLiteral("Графики"), QRect(248, 10, 425, 433), true);
+}
+
+ChartWidget* MakeChart(QGroupBox* group, const char* name, int top, const QStringList& title) {
+    auto* chart = new ChartWidget(group);
+    chart->setObjectName(QString::fromLatin1(name));
+    chart->setGeometry(8, top, 409, 209);
+    chart->setTitleLines(title);
+    chart->setVisible(false);
+    return chart;
+}
+
+ChartSeries* AddLineSeries(ChartWidget* chart, const char* name, TColor colour) {
+    return chart->addSeries(QString::fromLatin1(name), ChartSeries::Kind::Line, colour);
+}
+
+}  // namespace strs

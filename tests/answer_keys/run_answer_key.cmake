@@ -1,0 +1,115 @@
+# Runs one answer key: strs-replay reads SCRIPT on standard input, and what it prints
+# must equal EXPECTED byte for byte, line endings aside. On a mismatch the output is kept
+# in ACTUAL and the first difference is named by dump, section, entry and point.
+# With the environment variable STRS_ANSWER_KEYS_UPDATE set, EXPECTED is rewritten instead.
+#
+#   cmake -DREPLAY=… -DSCRIPT=… -DEXPECTED=… -DACTUAL=… [-DEMULATOR=a|b] -P run_answer_key.cmake
+
+foreach(var REPLAY SCRIPT EXPECTED ACTUAL)
+  if(NOT DEFINED ${var})
+    message(FATAL_ERROR "run_answer_key.cmake needs -D${var}=…")
+  endif()
+endforeach()
+string(REPLACE "|" ";" emulator "${EMULATOR}")
+
+execute_process(COMMAND ${emulator} ${REPLAY}
+  INPUT_FILE ${SCRIPT}
+  OUTPUT_VARIABLE actual ERROR_VARIABLE errors RESULT_VARIABLE status)
+string(REPLACE "\r\n" "\n" actual "${actual}")
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "strs-replay ended with ${status} on ${SCRIPT}:\n${errors}")
+endif()
+
+if(DEFINED ENV{STRS_ANSWER_KEYS_UPDATE})
+  file(WRITE ${EXPECTED} "${actual}")
+  string(REGEX MATCHALL "\n" dumps "${actual}")
+  list(LENGTH dumps count)
+  message(STATUS "wrote ${EXPECTED} (${count} dumps)")
+  return()
+endif()
+
+if(NOT EXISTS ${EXPECTED})
+  file(WRITE ${ACTUAL} "${actual}")
+  message(FATAL_ERROR "${EXPECTED} is missing; scripts/answer-keys --update writes it")
+endif()
+file(READ ${EXPECTED} expected)
+string(REPLACE "\r\n" "\n" expected "${expected}")
+if(actual STREQUAL expected)
+  file(REMOVE ${ACTUAL})
+  return()
+endif()
+file(WRITE ${ACTUAL} "${actual}")
+
+# The first differing character, by halving the common prefix; the output has one dump
+# a line.
+string(LENGTH "${expected}" expected_length)
+string(LENGTH "${actual}" actual_length)
+set(low 0)
+if(expected_length LESS actual_length)
+  set(high ${expected_length})
+else()
+  set(high ${actual_length})
+endif()
+while(low LESS high)
+  math(EXPR mid "(${low} + ${high} + 1) / 2")
+  string(SUBSTRING "${expected}" 0 ${mid} a)
+  string(SUBSTRING "${actual}" 0 ${mid} b)
+  if(a STREQUAL b)
+    set(low ${mid})
+  else()
+    math(EXPR high "${mid} - 1")
+  endif()
+endwhile()
+string(SUBSTRING "${expected}" 0 ${low} common)
+string(REGEX MATCHALL "\n" lines_before "${common}")
+list(LENGTH lines_before dump)
+math(EXPR dump "${dump} + 1")
+string(FIND "${common}" "\n" line_start REVERSE)
+math(EXPR line_start "${line_start} + 1")
+math(EXPR column "${low} - ${line_start}")
+string(SUBSTRING "${common}" ${line_start} -1 prefix)
+
+# Name the place: the section, the last key before the difference and, inside a series,
+# the index of the point.
+string(REGEX MATCHALL "\"(fields|labels|visible|titles|series|errors|credits)\":" sections "${prefix}")
+list(POP_BACK sections section)
+string(REGEX MATCHALL "\"[^\"]*\":" keys "${prefix}")
+list(POP_BACK keys key)
+string(REGEX REPLACE "[\":]" "" section "${section}")
+string(REGEX REPLACE "[\":]" "" key "${key}")
+set(place "${section}")
+if(NOT key STREQUAL section)
+  string(APPEND place ".${key}")
+endif()
+if(section STREQUAL "series")
+  string(FIND "${prefix}" "\"${key}\":" key_at REVERSE)
+  string(SUBSTRING "${prefix}" ${key_at} -1 in_series)
+  string(LENGTH "${in_series}" with_separators)
+  string(REPLACE "],[" "" in_series "${in_series}")
+  string(LENGTH "${in_series}" without_separators)
+  math(EXPR point "(${with_separators} - ${without_separators}) / 3")
+  string(APPEND place "[${point}]")
+endif()
+
+if(low EQUAL expected_length OR low EQUAL actual_length)
+  math(EXPR printed "${dump} - 1")
+  if(low EQUAL expected_length)
+    set(place "the end: ${printed} dumps expected, more printed")
+  else()
+    set(place "the end: ${printed} dumps printed, more expected")
+  endif()
+elseif(prefix STREQUAL "")
+  set(place "the start of the dump")
+endif()
+math(EXPR from "${low} - 60")
+if(from LESS ${line_start})
+  set(from ${line_start})
+endif()
+string(SUBSTRING "${expected}" ${from} 140 want_near)
+string(SUBSTRING "${actual}" ${from} 140 got_near)
+string(REPLACE "\n" "⏎" want_near "${want_near}")
+string(REPLACE "\n" "⏎" got_near "${got_near}")
+message(FATAL_ERROR "${SCRIPT}: dump ${dump} differs first at ${place} (column ${column})\n"
+  "  expected …${want_near}…\n"
+  "  actual   …${got_near}…\n"
+  "  output kept in ${ACTUAL}; scripts/answer-keys --update rewrites the keys")

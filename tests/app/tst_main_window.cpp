@@ -1,0 +1,179 @@
+// The main window as it stands right after creation.
+
+#include "app/main_window.h"
+#include "matematic/random.h"
+#include "shell/legend_panel.h"
+#include "shell/radio_group.h"
+#include "support/components.h"
+#include "support/error_recorder.h"
+#include "support/series_values.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QtTest>
+
+using strs::TForm1;
+using namespace strs::testing;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
+
+    void windowIsFixedSizeWithCaption() {
+        TForm1 w;
+        QCOMPARE(w.windowTitle(), QStringLiteral("Статистическая теория радиотехнических систем"));
+        QCOMPARE(w.size(), QSize(693, 479));
+        QCOMPARE(w.minimumSize(), w.maximumSize());
+        QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(w.windowFlags() & Qt::WindowMinimizeButtonHint);
+        QCOMPARE(w.palette().color(QPalette::Window), QColor(237, 232, 230));
+        QVERIFY(!w.isVisible());  // created hidden
+    }
+
+    void fourTabsWithTheFirstActive() {
+        TForm1 w;
+        QCOMPARE(Named<QTabWidget>(w, "PageControl1")->count(), 4);
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(Named<QTabWidget>(w, "PageControl1")->tabText(i), QStringLiteral("Лаб. №%1").arg(i + 1));
+        QCOMPARE(Named<QTabWidget>(w, "PageControl1")->currentWidget(), Named<QWidget>(w, "TS1"));
+    }
+
+    void fieldsHoldTheirDefaultTexts_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        const char* rows[][2] = {{"E11", "1,2"}, {"E12", "1,5"}, {"E21", "0,8"}, {"Es", "0,9"},
+                                 {"E22", "1"},   {"E33", "1"},   {"E32", "0,9"}, {"E34", "4"},
+                                 {"E41", "0,8"}, {"Es4", "0,9"}, {"E42", "1"},   {"E43", "4"}};
+        for (auto& row : rows)
+            QTest::newRow(row[0]) << QString::fromLatin1(row[0]) << QString::fromUtf8(row[1]);
+    }
+    void fieldsHoldTheirDefaultTexts() {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        TForm1 w;
+        auto* field = w.findChild<strs::NumericField*>(name);
+        QVERIFY(field);
+        QCOMPARE(field->text(), text);
+        QVERIFY(field->lastAccepted().isEmpty());  // nothing has passed the rule yet
+        QCOMPARE(field->height(), 21);
+    }
+
+    void pointLocaleDefaultsUseItsSeparator() {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        TForm1 w;
+        QCOMPARE(Field(w, "E11")->text(), QStringLiteral("1.2"));
+        QCOMPARE(Field(w, "E41")->text(), QStringLiteral("0.8"));
+        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    }
+
+    void chartsHiddenAndResultLabelsEmpty() {
+        TForm1 w;
+        QCOMPARE(w.findChildren<strs::ChartWidget*>().size(), std::size_t(8));
+        for (strs::ChartWidget* chart : w.findChildren<strs::ChartWidget*>()) {
+            QVERIFY(chart->isHidden());
+            QCOMPARE(chart->size(), QSize(409, 209));
+            for (const auto& series : chart->allSeries())
+                QVERIFY(series->points().empty());
+        }
+        for (QLabel* label : {Label(w, "L14"), Label(w, "L16"), Label(w, "L24"), Label(w, "L26")})
+            QVERIFY(label->text().isEmpty());
+        for (QLabel* label :
+             {Label(w, "ch1"), Label(w, "ch2"), Label(w, "ch3"), Label(w, "ch4"), Label(w, "ch5")})
+            QCOMPARE(label->text(), QStringLiteral("0"));
+        QVERIFY(Field(w, "Es")->isHidden());
+        QVERIFY(Field(w, "Es4")->isHidden());
+    }
+
+    void chartTitlesAndSeries() {
+        TForm1 w;
+        QCOMPARE(Chart(w, "Chart22")->titleLines(),
+                 QStringList({QStringLiteral("Экспериментальная и теоретическая "),
+                              QStringLiteral("корреляционные функции")}));
+        QCOMPARE(Chart(w, "Chart31")->titleLines().join(QString()),
+                 QStringLiteral("Результат работы фильтра Калмана"));
+        QCOMPARE(Series(w, "Series12")->kind(), strs::ChartSeries::Kind::Bar);
+        QCOMPARE(Series(w, "Series12")->colour(), strs::TColor(10485760));
+        QCOMPARE(Series(w, "Series312")->colour(), strs::TColor(32768));
+        QCOMPARE(Series(w, "Series423")->colour(), strs::TColor(16711680));
+        QCOMPARE(Series(w, "Series311")->name(), QStringLiteral("Series311"));
+    }
+
+    void firstPageStartsWithTheNormalLaw() {
+        TForm1 w;
+        QCOMPARE(List(w, "CB1")->count(), 5);
+        QCOMPARE(List(w, "CB1")->currentIndex(), 0);
+        QCOMPARE(List(w, "CB1")->currentText(), QStringLiteral("Нормальное распределение"));
+        QCOMPARE(Label(w, "L11")->text(), QStringLiteral("a"));
+        QCOMPARE(Label(w, "L12")->text(), QStringLiteral("b"));
+        QVERIFY(!Field(w, "E12")->isHidden());
+        QCOMPARE(Label(w, "I0")->pixmap().size(), QSize(95, 95));
+        // The white ground is transparent, the black formula is not.
+        const QImage picture = Label(w, "I0")->pixmap().toImage();
+        QCOMPARE(qAlpha(picture.pixel(0, 94)), 0);
+        bool opaqueInk = false;
+        for (int y = 0; y < 95 && !opaqueInk; ++y)
+            for (int x = 0; x < 95 && !opaqueInk; ++x)
+                opaqueInk = qAlpha(picture.pixel(x, y)) == 255 && qGray(picture.pixel(x, y)) < 64;
+        QVERIFY(opaqueInk);
+    }
+
+    void orderGroupsStartAtTheFirstItem() {
+        TForm1 w;
+        for (strs::RadioGroup* group : {Radio(w, "RG2"), Radio(w, "RG4")}) {
+            QCOMPARE(group->title(), QStringLiteral("Порядок последовательности"));
+            QCOMPARE(group->count(), 2);
+            QCOMPARE(group->itemIndex(), 0);
+            QCOMPARE(group->button(1)->text(), QStringLiteral("СП второго порядка "));
+        }
+    }
+
+    void geometryOfKeyComponents() {
+        TForm1 w;
+        QCOMPARE(Button(w, "BB1")->geometry(), QRect(16, 413, 73, 25));
+        QCOMPARE(Button(w, "BB1")->text(), QStringLiteral("Обновить"));
+        QCOMPARE(Named<QGroupBox>(w, "Graf1")->geometry(), QRect(248, 10, 425, 433));
+        QCOMPARE(Chart(w, "Chart12")->geometry(), QRect(8, 216, 409, 209));
+        QCOMPARE(Field(w, "Es")->geometry(), QRect(72, 43, 50, 21));
+        QCOMPARE(Named<strs::LegendPanel>(w, "Panel1")->pos(), QPoint(265, 35));
+        QCOMPARE(Label(w, "ch3")->pos(), QPoint(216, 192));
+        QVERIFY(Label(w, "L1")->wordWrap());
+        QVERIFY(Label(w, "L1")->font().bold());
+    }
+
+    void switchingPagesComputesNothing() {
+        strs::testing::ErrorRecorder errors;
+        TForm1 w;
+        for (int i : {1, 2, 3, 0})
+            Named<QTabWidget>(w, "PageControl1")->setCurrentIndex(i);
+        for (strs::ChartWidget* chart : w.findChildren<strs::ChartWidget*>())
+            QVERIFY(chart->isHidden());
+        QVERIFY(errors.messages.isEmpty());
+    }
+
+    void pagesShareTheOneGenerator() {
+        strs::testing::ErrorRecorder errors;
+        std::vector<double> freshY;
+        {
+            TForm1 w;
+            Button(w, "BitBtn2")->click();
+            freshY = strs::testing::Values(Series(w, "Series421"));
+        }
+        strs::ResetRandomGenerator();
+        TForm1 w;
+        Button(w, "BB3")->click();  // page 3 draws 200 variates first
+        Button(w, "BitBtn2")->click();
+        const std::vector<double> y = strs::testing::Values(Series(w, "Series421"));
+        QCOMPARE(y.size(), std::size_t(100));
+        QVERIFY(y != freshY);
+        QCOMPARE(strs::RandomGeneratorState(), strs::testing::StateAfterNormalDraws(400));
+        QVERIFY(errors.messages.isEmpty());
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_main_window.moc"
