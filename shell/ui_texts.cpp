@@ -14,8 +14,8 @@ namespace strs {
 QFont WindowFont() {
     QFont font(QStringLiteral("Liberation Sans"));
     // Arial has Liberation Sans's metrics: the layout stays the same on Windows.
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                      QStringLiteral("DejaVu Sans")});
+    font.setFamilies(
+        {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
     font.setPixelSize(11);
     return font;
 }
