@@ -1,12 +1,16 @@
 #include "app/chart_saving.h"
 
+#include "shell/chart_export.h"
+#include "shell/chart_preview.h"
 #include "shell/chart_widget.h"
 #include "shell/error_guard.h"
+#include "shell/save_dialog_preview.h"
 
 #include <QAction>
 #include <QCursor>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMenu>
 
 namespace strs {
@@ -15,31 +19,74 @@ ChartSaving::ChartSaving(QWidget* window)
     : QObject(window), window_(window), menu_(new QMenu(window)), dialog_(new QFileDialog(window)) {
     setObjectName(QStringLiteral("ChartSaving"));
     menu_->setObjectName(QStringLiteral("contecst"));
-    saveAction_ = menu_->addAction(QStringLiteral("Сохранить"));
-    saveAction_->setObjectName(QStringLiteral("N1"));
     dialog_->setObjectName(QStringLiteral("SavePictureDialog"));
     ConfigureSavePictureDialog(*dialog_);
+    preview_ = AddPreviewToSaveDialog(*dialog_);
 
-    connect(saveAction_, &QAction::triggered, this, [this] { RunGuarded(window_, [this] { saveChart(); }); });
+    // The menu's commands, in their order.
+    saveAction_ =
+        addCommand(QStringLiteral("Сохранить"), QStringLiteral("N1"), [this](ChartWidget&) { saveChart(); });
+    addCommand(QStringLiteral("Копировать"), QStringLiteral("CopyPicture"), CopyChartPicture);
+    addCommand(QStringLiteral("Сохранить данные…"), QStringLiteral("SaveData"),
+               [this](ChartWidget& chart) { saveData(chart); });
+}
+
+QAction* ChartSaving::addCommand(const QString& text, const QString& objectName, ChartCommand command) {
+    QAction* action = menu_->addAction(text);
+    action->setObjectName(objectName);
+    connect(action, &QAction::triggered, this, [this, command = std::move(command)] {
+        RunGuarded(window_, [this, &command] {
+            if (target_ != nullptr)
+                command(*target_);
+        });
+    });
+    return action;
 }
 
 void ChartSaving::offerFor(ChartWidget* chart) {
     connect(chart, &ChartWidget::contextMenuRequested, this,
             [this](ChartWidget* c) { RunGuarded(window_, [this, c] { openMenuFor(c); }); });
+    connect(chart, &ChartWidget::menuKeyPressed, this,
+            [this](ChartWidget* c) { RunGuarded(window_, [this, c] { openFromKeyboard(c); }); });
 }
 
-void ChartSaving::openMenuFor(ChartWidget* chart) {
+void ChartSaving::openMenuFor(ChartWidget* chart) { openFor(chart, QCursor::pos()); }
+
+void ChartSaving::openFromKeyboard(ChartWidget* chart) {
+    openFor(chart, chart->mapToGlobal(chart->rect().center()));
+}
+
+void ChartSaving::openFor(ChartWidget* chart, const QPoint& globalPosition) {
     target_ = chart;
-    menu_->popup(QCursor::pos());
+    preview_->setChart(chart);
+    menu_->popup(globalPosition);
 }
 
 void ChartSaving::saveChart() {
-    if (target_ == nullptr)
-        return;
-    const std::optional<ChosenFile> chosen = chooser_ ? chooser_() : askWithDialog();
-    if (!chosen || chosen->name.isEmpty())
-        return;
-    SaveChartPicture(window_, *target_, chosen->name, chosen->type);
+    // A "No" to replacing a file brings the dialog back with the name kept, to choose
+    // another; only a cancel ends the command without a file.
+    while (true) {
+        const std::optional<ChosenFile> chosen = chooser_ ? chooser_() : askWithDialog();
+        if (!chosen || chosen->name.isEmpty())
+            return;
+        if (SaveChartPicture(window_, *target_, chosen->name, chosen->type))
+            return;
+        dialog_->selectFile(chosen->name);
+    }
+}
+
+void ChartSaving::saveData(ChartWidget& chart) {
+    QString name;
+    if (dataChooser_) {
+        name = dataChooser_();
+    } else {
+        name = QFileDialog::getSaveFileName(window_, QStringLiteral("Сохранить данные"), QString(),
+                                            QStringLiteral("CSV (*.csv)"));
+        if (!name.isEmpty() && QFileInfo(name).suffix().isEmpty())
+            name += QStringLiteral(".csv");
+    }
+    if (!name.isEmpty())
+        WriteChartData(chart, name);
 }
 
 std::optional<ChartSaving::ChosenFile> ChartSaving::askWithDialog() {

@@ -1,7 +1,9 @@
 #pragma once
-// The charts' context menu with its one command «Сохранить»: a chart's menu request
-// makes that chart the one to save; the command asks for a file in the reused save
-// dialog and writes the chart's picture there.
+// The charts' context menu: a chart's menu request makes that chart the one the
+// commands act on. «Сохранить» comes first: it asks for a file in the reused save dialog
+// and writes the chart's picture there; «Копировать» puts the picture on the clipboard;
+// «Сохранить данные…» writes the chart's series as CSV. Further commands are appended
+// with addCommand.
 
 #include "shell/picture_file.h"
 
@@ -14,10 +16,12 @@
 class QAction;
 class QFileDialog;
 class QMenu;
+class QPoint;
 class QWidget;
 
 namespace strs {
 
+class ChartPreview;
 class ChartWidget;
 
 class ChartSaving : public QObject {
@@ -29,6 +33,10 @@ public:
     };
     // Asks for the file; nothing when the user cancels.
     using FileChooser = std::function<std::optional<ChosenFile>()>;
+    // Asks for the data file; an empty name when the user cancels.
+    using DataFileChooser = std::function<QString()>;
+    // A menu command, run in the error guard on the chart the menu was opened for.
+    using ChartCommand = std::function<void(ChartWidget& chart)>;
 
     explicit ChartSaving(QWidget* window);
 
@@ -37,20 +45,34 @@ public:
 
     // nullptr restores the save dialog.
     void setFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
+    // nullptr restores the data file dialog.
+    void setDataFileChooser(DataFileChooser chooser) { dataChooser_ = std::move(chooser); }
+
+    // Appends a command to the end of the menu.
+    QAction* addCommand(const QString& text, const QString& objectName, ChartCommand command);
+
+    QMenu& menu() const { return *menu_; }
 
 private:
     // The menu opens where the cursor is now, not where the request says.
     void openMenuFor(ChartWidget* chart);
+    // From the keyboard the menu opens over the chart.
+    void openFromKeyboard(ChartWidget* chart);
+    void openFor(ChartWidget* chart, const QPoint& globalPosition);
     // «Сохранить»: the file, then the picture of the chart the menu was opened for.
     void saveChart();
     std::optional<ChosenFile> askWithDialog();
+    // «Сохранить данные…»: the file, then the chart's series.
+    void saveData(ChartWidget& chart);
 
     QWidget* window_;
     QMenu* menu_;                    // "contecst"
     QAction* saveAction_;            // "N1"
     QFileDialog* dialog_;            // "SavePictureDialog"
+    ChartPreview* preview_;          // in the dialog: the picture of the chart to be saved
     ChartWidget* target_ = nullptr;  // set by every menu request, never cleared
     FileChooser chooser_;
+    DataFileChooser dataChooser_;
 };
 
 }  // namespace strs

@@ -4,6 +4,7 @@
 #include "app/startup.h"
 #include "matematic/x87.h"
 #include "shell/information_option.h"
+#include "shell/pictures.h"
 #include "shell/toolkit_translations.h"
 
 #include <QApplication>
@@ -18,6 +19,7 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     strs::InstallToolkitTranslations(app);
+    QApplication::setWindowIcon(strs::ProgramIcon());  // the splash's, the window's, the dialogs'
     std::unique_ptr<strs::TForm1> mainWindow = strs::ShowSplashThenCreateMainWindow();
     mainWindow->show();
     return QApplication::exec();  // closing the main window ends the program

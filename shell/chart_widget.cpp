@@ -23,9 +23,13 @@ namespace strs {
 ChartSeries::ChartSeries(ChartWidget& chart, QString name, Kind kind, TColor colour)
     : chart_(chart), name_(std::move(name)), kind_(kind), colour_(colour) {}
 
+QString ChartSeries::legendName() const {
+    return legendName_.isEmpty() ? chart_.titleLines().join(u' ').simplified() : legendName_;
+}
+
 void ChartSeries::clear() {
     points_.clear();
-    chart_.update();
+    chart_.changed();
 }
 
 void ChartSeries::appendValue(double y, TColor colour) { append(y, colour); }
@@ -34,7 +38,7 @@ void ChartSeries::appendBar(double y, TColor colour) { append(y, colour); }
 
 void ChartSeries::append(double y, TColor colour) {
     points_.push_back({double(points_.size()), y, colour});
-    chart_.update();
+    chart_.changed();
 }
 
 // ---------------------------------------------------------------- axis scaling
@@ -126,32 +130,41 @@ std::vector<Tick> BottomTicks(const AxisRange& range, int plotWidth, const QFont
 
 ChartWidget::ChartWidget(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);  // paint() covers every pixel
+    setMouseTracking(true);                 // the read-out follows the mouse
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 ChartWidget::~ChartWidget() = default;
 
 ChartSeries* ChartWidget::addSeries(const QString& name, ChartSeries::Kind kind, TColor colour) {
     series_.push_back(std::make_unique<ChartSeries>(*this, name, kind, colour));
-    update();
+    changed();
     return series_.back().get();
 }
 
 void ChartWidget::setTitleLines(const QStringList& lines) {
     title_ = lines;
-    update();
+    changed();
 }
 
 void ChartWidget::setBottomLabelsVisible(bool visible) {
     bottomLabelsVisible_ = visible;
-    update();
+    changed();
 }
 
 void ChartWidget::setBottomMarginPercent(int percent) {
     bottomMarginPercent_ = std::clamp(percent, 0, 50);
-    update();
+    changed();
 }
 
-void ChartWidget::paint(QPainter& painter, const QRect& rect) const {
+void ChartWidget::setCoveredBottomRows(int rows) {
+    coveredBottomRows_ = std::max(rows, 0);
+    changed();
+}
+
+void ChartWidget::paint(QPainter& painter, const QRect& rect) const { paintChart(painter, rect); }
+
+ChartWidget::PlotGeometry ChartWidget::paintChart(QPainter& painter, const QRect& rect) const {
     painter.save();
     painter.setClipRect(rect);
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -172,9 +185,10 @@ void ChartWidget::paint(QPainter& painter, const QRect& rect) const {
     }
 
     // Vertical extent of the plot: below the title, above the bottom labels and margin.
-    const int bottomMargin = bottomMarginPercent_ > 0
-                                 ? int(std::lround(rect.height() * bottomMarginPercent_ / 100.0))
-                                 : kOuterMargin;
+    const int bottomMargin =
+        std::max(bottomMarginPercent_ > 0 ? int(std::lround(rect.height() * bottomMarginPercent_ / 100.0))
+                                          : kOuterMargin,
+                 coveredBottomRows_ + kOuterMargin);
     const int bottomLabels = bottomLabelsVisible_ ? lineHeight + kLabelGap : kLabelGap;
     const int plotTop = (title_.isEmpty() ? rect.top() + kOuterMargin + lineHeight / 2 : y + kTitleGap);
     const int plotBottom = rect.top() + rect.height() - bottomMargin - bottomLabels;
@@ -268,10 +282,18 @@ void ChartWidget::paint(QPainter& painter, const QRect& rect) const {
         flush();
     }
     painter.restore();
+    return {plot, xRange, yRange};
 }
 
+void ChartWidget::changed() {
+    update();
+    emit pictureChanged();
+}
+
+QSize ChartWidget::pictureSize() const { return size().isEmpty() ? sizeHint() : size(); }
+
 QImage ChartWidget::renderImage() const {
-    const QSize pictureSize = size().isEmpty() ? sizeHint() : size();
+    const QSize pictureSize = this->pictureSize();
     QImage image(pictureSize, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
@@ -282,11 +304,18 @@ QImage ChartWidget::renderImage() const {
 
 void ChartWidget::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    paint(painter, rect());
+    geometry_ = paintChart(painter, rect());
+    // Screen only: the saved pictures come from paint() and show neither of these.
+    paintReadout(painter);
+    if (hasFocus())
+        paintFocusFrame(painter);
 }
 
 void ChartWidget::contextMenuEvent(QContextMenuEvent* event) {
-    emit contextMenuRequested(this);
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        emit menuKeyPressed(this);
+    else
+        emit contextMenuRequested(this);
     event->accept();
 }
 

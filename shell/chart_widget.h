@@ -2,12 +2,15 @@
 // Our own small chart: a titled white panel with self-scaling left and bottom axes,
 // grid and tick labels, and line or bar series whose points carry their own colours.
 
+#include "core/axis_ticks.h"
 #include "shell/colours.h"
 
 #include <QStringList>
 #include <QWidget>
 
 #include <memory>
+#include <optional>
+#include <utility>
 #include <vector>
 
 class QPainter;
@@ -35,6 +38,10 @@ public:
 
     const std::vector<ChartPoint>& points() const { return points_; }
     const QString& name() const { return name_; }
+    // The series' name in the chart's legend picture and in exported data; the chart's
+    // title when the series has none of its own.
+    QString legendName() const;
+    void setLegendName(const QString& name) { legendName_ = name; }
     Kind kind() const { return kind_; }
     TColor colour() const { return colour_; }
 
@@ -43,6 +50,7 @@ private:
 
     ChartWidget& chart_;
     QString name_;
+    QString legendName_;
     Kind kind_;
     TColor colour_;
     std::vector<ChartPoint> points_;
@@ -63,6 +71,9 @@ public:
     // The histogram chart hides its bottom tick labels and keeps a 7 % bottom margin.
     void setBottomLabelsVisible(bool visible);
     void setBottomMarginPercent(int percent);
+    // Rows at the chart's bottom that another widget covers: the plot area and its
+    // bottom labels stay above them.
+    void setCoveredBottomRows(int rows);
 
     // Draws the whole chart (panel, title, axes, grid, series) into rect.
     // Serves both the screen and the saved picture.
@@ -70,21 +81,58 @@ public:
 
     // The chart alone, at its own size; child widgets are not in the picture.
     QImage renderImage() const;
+    QSize pictureSize() const;
 
+    // The bars of a bar series stand for equal bins of [lo, hi], bar 0 first; the
+    // read-out then names a bar by its bin instead of its index.
+    void setBarBins(double lo, double hi);
+
+    // The read-out shown under the mouse or moved by the arrow keys: the point index
+    // (or the bar's bin) and the value of every series there; empty when none is shown.
+    QString readoutText() const;
     QSize sizeHint() const override { return {409, 209}; }
 
 signals:
     // A context-menu request on the chart (right click or the menu key).
     void contextMenuRequested(strs::ChartWidget* chart);
+    // The menu key or Shift+F10 while the chart has the keyboard focus.
+    void menuKeyPressed(strs::ChartWidget* chart);
+    // The title, a series or a margin changed, and with them the chart's picture.
+    void pictureChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    // Where the last screen paint put the plot area and which ranges its axes show.
+    struct PlotGeometry {
+        QRect plot;
+        AxisRange x;
+        AxisRange y;
+    };
+    PlotGeometry paintChart(QPainter& painter, const QRect& rect) const;
+
+    std::size_t longestSeries() const;
+    void showReadoutAt(std::optional<std::size_t> index);
+    void paintReadout(QPainter& painter) const;
+    void paintFocusFrame(QPainter& painter) const;
+
+    PlotGeometry geometry_;
+    std::optional<std::size_t> readout_;  // the point index the read-out shows
+    std::optional<std::pair<double, double>> barBins_;
+
+    friend class ChartSeries;
+    void changed();
+
     QStringList title_;
     bool bottomLabelsVisible_ = true;
     int bottomMarginPercent_ = 0;
+    int coveredBottomRows_ = 0;
     std::vector<std::unique_ptr<ChartSeries>> series_;
 };
 

@@ -22,15 +22,22 @@ constexpr QSize kLegendSize(124, 43);  // the blank stand-in's size
 LegendPanel::LegendPanel(QWidget* chart, const QString& pictureName)
     : QFrame(chart), picture_(new QLabel(this)) {
     setFrameShape(QFrame::NoFrame);
+    // A right press moves the panel like any other; it must not reach the chart below
+    // as a request for the chart's menu, whose popup would take the release and leave
+    // the move (and its mouse grab) running.
+    setContextMenuPolicy(Qt::PreventContextMenu);
 
-    const QImage legend = EmbeddedJpegOrBlank(QStringLiteral(":/pictures/legend.jpg"), kLegendSize);
+    const QImage legend =
+        EmbeddedJpegOrBlank(QStringLiteral(":/pictures/legend.jpg"), kLegendSize, DisplayPixelRatio());
+    const QSize size = legend.deviceIndependentSize().toSize();
     picture_->setObjectName(pictureName);
     picture_->setPixmap(QPixmap::fromImage(legend));
-    picture_->setFixedSize(legend.size());
+    picture_->setFixedSize(size);
     picture_->move(0, 0);
+    picture_->setContextMenuPolicy(Qt::PreventContextMenu);
     picture_->installEventFilter(this);
 
-    setFixedSize(legend.size());
+    setFixedSize(size);
 }
 
 void LegendPanel::startMove() {
@@ -73,7 +80,7 @@ bool LegendPanel::eventFilter(QObject* watched, QEvent* event) {
         break;
     case QEvent::MouseButtonRelease:
         if (moving_) {
-            endMove();
+            releaseButton(*static_cast<QMouseEvent*>(event));
             return true;
         }
         break;
@@ -97,8 +104,20 @@ void LegendPanel::mouseMoveEvent(QMouseEvent* event) {
 
 void LegendPanel::mouseReleaseEvent(QMouseEvent* event) {
     if (moving_)
-        endMove();
+        releaseButton(*event);
     event->accept();
+}
+
+void LegendPanel::releaseButton(const QMouseEvent& event) {
+    // The move ends when the last held button comes up, whichever went down first.
+    if (event.buttons() == Qt::NoButton)
+        endMove();
+}
+
+void LegendPanel::hideEvent(QHideEvent* event) {
+    if (moving_)
+        endMove();  // a hidden panel must not keep the mouse
+    QFrame::hideEvent(event);
 }
 
 }  // namespace strs

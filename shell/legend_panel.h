@@ -31,10 +31,12 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     // Places the panel under the mouse, kept within its chart.
     void followMouse(const QPoint& globalPosition);
+    void releaseButton(const QMouseEvent& event);
     void endMove();
 
     QLabel* picture_;

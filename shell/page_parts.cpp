@@ -15,6 +15,7 @@ namespace {
 
 constexpr int kFieldHeight = 21;
 constexpr int kResultLabelWidth = 198;
+constexpr int kLowerChartTop = 216;
 
 }  // namespace
 
@@ -80,6 +81,9 @@ QPushButton* MakeRefreshButton(QWidget* page, const char* name) {
     auto* button = new QPushButton(QStringLiteral("Обновить"), page);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(16, 413, 73, 25);
+    // Enter and Return press the focused button, as Space does; outside a dialog a push
+    // button answers them only when it is an auto-default one.
+    button->setAutoDefault(true);
     return button;
 }
 
@@ -91,6 +95,9 @@ ChartWidget* MakeChart(QGroupBox* group, const char* name, int top, const QStrin
     auto* chart = new ChartWidget(group);
     chart->setObjectName(QString::fromLatin1(name));
     chart->setGeometry(8, top, 409, 209);
+    // The lower chart lies over the upper one's last rows.
+    if (top < kLowerChartTop)
+        chart->setCoveredBottomRows(top + 209 - kLowerChartTop);
     chart->setTitleLines(title);
     chart->setVisible(false);
     return chart;
@@ -98,6 +105,12 @@ ChartWidget* MakeChart(QGroupBox* group, const char* name, int top, const QStrin
 
 ChartSeries* AddLineSeries(ChartWidget* chart, const char* name, TColor colour) {
     return chart->addSeries(QString::fromLatin1(name), ChartSeries::Kind::Line, colour);
+}
+
+void NameAsLegendPicture(ChartSeries& observations, ChartSeries& signal, ChartSeries& estimates) {
+    observations.setLegendName(QStringLiteral("Наблюдения y"));
+    signal.setLegendName(QStringLiteral("Исходный сигнал x"));
+    estimates.setLegendName(QStringLiteral("Оценки xx"));
 }
 
 }  // namespace strs

@@ -49,6 +49,9 @@ ChartWidget* MakeChart(QGroupBox* group, const char* name, int top, const QStrin
 
 ChartSeries* AddLineSeries(ChartWidget* chart, const char* name, TColor colour);
 
+// Names the three series of a result chart as its legend picture does.
+void NameAsLegendPicture(ChartSeries& observations, ChartSeries& signal, ChartSeries& estimates);
+
 // A slot that runs the page's handler inside the one error guard, so that no exception
 // crosses the event loop.
 template <typename Page>

@@ -1,6 +1,8 @@
 #include "shell/picture_file.h"
 
 #include "core/errors.h"
+#include "core/file_failure.h"
+#include "shell/chart_svg.h"
 #include "shell/chart_widget.h"
 #include "shell/jpeg_codec.h"
 
@@ -11,6 +13,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
+#include <QLocale>
 #include <QMessageBox>
 #include <QSaveFile>
 #include <QStringList>
@@ -26,7 +29,8 @@ namespace {
 // The dialog's filters in the order of their indexes.
 QStringList PictureFilters() {
     return {QStringLiteral("JPEG Image File (*.jpg)"), QStringLiteral("JPEG Image File (*.jpeg)"),
-            QStringLiteral("Bitmaps (*.bmp)")};
+            QStringLiteral("Bitmaps (*.bmp)"), QStringLiteral("PNG Image File (*.png)"),
+            QStringLiteral("SVG Drawing (*.svg)")};
 }
 
 OverwriteQuestion& InstalledQuestion() {
@@ -41,12 +45,23 @@ bool AskWithMessageBox(QWidget* parent, const QString& fullName) {
            == QMessageBox::Yes;
 }
 
-[[noreturn]] void ThrowCannotCreate(const QString& fullName, const QString& reason) {
-    throw FileCreateError(QDir::toNativeSeparators(fullName).toStdString(), reason.toStdString());
+MessageLanguage UserLanguage() {
+    return QLocale().language() == QLocale::Russian ? MessageLanguage::Russian : MessageLanguage::English;
 }
 
-// Why a write failed: a short write (a full disk, a file size limit) leaves the system's
-// reason in errno but not always in the device's error text.
+// The one place that turns a failed write into its message: the file's name and the
+// cause in the user's language, read from the error number and what the file system
+// shows now; a cause without a text of ours keeps the system's own words.
+[[noreturn]] void ThrowCannotCreate(const QString& fullName, int systemError, const QString& systemText) {
+    const QFileInfo target(fullName);
+    const FileFacts facts{target.absoluteDir().exists(), target.isDir()};
+    const std::string reason = FileFailureText(ClassifyFileFailure(systemError, facts), UserLanguage());
+    throw FileCreateError(QDir::toNativeSeparators(fullName).toStdString(),
+                          reason.empty() ? systemText.toStdString() : reason);
+}
+
+// The system's text for a failed write: a short write (a full disk, a file size limit)
+// leaves the reason in errno but not always in the device's error text.
 QString WriteFailureReason(const QSaveFile& file, int systemError) {
     return systemError != 0 ? qt_error_string(systemError) : file.errorString();
 }
@@ -69,18 +84,29 @@ bool WriteWhole(QSaveFile& file, const QByteArray& data) {
     return file.write(data) == data.size() && file.flush();
 }
 
-QByteArray EncodeBitmap(const QImage& image) {
-    // A 32-bit picture without alpha is written as a 24-bit bitmap.
+// BMP or PNG through Qt's own writers; a 32-bit picture without alpha is written as a
+// 24-bit bitmap.
+QByteArray EncodeWithQt(const QImage& image, const char* format) {
     QByteArray data;
     QBuffer buffer(&data);
     buffer.open(QIODevice::WriteOnly);
-    if (!image.convertToFormat(QImage::Format_RGB32).save(&buffer, "BMP"))
+    if (!image.convertToFormat(QImage::Format_RGB32).save(&buffer, format))
         return {};
     return data;
 }
 
 QByteArray EncodePicture(const QImage& image, PictureType type) {
-    return type == PictureType::Bmp ? EncodeBitmap(image) : EncodeJpeg(image);
+    switch (type) {
+    case PictureType::Bmp:
+        return EncodeWithQt(image, "BMP");
+    case PictureType::Png:
+    case PictureType::Svg:
+        return EncodeWithQt(image, "PNG");
+    case PictureType::Jpg:
+    case PictureType::Jpeg:
+        break;
+    }
+    return EncodeJpeg(image);
 }
 
 }  // namespace
@@ -93,6 +119,10 @@ QString PictureExtension(PictureType type) {
         return QStringLiteral(".jpeg");
     case PictureType::Bmp:
         return QStringLiteral(".bmp");
+    case PictureType::Png:
+        return QStringLiteral(".png");
+    case PictureType::Svg:
+        return QStringLiteral(".svg");
     }
     return QStringLiteral(".jpg");
 }
@@ -105,12 +135,13 @@ QString NameWithExtension(const QString& name, PictureType type) {
 }
 
 PictureType PictureTypeFromFileName(const QString& fileName) {
-    for (PictureType type : {PictureType::Jpeg, PictureType::Jpg, PictureType::Bmp}) {
+    for (PictureType type :
+         {PictureType::Jpeg, PictureType::Jpg, PictureType::Bmp, PictureType::Png, PictureType::Svg}) {
         if (fileName.endsWith(PictureExtension(type), Qt::CaseInsensitive))
             return type;
     }
     throw Error("Unknown picture type of \"" + QDir::toNativeSeparators(fileName).toStdString()
-                + "\"; use .jpg, .jpeg or .bmp");
+                + "\"; use .jpg, .jpeg, .bmp, .png or .svg");
 }
 
 PictureType PictureTypeFromFilterIndex(int index) {
@@ -119,6 +150,10 @@ PictureType PictureTypeFromFilterIndex(int index) {
         return PictureType::Jpeg;
     case 3:
         return PictureType::Bmp;
+    case 4:
+        return PictureType::Png;
+    case 5:
+        return PictureType::Svg;
     default:
         return PictureType::Jpg;
     }
@@ -127,23 +162,40 @@ PictureType PictureTypeFromFilterIndex(int index) {
 void WritePicture(const QImage& image, const QString& fullName, PictureType type) {
     const QByteArray data = EncodePicture(image, type);
     if (data.isEmpty())
-        ThrowCannotCreate(fullName, QStringLiteral("The picture could not be encoded"));
+        ThrowCannotCreate(fullName, 0, QStringLiteral("The picture could not be encoded"));
+    WriteFileAtomically(data, fullName);
+}
 
+void WriteChartPicture(const ChartWidget& chart, const QString& fullName, PictureType type) {
+    if (type != PictureType::Svg) {
+        WritePicture(chart.renderImage(), fullName, type);
+        return;
+    }
+    const QByteArray data = ChartSvg(chart);
+    if (data.isEmpty())
+        ThrowCannotCreate(fullName, 0, QStringLiteral("The drawing could not be made"));
+    WriteFileAtomically(data, fullName);
+}
+
+void WriteFileAtomically(const QByteArray& data, const QString& fullName) {
     // QSaveFile writes beside the target and renames over it only on commit, so the
     // target is either the complete new picture or whatever it was before.
     QSaveFile file(fullName);
+    errno = 0;
     if (!file.open(QIODevice::WriteOnly))
-        ThrowCannotCreate(fullName, file.errorString());
+        ThrowCannotCreate(fullName, errno, file.errorString());
     // A failed flush of the last buffered bytes does not always make commit() fail, so
     // it is checked here, before the temporary file can replace the target.
     errno = 0;
     if (!WriteWhole(file, data)) {
-        const QString reason = WriteFailureReason(file, errno);
+        const int systemError = errno;
+        const QString systemText = WriteFailureReason(file, systemError);
         file.cancelWriting();
-        ThrowCannotCreate(fullName, reason);
+        ThrowCannotCreate(fullName, systemError, systemText);
     }
+    errno = 0;
     if (!file.commit())
-        ThrowCannotCreate(fullName, file.errorString());
+        ThrowCannotCreate(fullName, errno, file.errorString());
 }
 
 void SetPictureFileSpaceLimit(qint64 bytes) { SpaceLimit() = bytes; }
@@ -166,7 +218,7 @@ PictureType SelectedPictureType(const QFileDialog& dialog) {
 
 void SetOverwriteQuestion(OverwriteQuestion question) { InstalledQuestion() = std::move(question); }
 
-void SaveChartPicture(QWidget* parent, const ChartWidget& chart, const QString& chosenName,
+bool SaveChartPicture(QWidget* parent, const ChartWidget& chart, const QString& chosenName,
                       PictureType type) {
     const QString fullName = NameWithExtension(chosenName, type);
     const QFileInfo target(fullName);
@@ -175,9 +227,10 @@ void SaveChartPicture(QWidget* parent, const ChartWidget& chart, const QString& 
         const OverwriteQuestion& question = InstalledQuestion();
         const bool replace = question ? question(parent, shownName) : AskWithMessageBox(parent, shownName);
         if (!replace)
-            return;
+            return false;
     }
-    WritePicture(chart.renderImage(), fullName, type);
+    WriteChartPicture(chart, fullName, type);
+    return true;
 }
 
 }  // namespace strs

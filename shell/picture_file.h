@@ -1,5 +1,5 @@
 #pragma once
-// Saving the picture of a chart: the three file types of the save dialog, the file name
+// Saving the picture of a chart: the file types of the save dialog, the file name
 // with its type's extension, the question before an existing file is replaced, and a
 // write that never leaves a truncated picture behind.
 
@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class QByteArray;
 class QFileDialog;
 class QImage;
 class QWidget;
@@ -17,32 +18,40 @@ namespace strs {
 class ChartWidget;
 
 // The save dialog's file types, numbered as its filter indexes (1-based).
-enum class PictureType { Jpg = 1, Jpeg = 2, Bmp = 3 };
+enum class PictureType { Jpg = 1, Jpeg = 2, Bmp = 3, Png = 4, Svg = 5 };
 
-// ".jpg", ".jpeg" or ".bmp".
+// ".jpg", ".jpeg", ".bmp", ".png" or ".svg".
 QString PictureExtension(PictureType type);
 
 // name with its type's extension appended, unless it already ends with that extension
 // (compared without regard to case).
 QString NameWithExtension(const QString& name, PictureType type);
 
-// The type that a file name's extension names (".jpg", ".jpeg", ".bmp", any case).
+// The type that a file name's extension names (".jpg", ".jpeg", ".bmp", ".png", ".svg",
+// any case).
 // Throws strs::Error for any other name.
 PictureType PictureTypeFromFileName(const QString& fileName);
 
 // The type of a 1-based filter index; indexes out of range count as the first type.
 PictureType PictureTypeFromFilterIndex(int index);
 
-// Writes image as a JPEG (Jpg, Jpeg) or a 24-bit Windows bitmap (Bmp). The data goes
-// to a temporary file beside the target that then replaces it, so a failed write leaves
-// an existing file as it was. Throws strs::FileCreateError naming fullName.
+// Writes image as a JPEG (Jpg, Jpeg), a 24-bit Windows bitmap (Bmp) or a PNG (Png; Svg
+// counts as Png here, a picture has no vector form). Written as WriteFileAtomically does.
 void WritePicture(const QImage& image, const QString& fullName, PictureType type);
 
-// For tests on every system: while bytes >= 0, WritePicture's file takes at most that many
-// bytes and refuses the rest as a full disk does (ENOSPC). A negative value lifts the limit.
+// Writes the chart's picture: a vector drawing for Svg, else as WritePicture.
+void WriteChartPicture(const ChartWidget& chart, const QString& fullName, PictureType type);
+
+// The data goes to a temporary file beside the target that then replaces it, so a failed
+// write leaves an existing file as it was. Throws strs::FileCreateError naming fullName.
+void WriteFileAtomically(const QByteArray& data, const QString& fullName);
+
+// For tests on every system: while bytes >= 0, WriteFileAtomically's file takes at most that
+// many bytes and refuses the rest as a full disk does (ENOSPC). A negative value lifts the
+// limit.
 void SetPictureFileSpaceLimit(qint64 bytes);
 
-// Sets up the reused save dialog: save mode, the three file types with the first one
+// Sets up the reused save dialog: save mode, the file types with the first one
 // selected, no default suffix, the executable's folder, no overwrite question of its own.
 void ConfigureSavePictureDialog(QFileDialog& dialog);
 
@@ -56,7 +65,8 @@ using OverwriteQuestion = std::function<bool(QWidget* parent, const QString& ful
 void SetOverwriteQuestion(OverwriteQuestion question);
 
 // Everything the Save command does after its dialog: appends the extension, asks before
-// replacing an existing file (a "No" writes nothing) and writes the chart's picture.
-void SaveChartPicture(QWidget* parent, const ChartWidget& chart, const QString& chosenName, PictureType type);
+// replacing an existing file and writes the chart's picture. False when the user would
+// not replace the file: nothing is written, and the name is to be chosen again.
+bool SaveChartPicture(QWidget* parent, const ChartWidget& chart, const QString& chosenName, PictureType type);
 
 }  // namespace strs

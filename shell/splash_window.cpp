@@ -22,8 +22,8 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::Framele
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(-15, -16, 315, 215);
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image1->setPixmap(
-        QPixmap::fromImage(EmbeddedJpegOrBlank(QStringLiteral(":/pictures/splash.jpg"), QSize(330, 230))));
+    Image1->setPixmap(QPixmap::fromImage(
+        EmbeddedJpegOrBlank(QStringLiteral(":/pictures/splash.jpg"), QSize(330, 230), DisplayPixelRatio())));
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));

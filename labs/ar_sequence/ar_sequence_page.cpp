@@ -75,6 +75,8 @@ void ArSequencePage::build() {
     Series21_ = AddLineSeries(Chart21_, "Series21", clRed);
     Series22_ = AddLineSeries(Chart22_, "Series22", clRed);
     Series23_ = AddLineSeries(Chart22_, "Series23", clBlue);
+    Series22_->setLegendName(QStringLiteral("Экспериментальная"));
+    Series23_->setLegendName(QStringLiteral("Теоретическая"));
 
     connect(RG2_, &RadioGroup::clicked, this, Guarded(this, &ArSequencePage::showOrder));
     connect(refreshButton, &QPushButton::clicked, this, Guarded(this, &ArSequencePage::refresh));

@@ -43,6 +43,7 @@ void KalmanPage::build() {
     Series311_ = AddLineSeries(Chart31_, "Series311", clRed);
     Series312_ = AddLineSeries(Chart31_, "Series312", clGreen);
     Series313_ = AddLineSeries(Chart31_, "Series313", clBlue);
+    NameAsLegendPicture(*Series311_, *Series312_, *Series313_);
 
     Panel2_ = new LegendPanel(Chart31_, QStringLiteral("Image3"));
     Panel2_->setObjectName(QStringLiteral("Panel2"));

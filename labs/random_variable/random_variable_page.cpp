@@ -172,6 +172,7 @@ void RandomVariablePage::refresh() {
     const rv::Histogram histogram = rv::CountHistogram(x);
     for (double count : histogram.counts)
         Series12_->appendBar(count, clHistogram);
+    Chart12_->setBarBins(histogram.min, histogram.max);
     const std::array<double, 5> scale = rv::RangeScale(histogram.min, histogram.max);
     for (std::size_t i = 0; i < scale.size(); ++i)
         scale_[i]->setText(Shown3(scale[i]));

@@ -98,6 +98,7 @@ void WienerPage::build() {
     Series421_ = AddLineSeries(Chart42_, "Series421", clRed);
     Series422_ = AddLineSeries(Chart42_, "Series422", clGreen);
     Series423_ = AddLineSeries(Chart42_, "Series423", clBlue);
+    NameAsLegendPicture(*Series421_, *Series422_, *Series423_);
 
     Panel1_ = new LegendPanel(Chart42_, QStringLiteral("Image1"));
     Panel1_->setObjectName(QStringLiteral("Panel1"));

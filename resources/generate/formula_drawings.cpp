@@ -107,27 +107,28 @@ int CommonSize(const std::vector<Layout>& layouts) {
     return size;
 }
 
-QImage DrawFormula(const Layout& layout, int size) {
+QImage DrawFormula(const Layout& layout, int size, int scale) {
     const Box box = layout(MathFonts(size));
-    QImage image(kFormulaPictureSize, kFormulaPictureSize, QImage::Format_RGB32);
+    QImage image(kFormulaPictureSize * scale, kFormulaPictureSize * scale, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, false);
-    PaintCentred(painter, box, image.size());
+    painter.scale(scale, scale);
+    PaintCentred(painter, box, QSize(kFormulaPictureSize, kFormulaPictureSize));
     return image;
 }
 
 }  // namespace
 
-std::vector<NamedPicture> DrawFormulaPictures() {
+std::vector<NamedPicture> DrawFormulaPictures(int scale) {
     const std::vector<QString> names = {QStringLiteral("norm"), QStringLiteral("ravnom"),
                                         QStringLiteral("veb"), QStringLiteral("rel"), QStringLiteral("exp")};
     const std::vector<Layout> layouts = {Norm, Ravnom, Veb, Rel, Exp};
     const int size = CommonSize(layouts);
     std::vector<NamedPicture> pictures;
     for (std::size_t i = 0; i < names.size(); ++i)
-        pictures.push_back({names[i], DrawFormula(layouts[i], size)});
+        pictures.push_back({names[i], DrawFormula(layouts[i], size, scale)});
     return pictures;
 }
 

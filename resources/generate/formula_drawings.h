@@ -16,6 +16,7 @@ struct NamedPicture {
 
 constexpr int kFormulaPictureSize = 95;
 
-std::vector<NamedPicture> DrawFormulaPictures();
+// kFormulaPictureSize square times scale.
+std::vector<NamedPicture> DrawFormulaPictures(int scale = 1);
 
 }  // namespace strs::pictures

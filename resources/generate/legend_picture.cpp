@@ -8,7 +8,7 @@
 
 namespace strs::pictures {
 
-QImage DrawLegendPicture() {
+QImage DrawLegendPicture(int scale) {
     struct Entry {
         QColor colour;
         QString label;
@@ -24,9 +24,10 @@ QImage DrawLegendPicture() {
     constexpr int kSampleRight = 22;
     constexpr int kLabelLeft = 27;
 
-    QImage image(124, 43, QImage::Format_RGB32);
+    QImage image(124 * scale, 43 * scale, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
+    painter.scale(scale, scale);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     const QFont font = SansFont(9);
     const QFontMetrics metrics(font);

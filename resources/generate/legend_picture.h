@@ -5,7 +5,8 @@
 
 namespace strs::pictures {
 
-// 124 x 43 pixels: three line samples in the series' colours, each with its label.
-QImage DrawLegendPicture();
+// 124 x 43 pixels times scale: three line samples in the series' colours, each with
+// its label.
+QImage DrawLegendPicture(int scale = 1);
 
 }  // namespace strs::pictures

@@ -46,15 +46,22 @@ int main(int argc, char** argv) {
     }
     const QDir folder(arguments.at(1));
     try {
-        bool ok = WriteFile(folder, QStringLiteral("splash.jpg"),
-                            strs::EncodeJpeg(strs::pictures::DrawSplashPicture(), kSplashQuality));
-        ok = WriteFile(folder, QStringLiteral("legend.jpg"),
-                       strs::EncodeJpeg(strs::pictures::DrawLegendPicture(), kLegendQuality))
-             && ok;
-        for (const auto& formula : strs::pictures::DrawFormulaPictures())
-            ok = WriteFile(folder, formula.name + QStringLiteral(".bmp"),
-                           strs::pictures::EncodeBmp16(formula.image))
+        // Every picture at its own size and at twice that ("name@2x"), for screens
+        // scaled beyond 100 %.
+        bool ok = true;
+        for (int scale : {1, 2}) {
+            const QString suffix = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
+            ok = WriteFile(folder, QStringLiteral("splash%1.jpg").arg(suffix),
+                           strs::EncodeJpeg(strs::pictures::DrawSplashPicture(scale), kSplashQuality))
                  && ok;
+            ok = WriteFile(folder, QStringLiteral("legend%1.jpg").arg(suffix),
+                           strs::EncodeJpeg(strs::pictures::DrawLegendPicture(scale), kLegendQuality))
+                 && ok;
+            for (const auto& formula : strs::pictures::DrawFormulaPictures(scale))
+                ok = WriteFile(folder, formula.name + suffix + QStringLiteral(".bmp"),
+                               strs::pictures::EncodeBmp16(formula.image))
+                     && ok;
+        }
         return ok ? 0 : 1;
     } catch (const std::exception& error) {
         QTextStream(stderr) << error.what() << '\n';

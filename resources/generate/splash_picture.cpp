@@ -180,9 +180,10 @@ void DrawCredits(QPainter& painter, QRect area) {
 
 }  // namespace
 
-QImage DrawSplashPicture() {
-    QImage image = PaperTexture(kPictureSize, kPaper, kPaperSeed);
+QImage DrawSplashPicture(int scale) {
+    QImage image = PaperTexture(kPictureSize * scale, kPaper, kPaperSeed);
     QPainter painter(&image);
+    painter.scale(scale, scale);
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     DrawVignette(painter);

@@ -145,6 +145,18 @@ private slots:
         QVERIFY(Label(w, "L1")->font().bold());
     }
 
+    void focusedRefreshButtonAnswersEnterReturnAndSpace() {
+        strs::testing::ErrorRecorder errors;
+        TForm1 w;
+        for (const char* name : {"BB1", "BitBtn1", "BB3", "BitBtn2"}) {
+            QPushButton* button = Button(w, name);
+            QSignalSpy clicks(button, &QPushButton::clicked);
+            for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space})
+                QTest::keyClick(button, key);
+            QCOMPARE(clicks.count(), 3);
+        }
+    }
+
     void switchingPagesComputesNothing() {
         strs::testing::ErrorRecorder errors;
         TForm1 w;

@@ -4,7 +4,8 @@
 #
 # Drives the real program the way a student would: watches the splash, waits for the
 # main window, types the hidden credit sequence, presses "Обновить" on every page,
-# saves a chart through its context menu, and checks each step by the pixels on the
+# reads values off a chart with the mouse and the keys, opens the chart menu from the
+# keyboard, saves a chart through its context menu, and checks each step by the pixels on the
 # screen and by the saved file. Screenshots stay in OUTPUT_DIR for a look afterwards.
 set -euo pipefail
 
@@ -71,6 +72,10 @@ trap cleanup EXIT
 trap 'fail "stopped by a signal"' TERM INT
 trap 'fail "line $LINENO: \"$BASH_COMMAND\" failed"' ERR
 
+# window_icon ID: the size of the window's first icon ("64x64"), read from _NET_WM_ICON
+# (width, height, pixels), or nothing.
+window_icon() { xprop -id "$1" -notype 32c _NET_WM_ICON 2>/dev/null | sed -n 's/^_NET_WM_ICON = \([0-9]*\), \([0-9]*\),.*/\1x\2/p'; }
+
 # ---- start-up
 
 export QT_QPA_PLATFORM=xcb
@@ -83,20 +88,23 @@ LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 "$PROGRAM" >"$OUT/program.log" 2>&1 &
 PROGRAM_PID=$!
 log "started $PROGRAM (pid $PROGRAM_PID)"
 
-# The splash: the only window of the program that is 300 × 199.
-SPLASH=""
-find_splash() {
+# window_sized GLOB: a mapped window of the program whose size ("WxH") matches GLOB;
+# leaves it in FOUND and its geometry in GX GY GW GH.
+window_sized() {
   local w
   for w in $(visible_windows); do
     window_geometry "$w" || continue
-    if [ "${GW}x${GH}" = "$SPLASH_SIZE" ]; then
-      SPLASH=$w
+    # shellcheck disable=SC2053  # GLOB is a pattern on purpose
+    if [[ "${GW}x${GH}" == $1 ]]; then
+      FOUND=$w
       return 0
     fi
   done
-  program_alive || fail "the program ended before showing its splash (log: $OUT/program.log)"
+  program_alive || fail "the program ended before showing a ${1} window (log: $OUT)"
   return 1
 }
+# The splash: the only window of the program that is 300 × 199.
+find_splash() { window_sized "$SPLASH_SIZE" && SPLASH=$FOUND; }
 poll 20 find_splash || fail "no ${SPLASH_SIZE} splash window appeared within 20 s"
 shot "$SCREEN"
 [ "$GX,$GY" = "$SPLASH_POS" ] || fail "splash at $GX,$GY, expected $SPLASH_POS"
@@ -104,6 +112,8 @@ convert "$SCREEN" -crop "${GW}x${GH}+${GX}+${GY}" +repage "$OUT/splash.png"
 looks_like_splash "$OUT/splash.png" \
   || fail "the screenshot shows no light-brown splash picture (mean red, green, blue: $SPLASH_MEANS; see $OUT/splash.png)"
 log "splash ${SPLASH_SIZE} at ${SPLASH_POS}"
+splash_icon=$(window_icon "$SPLASH")
+[ "$splash_icon" = "64x64" ] || fail "the splash's _NET_WM_ICON is \"$splash_icon\", expected the 64x64 icon"
 
 # The main window, found by its caption.
 MAIN=""
@@ -121,6 +131,11 @@ WIN_X=$GX WIN_Y=$GY WIN_W=$GW WIN_H=$GH
 [ "${WIN_W}x${WIN_H}" = "$MAIN_SIZE" ] || fail "main window is ${WIN_W}x${WIN_H}, expected $MAIN_SIZE"
 [ "$WIN_X,$WIN_Y" = "$MAIN_POS" ] || fail "main window at $WIN_X,$WIN_Y, expected $MAIN_POS"
 log "main window ${MAIN_SIZE} at ${MAIN_POS}"
+
+# Both windows carry the installed 64 × 64 icon.
+icon=$(window_icon "$MAIN")
+[ "$icon" = "64x64" ] || fail "the main window's _NET_WM_ICON is \"$icon\", expected the 64x64 icon"
+log "main window icon ${icon}"
 
 # Wait for the first paint: the window's own colour covers its groups and labels.
 painted() {
@@ -226,6 +241,14 @@ charts_drawn() {
   [ -z "$CHART_SHORTFALL" ]
 }
 
+# The read-out's box has a pale yellow ground that nothing else in the window has.
+readonly READOUT_COLOUR="rgb(255,255,225)"
+readout_pixels() {
+  count_colour "$1" $((WIN_X + LOWER_CHART_X)) $((WIN_Y + LOWER_CHART_Y)) 409 209 "$READOUT_COLOUR" 2%
+}
+readout_shown() { shot "$SCREEN"; [ "$(readout_pixels "$SCREEN")" -gt 500 ]; }
+readout_gone() { shot "$SCREEN"; [ "$(readout_pixels "$SCREEN")" -le "$MAX_STRAY_PIXELS" ]; }
+
 for page in 1 2 3 4; do
   require_alive "switching to page $page"
   click_in_window "${TAB_X[$page]}" "$TAB_Y"
@@ -239,12 +262,17 @@ for page in 1 2 3 4; do
     || fail "page $page: after pressing \"Обновить\" $CHART_SHORTFALL"
   crop_window "$SCREEN" "$OUT/page$page.png"
   log "page $page: charts drawn (pixels:$CHART_SUMMARY)"
+  if [ "$page" = 1 ]; then
+    # The histogram's read-out names the bar's range of values.
+    xdotool mousemove --window "$MAIN" $((LOWER_CHART_X + 150)) $((LOWER_CHART_Y + 100))
+    poll 10 readout_shown || fail "no read-out appeared with the mouse over the histogram"
+    crop_window "$SCREEN" "$OUT/readout-histogram.png"
+    xdotool mousemove --window "$MAIN" $((PAGE_X + 120)) $((PAGE_Y + 395))
+    poll 10 readout_gone || fail "the histogram's read-out stayed after the mouse left it"
+  fi
 done
 
-# ---- saving the lower chart of page 4 through its context menu
 
-SAVED="$OUT/saved.jpg"
-rm -f "$SAVED"
 other_window() {  # other_window MIN_W MAX_H: a mapped window besides the main one
   local w
   for w in $(visible_windows); do
@@ -257,19 +285,151 @@ other_window() {  # other_window MIN_W MAX_H: a mapped window besides the main o
   done
   return 1
 }
+
+# ---- the read-out of the lower chart of page 4: under the mouse, then moved by the keys
+
+
+xdotool mousemove --window "$MAIN" $((LOWER_CHART_X + 200)) $((LOWER_CHART_Y + 120))
+poll 10 readout_shown || fail "no read-out appeared with the mouse over the lower chart of page 4"
+crop_window "$SCREEN" "$OUT/readout.png"
+log "read-out under the mouse: $(readout_pixels "$SCREEN") pixels of its box"
+xdotool mousemove --window "$MAIN" $((PAGE_X + 120)) $((PAGE_Y + 395))
+poll 10 readout_gone || fail "the read-out stayed after the mouse left the chart"
+
+# A click gives the chart the keyboard focus; the arrow keys bring the read-out back.
+click_in_window $((LOWER_CHART_X + 100)) $((LOWER_CHART_Y + 120))
+xdotool mousemove --window "$MAIN" $((PAGE_X + 120)) $((PAGE_Y + 395))
+poll 10 readout_gone || fail "the read-out stayed after the mouse left the focused chart"
+xdotool key End Left Left
+poll 10 readout_shown || fail "the arrow keys brought no read-out on the focused chart"
+crop_window "$SCREEN" "$OUT/readout-keys.png"
+log "read-out moved by the keys on the focused chart"
+
+# Shift+F10 opens the chart menu over the chart; Escape closes it.
+xdotool key shift+F10
+poll 10 other_window 20 100 || fail "Shift+F10 on the focused chart opened no menu"
+shot "$SCREEN"
+crop_window "$SCREEN" "$OUT/menu-keys.png"
+MENU=$OTHER
+xdotool key Escape
+menu_closed() { ! visible_windows | grep -qx "$MENU"; }
+poll 10 menu_closed || fail "Escape did not close the chart menu"
+log "Shift+F10 opened the chart menu (${GW}x${GH})"
+xdotool key Menu
+poll 10 other_window 20 100 || fail "the menu key on the focused chart opened no menu"
+MENU=$OTHER
+xdotool key Escape
+poll 10 menu_closed || fail "Escape did not close the chart menu opened by the menu key"
+log "the menu key opened the chart menu too"
+
+# ---- the legend panel of page 4 moves with any button, and leaves nothing behind
+
+RESOURCES="$HERE/../../resources"
+readonly LEGEND_X=$((LOWER_CHART_X + 265)) LEGEND_Y=$((LOWER_CHART_Y + 35))
+# legend_at X Y: the legend picture lies at (X, Y) of the lower chart.
+legend_at() {
+  shot "$SCREEN"
+  convert "$SCREEN" -crop "124x43+$((WIN_X + LOWER_CHART_X + $1))+$((WIN_Y + LOWER_CHART_Y + $2))" +repage \
+    "$OUT/legend-now.png"
+  local d
+  d=$(rmse_of "$OUT/legend-now.png" "$RESOURCES/legend.jpg" 124x43+0+0)
+  awk -v d="$d" 'BEGIN { exit !(d < 0.06) }'
+}
+# drag_in_chart BUTTON FROM_X FROM_Y TO_X TO_Y (lower chart's coordinates): press, move, release.
+drag_in_chart() {
+  local button=$1
+  xdotool mousemove --window "$MAIN" $((LOWER_CHART_X + $2)) $((LOWER_CHART_Y + $3))
+  sleep 0.1
+  xdotool mousedown "$button"
+  sleep 0.1
+  xdotool mousemove --window "$MAIN" $((LOWER_CHART_X + ($2 + $4) / 2)) $((LOWER_CHART_Y + ($3 + $5) / 2))
+  sleep 0.05
+  xdotool mousemove --window "$MAIN" $((LOWER_CHART_X + $4)) $((LOWER_CHART_Y + $5))
+  sleep 0.1
+  xdotool mouseup "$button"
+}
+no_menu() { ! other_window 20 300; }
+poll 5 legend_at 265 35 || fail "the legend of page 4 is not at (265, 35) of its chart"
+# Each button in turn, the panel grabbed 10 pixels into its picture.
+LEGEND_POS="265 35"
+for move in "3 30 110" "2 140 50" "1 265 35"; do
+  read -r button x y <<<"$move"
+  read -r fx fy <<<"$LEGEND_POS"
+  drag_in_chart "$button" $((fx + 10)) $((fy + 10)) $((x + 10)) $((y + 10))
+  poll 5 legend_at "$x" "$y" || fail "a drag with button $button did not bring the legend to ($x, $y)"
+  no_menu || fail "a press of button $button on the legend opened a menu"
+  LEGEND_POS="$x $y"
+  if [ "$button" = 3 ]; then
+    crop_window "$SCREEN" "$OUT/legend-right-drag.png"
+    # A left drag on the other chart leaves the legend where it is, and a tab click
+    # switches the page: no grab was left behind.
+    xdotool mousemove --window "$MAIN" $((CHARTS_X + 108)) $((CHARTS_Y + 80))
+    sleep 0.1
+    xdotool mousedown 1
+    xdotool mousemove --window "$MAIN" $((CHARTS_X + 250)) $((CHARTS_Y + 150))
+    sleep 0.1
+    xdotool mouseup 1
+    poll 3 legend_at "$x" "$y" || fail "a left drag on the upper chart moved the legend"
+    click_in_window "${TAB_X[3]}" "$TAB_Y"
+    upper_is() { shot "$SCREEN"; [ "$(region_pixels "$SCREEN" "$UPPER_CHART" "$1")" -ge "$MIN_LINE_PIXELS" ]; }
+    poll 5 upper_is "$RED" || fail "after the right drag a click on the tab \"Лаб. №3\" did not switch the page"
+    click_in_window "${TAB_X[4]}" "$TAB_Y"
+    poll 5 upper_is "$BLUE" || fail "the tab \"Лаб. №4\" did not switch back"
+  fi
+  log "legend moved with button $button to ($x, $y), no menu"
+done
+rm -f "$OUT/legend-now.png"
+
+# ---- Enter and Space press the focused «Обновить»
+
+click_in_window "$BUTTON_X" "$BUTTON_Y"
+sleep 0.3
+for key in Return space; do
+  shot "$SCREEN"
+  convert "$SCREEN" -crop "409x209+$((WIN_X + LOWER_CHART_X))+$((WIN_Y + LOWER_CHART_Y))" +repage "$OUT/before-key.png"
+  xdotool key "$key"
+  chart_changed() {
+    shot "$SCREEN"
+    convert "$SCREEN" -crop "409x209+$((WIN_X + LOWER_CHART_X))+$((WIN_Y + LOWER_CHART_Y))" +repage "$OUT/after-key.png"
+    awk -v d="$(rmse_of "$OUT/before-key.png" "$OUT/after-key.png" 250x209+0+0)" 'BEGIN { exit !(d > 0.02) }'
+  }
+  poll 5 chart_changed || fail "$key on the focused \"Обновить\" drew nothing new"
+  log "$key pressed the focused \"Обновить\""
+done
+rm -f "$OUT/before-key.png" "$OUT/after-key.png"
+crop_window "$SCREEN" "$OUT/page4-pressed.png"  # the charts as they are now, for the save below
+
+# ---- saving the lower chart of page 4 through its context menu
+
+SAVED="$OUT/saved.jpg"
+rm -f "$SAVED"
+# open_save_dialog X Y SCALE: a right click at (X, Y) of the window's client area, then
+# «Сохранить» in the menu; leaves the dialog's window in DIALOG and its picture in
+# $OUT/dialog.png. The menu's size limits are those of the screen's scale.
+open_save_dialog() {
+  local scale=${3:-1}
+  click_in_window "$1" "$2" 3
+  poll 10 other_window 20 $((100 * scale)) || fail "a right click on the chart opened no context menu"
+  shot "$SCREEN"
+  convert "$SCREEN" -crop "${GW}x${GH}+${GX}+${GY}" +repage "$OUT/menu.png"
+  crop_window "$SCREEN" "$OUT/menu-window.png"
+  # «Сохранить», the first of the menu's commands.
+  xdotool mousemove $((GX + GW / 2)) $((GY + GH / 6))
+  sleep 0.1
+  xdotool click 1
+  poll 10 other_window 300 3000 || fail "\"Сохранить\" opened no save dialog (see $OUT/menu.png)"
+  DIALOG=$OTHER
+  poll 10 has_focus "$DIALOG" || fail "the save dialog never got the keyboard focus"
+  shot "$SCREEN"
+  convert "$SCREEN" -crop "${GW}x${GH}+${GX}+${GY}" +repage "$OUT/dialog.png"
+}
 # Away from the legend picture at (265, 35) of the chart.
-click_in_window $((LOWER_CHART_X + 100)) $((LOWER_CHART_Y + 120)) 3
-poll 10 other_window 20 100 || fail "a right click on the chart opened no context menu"
-shot "$SCREEN"
-convert "$SCREEN" -crop "${GW}x${GH}+${GX}+${GY}" +repage "$OUT/menu.png"
-xdotool mousemove $((GX + GW / 2)) $((GY + GH / 2))
-sleep 0.1
-xdotool click 1
-poll 10 other_window 300 2000 || fail "\"Сохранить\" opened no save dialog (see $OUT/menu.png)"
-DIALOG=$OTHER
-poll 10 has_focus "$DIALOG" || fail "the save dialog never got the keyboard focus"
-shot "$SCREEN"
-convert "$SCREEN" -crop "${GW}x${GH}+${GX}+${GY}" +repage "$OUT/dialog.png"
+open_save_dialog $((LOWER_CHART_X + 100)) $((LOWER_CHART_Y + 120))
+# The preview beside the file list shows the chart's three lines.
+preview_pixels=$(count_colour "$OUT/dialog.png" $((GW - 260)) 0 260 $((GH - 90)) "$RED" "$FUZZ")
+[ "$preview_pixels" -ge 50 ] || fail "the save dialog shows no preview of the chart (see $OUT/dialog.png)"
+cp "$OUT/dialog.png" "$OUT/dialog-preview.png"
+log "the save dialog (${GW}x${GH}) previews the chart ($preview_pixels red pixels)"
 # The file name field has the focus; the chosen type "*.jpg" adds the extension.
 xdotool key ctrl+a
 xdotool type --delay 20 "$OUT/saved"
@@ -288,7 +448,7 @@ done
 # the chart at (265, 35): left of the legend the two agree up to JPEG's loss, where the
 # legend lies they differ.
 read -r lx ly _ _ <<<"$LOWER_CHART"
-convert "$OUT/page4.png" -crop "409x209+$lx+$ly" +repage "$OUT/chart42-screen.png"
+convert "$OUT/page4-pressed.png" -crop "409x209+$lx+$ly" +repage "$OUT/chart42-screen.png"
 convert "$SAVED" "$OUT/chart42-saved.png"
 plain_difference=$(rmse_of "$OUT/chart42-screen.png" "$OUT/chart42-saved.png" 250x209+0+0)
 legend_difference=$(rmse_of "$OUT/chart42-screen.png" "$OUT/chart42-saved.png" 124x43+265+35)
@@ -300,11 +460,110 @@ awk -v d="$legend_difference" 'BEGIN { exit !(d > 0.12) }' \
 log "saved the lower chart of page 4: $picture, like the screen (RMSE $plain_difference)" \
   "but without the legend (RMSE $legend_difference there)"
 
+# ---- "No" to replacing the file brings the dialog back; a cancel then keeps the file
+
+saved_sum=$(md5sum <"$SAVED")
+open_save_dialog $((LOWER_CHART_X + 100)) $((LOWER_CHART_Y + 120))
+xdotool key ctrl+a
+xdotool type --delay 20 "$OUT/saved"
+xdotool key Return
+poll 10 dialog_closed || fail "the save dialog stayed open after Enter on an existing name"
+poll 10 other_window 100 400 || fail "no question before replacing $SAVED"
+QUESTION=$OTHER
+shot "$SCREEN"
+convert "$SCREEN" -crop "${GW}x${GH}+${GX}+${GY}" +repage "$OUT/question.png"
+poll 10 has_focus "$QUESTION" || xdotool windowfocus "$QUESTION" 2>/dev/null || true
+xdotool key Return  # the default answer: "No"
+poll 10 other_window 300 3000 || fail "after \"No\" the save dialog did not come back (see $OUT/question.png)"
+DIALOG=$OTHER
+sleep 0.3
+shot "$SCREEN"
+convert "$SCREEN" -crop "${GW}x${GH}+${GX}+${GY}" +repage "$OUT/dialog-again.png"
+xdotool key Escape
+poll 10 dialog_closed || fail "Escape did not close the save dialog"
+[ "$(md5sum <"$SAVED")" = "$saved_sum" ] || fail "$SAVED changed although the answer was \"No\""
+log "\"No\" brought the save dialog back (see $OUT/dialog-again.png); the file stayed as it was"
+
 # ---- the end
 
 require_alive "finishing"
+stop_program() {
+  kill "$PROGRAM_PID"
+  wait "$PROGRAM_PID" 2>/dev/null || true
+  PROGRAM_PID=""
+}
+stop_program
+
+# ---- scaled screens: the pictures' versions with twice the pixels, the saved picture's size
+
+# start_scaled FACTOR: the program again, on a screen scaled by FACTOR.
+start_scaled() {
+  QT_SCALE_FACTOR=$1 LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 "$PROGRAM" >"$OUT/program-$1.log" 2>&1 &
+  PROGRAM_PID=$!
+}
+# picture_rmse SCREEN_GEOMETRY PICTURE PICTURE_GEOMETRY: how far a region of the
+# screenshot is from a region of a picture.
+picture_rmse() {
+  convert "$SCREEN" -crop "$1" +repage "$OUT/region.png"
+  convert "$2" -crop "$3" +repage "$OUT/reference.png"
+  rmse_of "$OUT/region.png" "$OUT/reference.png" "${1%%+*}+0+0"
+  rm -f "$OUT/region.png" "$OUT/reference.png"
+}
+
+start_scaled 2
+poll 20 window_sized "600x*" || fail "no 600 px wide splash at 200 %"
+shot "$SCREEN"
+convert "$SCREEN" -crop "${GW}x${GH}+${GX}+${GY}" +repage "$OUT/splash-200.png"
+# The splash shows the twice-sized picture pixel for pixel (up to JPEG's loss), not the
+# single-sized one stretched.
+sharp=$(picture_rmse "600x398+$GX+$GY" "$RESOURCES/splash@2x.jpg" 600x398+30+32)
+convert "$RESOURCES/splash.jpg" -filter triangle -resize 200% "$OUT/stretched.jpg"
+stretched=$(picture_rmse "600x398+$GX+$GY" "$OUT/stretched.jpg" 600x398+30+32)
+rm -f "$OUT/stretched.jpg"
+awk -v s="$sharp" -v b="$stretched" 'BEGIN { exit !(s < 0.02 && s < b / 2) }' \
+  || fail "the splash at 200 % is not the twice-sized picture (RMSE $sharp; the stretched one: $stretched)"
+log "splash at 200 %: ${GW}x${GH}, the twice-sized picture (RMSE $sharp; stretched would be $stretched)"
+
+poll 20 find_main || fail "no main window at 200 %"
+window_geometry "$MAIN"
+WIN_X=$GX WIN_Y=$GY WIN_W=$GW WIN_H=$GH
+[ "${WIN_W}x${WIN_H}" = "1386x958" ] || fail "the main window at 200 % is ${WIN_W}x${WIN_H}"
+poll 20 painted || fail "the main window at 200 % was never painted"
+crop_window "$SCREEN" "$OUT/window-200-page1.png"
+click_in_window $((TAB_X[4] * 2)) $((TAB_Y * 2))
+sleep 0.3
+click_in_window $((BUTTON_X * 2)) $((BUTTON_Y * 2))
+legend_sharp() {
+  shot "$SCREEN"
+  LEGEND_RMSE=$(picture_rmse "248x86+$((WIN_X + 2 * LEGEND_X))+$((WIN_Y + 2 * LEGEND_Y))" "$RESOURCES/legend@2x.jpg" 248x86+0+0)
+  awk -v d="$LEGEND_RMSE" 'BEGIN { exit !(d < 0.06) }'
+}
+poll 10 legend_sharp || fail "the legend at 200 % is not the twice-sized picture (RMSE $LEGEND_RMSE)"
+crop_window "$SCREEN" "$OUT/window-200-page4.png"
+log "legend at 200 %: the twice-sized picture (RMSE $LEGEND_RMSE)"
+SAVED="$OUT/saved-200.jpg"
+rm -f "$SAVED"
+open_save_dialog $((2 * (LOWER_CHART_X + 100))) $((2 * (LOWER_CHART_Y + 120))) 2
+cp "$OUT/dialog.png" "$OUT/dialog-200.png"
+xdotool key ctrl+a
+xdotool type --delay 20 "$OUT/saved-200"
+xdotool key Return
+poll 10 test -s "$SAVED" || fail "no file $SAVED at 200 %"
+picture=$(identify -format '%m %w %h' "$SAVED" 2>&1) || fail "identify cannot read $SAVED: $picture"
+[ "$picture" = "JPEG 409 209" ] || fail "$SAVED is \"$picture\" at 200 %, expected a 409 × 209 JPEG"
+log "saved at 200 %: $picture"
+stop_program
+
+start_scaled 1.5
+poll 20 window_sized "450x*" || fail "no 450 px wide splash at 150 %"
+shot "$SCREEN"
+convert "$SCREEN" -crop "${GW}x${GH}+${GX}+${GY}" +repage "$OUT/splash-150.png"
+poll 20 find_main || fail "no main window at 150 %"
+window_geometry "$MAIN"
+WIN_X=$GX WIN_Y=$GY WIN_W=$GW WIN_H=$GH
+poll 20 painted || fail "the main window at 150 % was never painted"
+crop_window "$SCREEN" "$OUT/window-150-page1.png"
+log "150 %: splash and window in $OUT/splash-150.png, $OUT/window-150-page1.png"
+stop_program
 rm -f "$SCREEN"
-kill "$PROGRAM_PID"
-wait "$PROGRAM_PID" 2>/dev/null || true
-PROGRAM_PID=""
 log "all checks passed in $(($(now_ms) - START_MS)) ms; screenshots in $OUT"

@@ -4,6 +4,10 @@
 
 #include "tools/replay/replay_session.h"
 
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -63,14 +67,25 @@ private slots:
                  QStringLiteral("1,25"));
     }
 
-    void savedChartDecodes() {
+    // Every export of the chart menu, driven by the script.
+    void savedChartsDataAndCopyComeOut() {
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("chart.bmp"));
-        const auto dumps =
-            run(QStringLiteral("locale ru_RU\npage 3\npress BB3\nsave Chart31 \"%1\"\ndump\n").arg(path));
+        const QString script =
+            QStringLiteral("locale ru_RU\npage 3\npress BB3\ncopy Chart32\n"
+                           "save Chart31 \"%1/c.bmp\"\nsave Chart31 \"%1/c.png\"\nsave Chart31 \"%1/c.svg\"\n"
+                           "savedata Chart31 \"%1/c.csv\"\ndump\n")
+                .arg(dir.path());
+        const auto dumps = run(script);
         QCOMPARE(dumps[0][QStringLiteral("errors")].toArray().size(), 0);
-        QImage picture(path);
-        QCOMPARE(picture.size(), QSize(409, 209));
+        for (const char* name : {"c.bmp", "c.png", "c.svg"})
+            QCOMPARE(QImage(dir.filePath(QString::fromLatin1(name))).size(), QSize(409, 209));
+        QCOMPARE(QGuiApplication::clipboard()->image().size(), QSize(409, 209));
+
+        QFile data(dir.filePath(QStringLiteral("c.csv")));
+        QVERIFY(data.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = data.readAll().split('\n');
+        QCOMPARE(lines[0], QByteArray("x;Наблюдения y;Исходный сигнал x;Оценки xx\r"));
+        QCOMPARE(lines.size() - 2, series(dumps[0], "Series311").size());
     }
 
     void badLinesNameTheirLine_data() {

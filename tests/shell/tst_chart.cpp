@@ -276,6 +276,19 @@ private slots:
         QVERIFY(bars.maxY < 192);
     }
 
+    void coveredRowsStayBlankWithTheLabelsAbove() {
+        auto chart = MakeChart();
+        ChartSeries* s = chart->addSeries(QStringLiteral("l"), ChartSeries::Kind::Line, strs::clRed);
+        for (int i = 0; i < 50; ++i)
+            s->appendValue(i % 7, strs::clRed);
+        // The upper chart of a page: the lower one covers its last 9 rows.
+        chart->setCoveredBottomRows(9);
+        const QImage picture = chart->renderImage();
+        QVERIFY(AreaIsWhite(picture, 0, 200, 208));
+        QVERIFY(!AreaIsWhite(picture, 40, 185, 199));  // the bottom labels, just above
+        QVERIFY(FindColour(picture, QColor(255, 0, 0)).maxY < 185);
+    }
+
     void degenerateDataDrawsSensibly_data() {
         QTest::addColumn<QList<double>>("values");
         QTest::addColumn<bool>("bars");

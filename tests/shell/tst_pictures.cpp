@@ -2,6 +2,7 @@
 // the JPEG ones.
 
 #include "core/errors.h"
+#include "shell/formula_pictures.h"
 #include "shell/jpeg_codec.h"
 #include "shell/pictures.h"
 
@@ -96,6 +97,9 @@ class PicturesTest : public QObject {
 private slots:
     void initTestCase();
     void splashDecodesToItsSize();
+    void programIconIsCarried();
+    void everyPictureHasATwiceSizedVersion_data();
+    void everyPictureHasATwiceSizedVersion();
     void legendShowsTheThreeSeriesColours();
     void formulaPictureIsSixteenColourBitmap_data();
     void formulaPictureIsSixteenColourBitmap();
@@ -135,6 +139,55 @@ void PicturesTest::splashDecodesToItsSize() {
                                 .arg(corner.y())
                                 .arg(QColor(pixel).name())));
     }
+}
+
+void PicturesTest::programIconIsCarried() {
+    const QIcon icon = strs::ProgramIcon();
+    QCOMPARE(icon.availableSizes(), QList<QSize>{QSize(64, 64)});
+    QVERIFY(icon.pixmap(64).toImage().pixelColor(32, 32).alpha() > 0);
+}
+
+void PicturesTest::everyPictureHasATwiceSizedVersion_data() {
+    QTest::addColumn<QString>("path");
+    for (const char* name :
+         {"splash.jpg", "legend.jpg", "norm.bmp", "ravnom.bmp", "veb.bmp", "rel.bmp", "exp.bmp"})
+        QTest::newRow(name) << QStringLiteral(":/pictures/") + QString::fromLatin1(name);
+}
+
+// The version for scaled screens is the same picture with twice the pixels, and it keeps
+// the picture's size in the window's coordinates.
+void PicturesTest::everyPictureHasATwiceSizedVersion() {
+    QFETCH(QString, path);
+    const bool jpeg = path.endsWith(QStringLiteral(".jpg"));
+    QImage single;
+    QImage twice;
+    if (jpeg) {
+        single = strs::EmbeddedJpegOrBlank(path, QSize(1, 1), 1);
+        twice = strs::EmbeddedJpegOrBlank(path, QSize(1, 1), 2);
+    } else {
+        QVERIFY(single.load(path) && twice.load(strs::PicturePathForRatio(path, 2)));
+        twice.setDevicePixelRatio(2);
+        const QString name = path.section(QLatin1Char('/'), -1).section(QLatin1Char('.'), 0, 0);
+        const QPixmap shown = strs::FormulaPicture(name, 2);
+        QCOMPARE(shown.devicePixelRatio(), 2.0);
+        QCOMPARE(shown.deviceIndependentSize(), QSizeF(single.size()));
+    }
+    QCOMPARE(single.devicePixelRatio(), 1.0);
+    QCOMPARE(twice.devicePixelRatio(), 2.0);
+    QCOMPARE(twice.size(), single.size() * 2);
+    QCOMPARE(twice.deviceIndependentSize(), QSizeF(single.size()));
+
+    // Brought down to the single size, it differs from the single picture only at the
+    // edges of what is drawn.
+    const QImage reduced = twice.convertToFormat(QImage::Format_RGB32)
+                               .scaled(single.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage base = single.convertToFormat(QImage::Format_RGB32);
+    qint64 difference = 0;
+    for (int y = 0; y < base.height(); ++y)
+        for (int x = 0; x < base.width(); ++x)
+            difference += qAbs(qGray(base.pixel(x, y)) - qGray(reduced.pixel(x, y)));
+    const double mean = double(difference) / (base.width() * base.height());
+    QVERIFY2(mean < 8, qPrintable(QString::number(mean)));  // another formula differs by 12
 }
 
 void PicturesTest::legendShowsTheThreeSeriesColours() {

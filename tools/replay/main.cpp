@@ -3,10 +3,12 @@
 // end-to-end harness of the tests.
 //
 //   strs-replay [SCRIPT]      (the script from a file, or from standard input)
+//   strs-replay --variants FILE.csv [--html]   (one output row per variant)
 
 #include "matematic/x87.h"
 #include "shell/information_option.h"
 #include "tools/replay/replay_session.h"
+#include "tools/replay/variants.h"
 
 #include <QApplication>
 #include <QFile>
@@ -18,14 +20,44 @@ namespace {
 
 constexpr const char* kHelp =
     "usage: strs-replay [SCRIPT]\n"
+    "       strs-replay --variants FILE.csv [--html]\n"
     "Carries out a script of user actions (one a line) on the workbench's main window,\n"
     "offscreen, and prints a JSON snapshot for every \"dump\" line. The script is read\n"
     "from the file SCRIPT, or from standard input when SCRIPT is absent or \"-\".\n"
     "\n"
+    "  --variants FILE.csv  run each row of FILE.csv (page, law, order, field values)\n"
+    "             from a fresh start with one press of Refresh, and print a CSV row\n"
+    "             with the page's labels and the error text for each\n"
+    "  --html     print the variants' table as a printable HTML page\n"
     "  --help     print this text and exit\n"
     "  --version  print the version and exit\n"
     "\n"
     "The actions are described in strs-replay(1).\n";
+
+void Print(const QByteArray& data) { std::fwrite(data.constData(), 1, std::size_t(data.size()), stdout); }
+
+// --variants FILE.csv [--html]: exit code 1 when a row was bad, 2 when nothing could run.
+int RunVariantsFile(QStringList args) {
+    const bool html = args.removeAll(QStringLiteral("--html")) > 0;
+    if (args.size() != 2 || args[0] != QLatin1String("--variants")) {
+        std::fputs("usage: strs-replay --variants FILE.csv [--html]\n", stderr);
+        return 2;
+    }
+    QFile input(args[1]);
+    if (!input.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "strs-replay: cannot read %s\n", qPrintable(args[1]));
+        return 2;
+    }
+    const strs::replay::VariantsOutput output{Print, [](const QString& message) {
+                                                  std::fprintf(stderr, "strs-replay: %s\n",
+                                                               message.toUtf8().constData());
+                                              }};
+    const int badRows = strs::replay::RunVariants(
+        QString::fromUtf8(input.readAll()),
+        html ? strs::replay::VariantsFormat::Html : strs::replay::VariantsFormat::Csv, output);
+    std::fflush(stdout);
+    return badRows > 0 ? 1 : 0;
+}
 
 }  // namespace
 
@@ -39,7 +71,9 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
 
-    const QStringList args = QCoreApplication::arguments().mid(1);
+    QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.value(0) == QLatin1String("--variants") || args.value(1) == QLatin1String("--variants"))
+        return RunVariantsFile(args);
     if (args.size() > 1) {
         std::fputs("usage: strs-replay [SCRIPT]\n", stderr);
         return 2;

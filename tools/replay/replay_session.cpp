@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "matematic/random.h"
+#include "shell/chart_export.h"
 #include "shell/chart_widget.h"
 #include "shell/error_guard.h"
 #include "shell/numeric_field.h"
@@ -138,8 +139,15 @@ void ReplaySession::perform(const ScriptLine& line) {
         requireArgs(line, 2, "save CHART PATH");
         auto* chart = findNamed<ChartWidget>(w, line, line.args[0], "chart");
         const QString path = line.args[1];
-        RunGuarded(
-            &w, [chart, &path] { WritePicture(chart->renderImage(), path, PictureTypeFromFileName(path)); });
+        RunGuarded(&w, [chart, &path] { WriteChartPicture(*chart, path, PictureTypeFromFileName(path)); });
+    } else if (a == QLatin1String("savedata")) {
+        requireArgs(line, 2, "savedata CHART PATH");
+        auto* chart = findNamed<ChartWidget>(w, line, line.args[0], "chart");
+        const QString path = line.args[1];
+        RunGuarded(&w, [chart, &path] { WriteChartData(*chart, path); });
+    } else if (a == QLatin1String("copy")) {
+        requireArgs(line, 1, "copy CHART");
+        CopyChartPicture(*findNamed<ChartWidget>(w, line, line.args[0], "chart"));
     } else if (a == QLatin1String("shot")) {
         // A picture of the whole window as it stands, e.g. for an answer key.
         requireArgs(line, 1, "shot PATH.png");

@@ -9,6 +9,7 @@ class QWidget;
 
 #include <functional>
 #include <memory>
+#include <utility>
 
 namespace strs {
 class TForm1;
@@ -28,6 +29,8 @@ public:
 
     TForm1& window() { return *window_; }
     const QStringList& pendingErrors() const { return errors_; }
+    // The error texts shown since the last dump or take; they are cleared.
+    QStringList takeErrors() { return std::exchange(errors_, {}); }
 
 private:
     void perform(const ScriptLine& line);

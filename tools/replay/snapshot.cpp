@@ -26,12 +26,10 @@ const T& Named(const TForm1& w, const char* name) {
     return *found;
 }
 
-// Every label the labs write or change.
 QJsonObject labelTexts(const TForm1& w) {
     QJsonObject labels;
-    for (const char* name :
-         {"L11", "L12", "L14", "L16", "L21", "L24", "L26", "L41", "ch1", "ch2", "ch3", "ch4", "ch5"})
-        labels.insert(QString::fromLatin1(name), Named<QLabel>(w, name).text());
+    for (const QString& name : WrittenLabelNames())
+        labels.insert(name, Named<QLabel>(w, name.toLatin1().constData()).text());
     return labels;
 }
 
@@ -66,6 +64,13 @@ QJsonObject seriesPoints(const TForm1& w) {
 }
 
 }  // namespace
+
+QStringList WrittenLabelNames() {
+    return {QStringLiteral("L11"), QStringLiteral("L12"), QStringLiteral("L14"), QStringLiteral("L16"),
+            QStringLiteral("L21"), QStringLiteral("L24"), QStringLiteral("L26"), QStringLiteral("L41"),
+            QStringLiteral("ch1"), QStringLiteral("ch2"), QStringLiteral("ch3"), QStringLiteral("ch4"),
+            QStringLiteral("ch5")};
+}
 
 QJsonObject TakeSnapshot(const TForm1& window, const QStringList& errors, int creditDraws) {
     QJsonObject snapshot;

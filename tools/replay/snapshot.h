@@ -13,4 +13,7 @@ namespace strs::replay {
 
 QJsonObject TakeSnapshot(const TForm1& window, const QStringList& errors, int creditDraws);
 
+// The names of every label the labs write or change, in the order of the snapshot.
+QStringList WrittenLabelNames();
+
 }  // namespace strs::replay

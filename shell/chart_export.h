@@ -1,0 +1,27 @@
+#pragma once
+// A chart's contents leaving the program: its picture on the clipboard and its series
+// as comma-separated values.
+
+#include <QByteArray>
+#include <QString>
+
+namespace strs {
+
+class ChartWidget;
+
+// The chart's picture, as saved (its own size, without the read-out), on the clipboard.
+void CopyChartPicture(const ChartWidget& chart);
+
+// Every series of the chart as CSV in UTF-8: a header row "x" and the series' legend
+// names, then one row per point index with x and each series' value (empty where a
+// series has no point). In a locale whose decimal mark is a comma, ";" separates the
+// fields, otherwise ",". Every number reads back to the same double.
+QByteArray ChartDataCsv(const ChartWidget& chart);
+
+// The separator ChartDataCsv uses in the active locale.
+char CsvFieldSeparator();
+
+// Writes ChartDataCsv to fullName as WriteFileAtomically does.
+void WriteChartData(const ChartWidget& chart, const QString& fullName);
+
+}  // namespace strs

@@ -1,0 +1,30 @@
+#pragma once
+// Answer keys for a whole class: a table of variants, one a row, each run from a fresh
+// start (page, law or order, field values, one press of the page's «Обновить»), and
+// one output row with every label the page shows afterwards and the error text.
+//
+// The input is CSV with a header row; ";" separates the fields when the header holds
+// one, "," otherwise. Columns: "page" (1-4, required), "law" (page 1, 0-4), "order"
+// (pages 2 and 4, 0 or 1), "id" (free text copied to the output), and any field by
+// its component name (E11, E21, ...). A number may be written with a point or a comma;
+// an empty cell leaves the field's start text.
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+
+namespace strs::replay {
+
+enum class VariantsFormat { Csv, Html };
+
+struct VariantsOutput {
+    std::function<void(const QByteArray&)> table;  // the output, piece by piece
+    std::function<void(const QString&)> message;   // one line for each bad row
+};
+
+// Runs every good row of csv; a bad row gets a message naming its row and column and
+// is left out. Returns the number of bad rows.
+int RunVariants(const QString& csv, VariantsFormat format, const VariantsOutput& output);
+
+}  // namespace strs::replay
