@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "app/startup.h"
+#include "matematic/x87.h"
 #include "shell/information_option.h"
 #include "shell/pictures.h"
 #include "shell/translations.h"
@@ -12,6 +13,7 @@
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
+    strs::SetExtendedPrecisionMode();
     if (const auto text = strs::InformationRequested(argc, argv, "strs-workbench")) {
         std::fputs(text->c_str(), stdout);
         return 0;

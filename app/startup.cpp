@@ -8,6 +8,11 @@
 #include <QTimer>
 
 namespace strs {
+namespace {
+
+constexpr int kHeartbeatMs = 25;
+
+}  // namespace
 
 std::unique_ptr<TForm1> ShowSplashThenCreateMainWindow(const StartupTrace& trace) {
     auto note = [&trace](const char* step) {
@@ -21,6 +26,11 @@ std::unique_ptr<TForm1> ShowSplashThenCreateMainWindow(const StartupTrace& trace
     note("splash shown");
 
     // Handle events until the splash timer has ticked; between events the thread sleeps.
+    // Some Windows event dispatchers (Wine's) are not woken by a precise timer's event: a
+    // coarse heartbeat wakes the wait now and then, so that the tick is handled in time.
+    QTimer heartbeat;
+    heartbeat.setTimerType(Qt::CoarseTimer);
+    heartbeat.start(kHeartbeatMs);
     while (splash->Timer1->isActive())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     note("splash ticked");

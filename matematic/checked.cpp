@@ -2,13 +2,15 @@
 
 #include <cmath>
 
+#include "matematic/x87.h"
+
 namespace strs {
 
 Extended CheckedSqrt(Extended v) {
     if (std::isnan(v) || v < 0.0L) {
         throw InvalidOperation();
     }
-    return std::sqrt(v);
+    return Sqrt(v);
 }
 
 Extended CheckedLn(Extended v) {
@@ -18,7 +20,7 @@ Extended CheckedLn(Extended v) {
     if (v == 0.0L) {
         throw DivisionByZero();
     }
-    return std::log(v);
+    return Ln(v);
 }
 
 Extended CheckedDiv(Extended a, Extended b) {
@@ -39,7 +41,7 @@ Extended CheckedDiv(Extended a, Extended b) {
 }
 
 Extended CheckedExp(Extended v) {
-    const Extended r = std::exp(v);
+    const Extended r = Exp(v);
     if (std::isnan(r)) {
         throw InvalidOperation();
     }

@@ -1,7 +1,8 @@
 #pragma once
 // The numerical routines: the random generator, the Gamma approximation, the
 // fixed-size vector and matrix routines with Matrix100 and Vector100, the display
-// rounding, powers, checked extended arithmetic and the autoregressive model.
+// rounding, powers, checked extended arithmetic, the autoregressive model and the x87
+// control word with the elementary functions.
 
 #include "matematic/ar_model.h"
 #include "matematic/checked.h"
@@ -12,3 +13,4 @@
 #include "matematic/power.h"
 #include "matematic/random.h"
 #include "matematic/rounding.h"
+#include "matematic/x87.h"

@@ -1,6 +1,6 @@
 #include "matematic/random.h"
 
-#include <cmath>
+#include "matematic/x87.h"
 
 namespace strs {
 namespace {
@@ -27,7 +27,7 @@ Extended RandomNormal(Extended mean, Extended sigma) {
         const Extended u2 = 2.0L * UniformRandom() - 1.0L;
         s = u1 * u1 + u2 * u2;
     } while (s >= 1.0L);
-    const Extended w = std::sqrt(-2.0L * std::log(s) / s);
+    const Extended w = Sqrt(-2.0L * Ln(s) / s);
     return mean + sigma * u1 * w;
 }
 

@@ -1,16 +1,14 @@
 #include "matematic/rounding.h"
 
-#include <math.h>
-
 #include "matematic/extended.h"
+#include "matematic/x87.h"
 
 namespace strs {
 namespace {
 
 double RoundUpByHalf(double x, Extended scale) {
     const Extended t = static_cast<Extended>(x) * scale + 0.5L;
-    // roundevenl rounds ties to even whatever the current rounding mode is.
-    const Extended n = ::roundevenl(t);
+    const Extended n = RoundHalfEven(t);
     return static_cast<double>(n / scale);
 }
 

@@ -2,7 +2,9 @@
 
 #include "core/errors.h"
 #include "core/file_failure.h"
+#ifdef STRS_HAVE_SVG
 #include "shell/chart_svg.h"
+#endif
 #include "shell/chart_widget.h"
 #include "shell/jpeg_codec.h"
 #include "shell/translations.h"
@@ -29,9 +31,11 @@ namespace {
 
 // The dialog's filters in the order of their indexes.
 QStringList PictureFilters() {
-    return {QStringLiteral("JPEG Image File (*.jpg)"), QStringLiteral("JPEG Image File (*.jpeg)"),
-            QStringLiteral("Bitmaps (*.bmp)"), QStringLiteral("PNG Image File (*.png)"),
-            QStringLiteral("SVG Drawing (*.svg)")};
+    QStringList filters{QStringLiteral("JPEG Image File (*.jpg)"), QStringLiteral("JPEG Image File (*.jpeg)"),
+                        QStringLiteral("Bitmaps (*.bmp)"), QStringLiteral("PNG Image File (*.png)")};
+    if (SvgPicturesAvailable())
+        filters << QStringLiteral("SVG Drawing (*.svg)");
+    return filters;
 }
 
 OverwriteQuestion& InstalledQuestion() {
@@ -66,6 +70,24 @@ MessageLanguage UserLanguage() {
 // leaves the reason in errno but not always in the device's error text.
 QString WriteFailureReason(const QSaveFile& file, int systemError) {
     return systemError != 0 ? qt_error_string(systemError) : file.errorString();
+}
+
+qint64& SpaceLimit() {
+    static qint64 limit = -1;
+    return limit;
+}
+
+// Writes and flushes all of data, or, under a test's space limit, as much as fits, with
+// errno telling why the rest was refused.
+bool WriteWhole(QSaveFile& file, const QByteArray& data) {
+    const qint64 limit = SpaceLimit();
+    if (limit >= 0 && data.size() > limit) {
+        file.write(data.constData(), limit);
+        file.flush();
+        errno = ENOSPC;
+        return false;
+    }
+    return file.write(data) == data.size() && file.flush();
 }
 
 // BMP or PNG through Qt's own writers; a 32-bit picture without alpha is written as a
@@ -124,13 +146,22 @@ QString NameWithExtension(const QString& name, PictureType type) {
 }
 
 PictureType PictureTypeFromFileName(const QString& fileName) {
-    for (PictureType type :
-         {PictureType::Jpeg, PictureType::Jpg, PictureType::Bmp, PictureType::Png, PictureType::Svg}) {
+    for (PictureType type : {PictureType::Jpeg, PictureType::Jpg, PictureType::Bmp, PictureType::Png}) {
         if (fileName.endsWith(PictureExtension(type), Qt::CaseInsensitive))
             return type;
     }
-    throw Error("Unknown picture type of \"" + QDir::toNativeSeparators(fileName).toStdString()
-                + "\"; use .jpg, .jpeg, .bmp, .png or .svg");
+    if (SvgPicturesAvailable() && fileName.endsWith(PictureExtension(PictureType::Svg), Qt::CaseInsensitive))
+        return PictureType::Svg;
+    throw Error("Unknown picture type of \"" + QDir::toNativeSeparators(fileName).toStdString() + "\"; use "
+                + (SvgPicturesAvailable() ? ".jpg, .jpeg, .bmp, .png or .svg" : ".jpg, .jpeg, .bmp or .png"));
+}
+
+bool SvgPicturesAvailable() {
+#ifdef STRS_HAVE_SVG
+    return true;
+#else
+    return false;
+#endif
 }
 
 PictureType PictureTypeFromFilterIndex(int index) {
@@ -160,7 +191,11 @@ void WriteChartPicture(const ChartWidget& chart, const QString& fullName, Pictur
         WritePicture(chart.renderImage(), fullName, type);
         return;
     }
+#ifdef STRS_HAVE_SVG
     const QByteArray data = ChartSvg(chart);
+#else
+    const QByteArray data;  // this build has no SVG writer
+#endif
     if (data.isEmpty())
         ThrowCannotCreate(fullName, 0, QStringLiteral("The drawing could not be made"));
     WriteFileAtomically(data, fullName);
@@ -176,7 +211,7 @@ void WriteFileAtomically(const QByteArray& data, const QString& fullName) {
     // A failed flush of the last buffered bytes does not always make commit() fail, so
     // it is checked here, before the temporary file can replace the target.
     errno = 0;
-    if (file.write(data) != data.size() || !file.flush()) {
+    if (!WriteWhole(file, data)) {
         const int systemError = errno;
         const QString systemText = WriteFailureReason(file, systemError);
         file.cancelWriting();
@@ -186,6 +221,8 @@ void WriteFileAtomically(const QByteArray& data, const QString& fullName) {
     if (!file.commit())
         ThrowCannotCreate(fullName, errno, file.errorString());
 }
+
+void SetPictureFileSpaceLimit(qint64 bytes) { SpaceLimit() = bytes; }
 
 void ConfigureSavePictureDialog(QFileDialog& dialog) {
     dialog.setAcceptMode(QFileDialog::AcceptSave);

@@ -4,6 +4,7 @@
 // write that never leaves a truncated picture behind.
 
 #include <QString>
+#include <QtGlobal>
 
 #include <functional>
 
@@ -30,6 +31,9 @@ QString NameWithExtension(const QString& name, PictureType type);
 // any case).
 // Throws strs::Error for any other name.
 PictureType PictureTypeFromFileName(const QString& fileName);
+// Whether this build writes SVG drawings (that needs Qt SVG); without them the dialog
+// offers the first four types.
+bool SvgPicturesAvailable();
 
 // The type of a 1-based filter index; indexes out of range count as the first type.
 PictureType PictureTypeFromFilterIndex(int index);
@@ -44,6 +48,11 @@ void WriteChartPicture(const ChartWidget& chart, const QString& fullName, Pictur
 // The data goes to a temporary file beside the target that then replaces it, so a failed
 // write leaves an existing file as it was. Throws strs::FileCreateError naming fullName.
 void WriteFileAtomically(const QByteArray& data, const QString& fullName);
+
+// For tests on every system: while bytes >= 0, WriteFileAtomically's file takes at most that
+// many bytes and refuses the rest as a full disk does (ENOSPC). A negative value lifts the
+// limit.
+void SetPictureFileSpaceLimit(qint64 bytes);
 
 // Sets up the reused save dialog: save mode, the file types with the first one
 // selected, no default suffix, the executable's folder, no overwrite question of its own.

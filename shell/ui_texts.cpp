@@ -13,7 +13,9 @@ namespace strs {
 
 QFont WindowFont() {
     QFont font(QStringLiteral("Liberation Sans"));
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    // Arial has Liberation Sans's metrics: the layout stays the same on Windows.
+    font.setFamilies(
+        {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
     font.setPixelSize(11);
     return font;
 }

@@ -111,27 +111,16 @@ poll 20 find_splash || fail "no ${SPLASH_SIZE} splash window appeared within 20 
 shot "$SCREEN"
 [ "$GX,$GY" = "$SPLASH_POS" ] || fail "splash at $GX,$GY, expected $SPLASH_POS"
 convert "$SCREEN" -crop "${GW}x${GH}+${GX}+${GY}" +repage "$OUT/splash.png"
-# The splash picture is a light-brown card: red above green above blue, all well apart,
-# which neither the black desktop nor the grey main window nor a chart gives.
-splash_means=$(convert "$OUT/splash.png" -format '%[fx:mean.r] %[fx:mean.g] %[fx:mean.b]' info:)
-awk -v s="$splash_means" 'BEGIN { split(s, m, " "); exit !(m[1] - m[3] > 0.15 && m[2] - m[3] > 0.08) }' \
-  || fail "the screenshot shows no light-brown splash picture (mean red, green, blue: $splash_means; see $OUT/splash.png)"
+looks_like_splash "$OUT/splash.png" \
+  || fail "the screenshot shows no light-brown splash picture (mean red, green, blue: $SPLASH_MEANS; see $OUT/splash.png)"
 log "splash ${SPLASH_SIZE} at ${SPLASH_POS}"
 splash_icon=$(window_icon "$SPLASH")
 [ "$splash_icon" = "64x64" ] || fail "the splash's _NET_WM_ICON is \"$splash_icon\", expected the 64x64 icon"
 
-# The main window, found by its caption. xdotool's --name matching reads the legacy
-# WM_NAME, which Qt fills with the UTF-8 bytes under a Latin-1 label, so the caption is
-# compared with getwindowname, which reads _NET_WM_NAME.
+# The main window, found by its caption.
 MAIN=""
 find_main() {
-  local w
-  for w in $(visible_windows); do
-    if [ "$(xdotool getwindowname "$w" 2>/dev/null)" = "$TITLE" ]; then
-      MAIN=$w
-      return 0
-    fi
-  done
+  MAIN=$(window_titled "$TITLE") && return 0
   program_alive || fail "the program ended before showing its main window (log: $OUT/program.log)"
   return 1
 }

@@ -64,6 +64,28 @@ rmse_of() {
 # The program's windows that are mapped right now (all share its class).
 visible_windows() { xdotool search --onlyvisible --class strs-workbench 2>/dev/null || true; }
 
+# looks_like_splash PNG: the splash picture is a light-brown card, red above green above
+# blue, all well apart, which neither the black desktop nor a grey window nor a chart
+# gives. Leaves the mean red, green and blue in SPLASH_MEANS.
+looks_like_splash() {
+  SPLASH_MEANS=$(convert "$1" -format '%[fx:mean.r] %[fx:mean.g] %[fx:mean.b]' info:)
+  awk -v s="$SPLASH_MEANS" 'BEGIN { split(s, m, " "); exit !(m[1] - m[3] > 0.15 && m[2] - m[3] > 0.08) }'
+}
+
+# window_titled TITLE: prints the program's visible window with that caption; fails when
+# there is none. xdotool's --name matching reads the legacy WM_NAME, which Qt fills with
+# the UTF-8 bytes under a Latin-1 label, so getwindowname (_NET_WM_NAME) is compared.
+window_titled() {
+  local w
+  for w in $(visible_windows); do
+    if [ "$(xdotool getwindowname "$w" 2>/dev/null)" = "$1" ]; then
+      echo "$w"
+      return 0
+    fi
+  done
+  return 1
+}
+
 # window_geometry ID: sets GX GY GW GH; fails when the window has gone meanwhile.
 # shellcheck disable=SC2034  # SCREEN and WINDOW come from xdotool's output; G* are for the caller
 window_geometry() {

@@ -21,12 +21,15 @@
 #include <QTreeView>
 #include <QtTest>
 
-#include <sys/resource.h>
-
 #include <cerrno>
 #include <cmath>
-#include <csignal>
 #include <memory>
+
+#ifdef Q_OS_UNIX
+#include <sys/resource.h>
+
+#include <csignal>
+#endif
 
 using strs::PictureType;
 
@@ -62,33 +65,67 @@ std::unique_ptr<strs::ChartWidget> MakeChart() {
     return chart;
 }
 
-// Keeps file writes beyond `bytes` failing (as on a full disk) while it lives.
-class FileSizeLimit {
+// How a test makes file writes beyond 1000 bytes fail while the fault lives.
+enum class WriteFault {
+    FullDisk,       // the saving code's own seam, on every system
+    FileSizeLimit,  // the process's file size limit (POSIX): the system itself refuses
+};
+
+class InjectedWriteFault {
 public:
-    explicit FileSizeLimit(rlim_t bytes) {
+    explicit InjectedWriteFault(WriteFault kind) : kind_(kind) {
+        if (kind_ == WriteFault::FullDisk) {
+            strs::SetPictureFileSpaceLimit(kLimit);
+            active_ = true;
+            return;
+        }
+#ifdef Q_OS_UNIX
         getrlimit(RLIMIT_FSIZE, &saved_);
         previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
         rlimit limited = saved_;
-        limited.rlim_cur = bytes;
+        limited.rlim_cur = kLimit;
         active_ = setrlimit(RLIMIT_FSIZE, &limited) == 0;
+#endif
     }
-    ~FileSizeLimit() {
+    ~InjectedWriteFault() {
+        if (kind_ == WriteFault::FullDisk) {
+            strs::SetPictureFileSpaceLimit(-1);
+            return;
+        }
+#ifdef Q_OS_UNIX
         setrlimit(RLIMIT_FSIZE, &saved_);
         std::signal(SIGXFSZ, previousHandler_);
+#endif
     }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+    InjectedWriteFault(const InjectedWriteFault&) = delete;
+    InjectedWriteFault& operator=(const InjectedWriteFault&) = delete;
+
     bool active() const { return active_; }
+    // The system's reason the error message must quote.
+    QString reason() const {
+        return kind_ == WriteFault::FullDisk ? QStringLiteral("На диске не хватает места.")
+                                             : QStringLiteral("Файл больше, чем разрешено записывать.");
+    }
 
 private:
+    static constexpr int kLimit = 1000;
+    WriteFault kind_;
+    bool active_ = false;
+#ifdef Q_OS_UNIX
     rlimit saved_{};
     void (*previousHandler_)(int) = nullptr;
-    bool active_ = false;
+#endif
 };
 
-}  // namespace
+void AddWriteFaultRows() {
+    QTest::addColumn<WriteFault>("fault");
+    QTest::newRow("full disk") << WriteFault::FullDisk;
+#ifdef Q_OS_UNIX
+    QTest::newRow("file size limit") << WriteFault::FileSizeLimit;
+#endif
+}
 
-const QString kTooLarge = QStringLiteral("Файл больше, чем разрешено записывать.");
+}  // namespace
 
 class SavingTest : public QObject {
     Q_OBJECT
@@ -138,7 +175,10 @@ private slots:
         QCOMPARE(strs::PictureTypeFromFileName(QStringLiteral("/a/b/x.JPEG")), PictureType::Jpeg);
         QCOMPARE(strs::PictureTypeFromFileName(QStringLiteral("x.Bmp")), PictureType::Bmp);
         QCOMPARE(strs::PictureTypeFromFileName(QStringLiteral("x.PNG")), PictureType::Png);
-        QCOMPARE(strs::PictureTypeFromFileName(QStringLiteral("x.svg")), PictureType::Svg);
+        if (strs::SvgPicturesAvailable())
+            QCOMPARE(strs::PictureTypeFromFileName(QStringLiteral("x.svg")), PictureType::Svg);
+        else
+            QVERIFY_THROWS_EXCEPTION(strs::Error, strs::PictureTypeFromFileName(QStringLiteral("x.svg")));
         QVERIFY_THROWS_EXCEPTION(strs::Error, strs::PictureTypeFromFileName(QStringLiteral("x.gif")));
         QVERIFY_THROWS_EXCEPTION(strs::Error, strs::PictureTypeFromFileName(QStringLiteral("jpg")));
     }
@@ -158,11 +198,12 @@ private slots:
         strs::ConfigureSavePictureDialog(dialog);
         strs::AddPreviewToSaveDialog(dialog);  // the preview changes none of the settings
         QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptSave);
-        QCOMPARE(
-            dialog.nameFilters(),
-            QStringList({QStringLiteral("JPEG Image File (*.jpg)"),
-                         QStringLiteral("JPEG Image File (*.jpeg)"), QStringLiteral("Bitmaps (*.bmp)"),
-                         QStringLiteral("PNG Image File (*.png)"), QStringLiteral("SVG Drawing (*.svg)")}));
+        QStringList filters{QStringLiteral("JPEG Image File (*.jpg)"),
+                            QStringLiteral("JPEG Image File (*.jpeg)"), QStringLiteral("Bitmaps (*.bmp)"),
+                            QStringLiteral("PNG Image File (*.png)")};
+        if (strs::SvgPicturesAvailable())
+            filters << QStringLiteral("SVG Drawing (*.svg)");
+        QCOMPARE(dialog.nameFilters(), filters);
         QCOMPARE(dialog.selectedNameFilter(), QStringLiteral("JPEG Image File (*.jpg)"));
         QCOMPARE(strs::SelectedPictureType(dialog), PictureType::Jpg);
         QVERIFY(dialog.defaultSuffix().isEmpty());
@@ -174,8 +215,10 @@ private slots:
         QCOMPARE(strs::SelectedPictureType(dialog), PictureType::Bmp);
         dialog.selectNameFilter(QStringLiteral("JPEG Image File (*.jpeg)"));
         QCOMPARE(strs::SelectedPictureType(dialog), PictureType::Jpeg);
-        dialog.selectNameFilter(QStringLiteral("SVG Drawing (*.svg)"));
-        QCOMPARE(strs::SelectedPictureType(dialog), PictureType::Svg);
+        if (strs::SvgPicturesAvailable()) {
+            dialog.selectNameFilter(QStringLiteral("SVG Drawing (*.svg)"));
+            QCOMPARE(strs::SelectedPictureType(dialog), PictureType::Svg);
+        }
     }
 
     // Under a Russian locale the texts Qt translates are Russian, and the sidebar and
@@ -356,7 +399,9 @@ private slots:
         QCOMPARE(message, QStringLiteral("Cannot create file \"%1.bmp\". %2").arg(name, reason));
     }
 
+    void failedWriteLeavesTheExistingFileWhole_data() { AddWriteFaultRows(); }
     void failedWriteLeavesTheExistingFileWhole() {
+        QFETCH(WriteFault, fault);
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("kept.jpg"));
         const QByteArray old(64, 'x');
@@ -365,8 +410,8 @@ private slots:
 
         answer_ = true;
         {
-            // Writes stop at 1000 bytes, far less than the picture needs (a full disk).
-            FileSizeLimit limit(1000);
+            // Writes stop at 1000 bytes, far less than the picture needs.
+            InjectedWriteFault limit(fault);
             QVERIFY(limit.active());
             try {
                 strs::SaveChartPicture(nullptr, *chart, path, PictureType::Jpg);
@@ -374,7 +419,7 @@ private slots:
             } catch (const strs::FileCreateError& e) {
                 const QString message = QString::fromUtf8(e.what());
                 QCOMPARE(message, QStringLiteral("Cannot create file \"%1\". %2")
-                                      .arg(QDir::toNativeSeparators(path), kTooLarge));
+                                      .arg(QDir::toNativeSeparators(path), limit.reason()));
             }
         }
         QCOMPARE(questions_.size(), 1);
@@ -382,7 +427,9 @@ private slots:
         QCOMPARE(FolderContents(folder.path()), QStringList{QStringLiteral("kept.jpg")});
     }
 
+    void failedBufferedWriteLeavesTheExistingFileWhole_data() { AddWriteFaultRows(); }
     void failedBufferedWriteLeavesTheExistingFileWhole() {
+        QFETCH(WriteFault, fault);
         // A small picture stays in the file's buffer until the end, so the failure shows
         // only when the last bytes go out.
         QTemporaryDir folder;
@@ -392,14 +439,15 @@ private slots:
         QImage small(40, 20, QImage::Format_RGB32);
         small.fill(Qt::white);
         {
-            FileSizeLimit limit(1000);
+            InjectedWriteFault limit(fault);
             QVERIFY(limit.active());
             try {
                 strs::WritePicture(small, path, PictureType::Bmp);
                 QFAIL("the cut-off write went unnoticed");
             } catch (const strs::FileCreateError& e) {
-                QCOMPARE(QString::fromUtf8(e.what()), QStringLiteral("Cannot create file \"%1\". %2")
-                                                          .arg(QDir::toNativeSeparators(path), kTooLarge));
+                QCOMPARE(QString::fromUtf8(e.what()),
+                         QStringLiteral("Cannot create file \"%1\". %2")
+                             .arg(QDir::toNativeSeparators(path), limit.reason()));
             }
         }
         QCOMPARE(ReadAll(path), old);

@@ -5,6 +5,7 @@
 //   strs-replay [SCRIPT]      (the script from a file, or from standard input)
 //   strs-replay --variants FILE.csv [--html]   (one output row per variant)
 
+#include "matematic/x87.h"
 #include "shell/information_option.h"
 #include "tools/replay/replay_session.h"
 #include "tools/replay/variants.h"
@@ -61,6 +62,7 @@ int RunVariantsFile(QStringList args) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    strs::SetExtendedPrecisionMode();
     if (const auto text = strs::InformationRequested(argc, argv, "strs-replay", kHelp)) {
         std::fputs(text->c_str(), stdout);
         return 0;

@@ -9,6 +9,7 @@
 #include "labs/random_variable/random_variable_laws.h"
 #include "matematic/errors.h"
 #include "matematic/random.h"
+#include "matematic/x87.h"
 
 namespace strs::random_variable {
 namespace {
@@ -150,7 +151,7 @@ TEST_F(RandomVariableLawsTest, ExponentialDensityOnItsGrid) {
     EXPECT_EQ(y[0], 1.2);
     double t = 0.0;
     for (int k = 0; k < kCurvePoints; ++k) {
-        EXPECT_EQ(y[k], static_cast<double>(std::exp(-(Extended(1.2) * t)) * Extended(1.2))) << k;
+        EXPECT_EQ(y[k], static_cast<double>(Exp(-(Extended(1.2) * t)) * Extended(1.2))) << k;
         t = static_cast<double>(Extended(t) + 0.1);
     }
     EXPECT_NEAR(t - 0.1, 9.9, 1e-12);  // the last abscissa
@@ -168,7 +169,7 @@ TEST_F(RandomVariableLawsTest, RayleighDensityOnItsGrid) {
     EXPECT_EQ(y[0], 0.0);
     double t = 0.0;
     for (int k = 0; k < kCurvePoints; ++k) {
-        const Extended v = std::exp(-(Extended(t) * t) / (2 * Extended(1.2))) * (t / Extended(1.2));
+        const Extended v = Exp(-(Extended(t) * t) / (2 * Extended(1.2))) * (t / Extended(1.2));
         EXPECT_EQ(y[k], static_cast<double>(v)) << k;
         t = static_cast<double>(Extended(t) + 0.03);
     }
@@ -180,7 +181,7 @@ TEST_F(RandomVariableLawsTest, WeibullDensityOnItsGrid) {
     double t = 0.001;
     for (int k = 0; k < kCurvePoints; ++k) {
         const Extended v = Extended(1.2) * 1.5 * std::pow(Extended(t), 0.5L)
-                           * std::exp(-(Extended(1.2) * std::pow(Extended(t), 1.5L)));
+                           * Exp(-(Extended(1.2) * std::pow(Extended(t), 1.5L)));
         EXPECT_NEAR(y[k], static_cast<double>(v), 1e-15) << k;
         t = static_cast<double>(Extended(t) + 0.02);
     }
