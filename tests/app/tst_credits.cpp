@@ -183,7 +183,10 @@ private slots:
         QVERIFY(red(QRect(500, 300, 250, 20)) > 20);
         QVERIFY(red(QRect(25, 0, 105, 20)) > 20);
         QVERIFY(red(QRect(width - 130, 0, 130, 20)) > 20);
-        QCOMPARE(red(QRect(200, 200, 200, 60)), 0);
+        // Between the texts nothing is drawn; where the screen's picture shows there, its
+        // own colours may be anything (another test's window, say).
+        if (!credits->overlay()->showsScreenPicture())
+            QCOMPARE(red(QRect(200, 200, 200, 60)), 0);
     }
 
     void overlayShowsTheScreenWhereItCanBeGrabbed() {
