@@ -21,7 +21,7 @@ void TForm1::pr(QChar key) {
     CreditDisplay* credits = CreditsOf(this);
     if (credits == nullptr)
         credits = new CreditDisplay(this);  // owned by the window
-    credits->Feed(key.unicode());
+    credits->feed(key.unicode());
 }
 
 int TForm1::creditDrawCount() const {

@@ -24,7 +24,7 @@ int SequenceStep(char32_t c) {
     }
 }
 
-bool KeySequence::Feed(char32_t c) {
+bool KeySequence::feed(char32_t c) {
     const int step = SequenceStep(c);
     if (step == 0) {
         state_ = 0;  // anything outside the sequence starts it over

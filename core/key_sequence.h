@@ -13,7 +13,7 @@ class KeySequence {
 public:
     // Advances the sequence by one typed character. Returns true when the character
     // completes the sequence, that is when the credits are to be drawn.
-    bool Feed(char32_t c);
+    bool feed(char32_t c);
 
     // How much of the sequence has been typed: 0 to 4.
     int state() const { return state_; }

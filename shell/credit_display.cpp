@@ -63,14 +63,14 @@ CreditOverlay::CreditOverlay(QWidget* owner)
     setFocusPolicy(Qt::NoFocus);
 }
 
-void CreditOverlay::Present(const QRect& screenGeometry, const QPixmap& screenPicture) {
+void CreditOverlay::present(const QRect& screenGeometry, const QPixmap& screenPicture) {
     screenPicture_ = screenPicture;
     setGeometry(screenGeometry);
     show();
     update();
 }
 
-void CreditOverlay::Dismiss() {
+void CreditOverlay::dismiss() {
     hide();
     screenPicture_ = QPixmap();
 }
@@ -94,29 +94,29 @@ CreditDisplay::CreditDisplay(QWidget* window)
     setObjectName(QStringLiteral("CreditDisplay"));
     hideTimer_->setSingleShot(true);
     hideTimer_->setInterval(CurrentTimings().creditsMs);
-    connect(hideTimer_, &QTimer::timeout, this, &CreditDisplay::Hide);
+    connect(hideTimer_, &QTimer::timeout, this, &CreditDisplay::hide);
     // The display is made inside the window's key preview, that is while the application
     // runs its event filters; a filter installed then would make it run the window's filter
     // a second time for the same key. So the filter goes in once the key has been handled.
-    QMetaObject::invokeMethod(this, &CreditDisplay::WatchInput, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &CreditDisplay::watchInput, Qt::QueuedConnection);
 }
 
 CreditDisplay::~CreditDisplay() { qApp->removeEventFilter(this); }
 
-void CreditDisplay::WatchInput() {
+void CreditDisplay::watchInput() {
     // Installed after the window's own filter, this one runs before it (the newest filter
     // runs first): a key that draws again first takes the old drawing away.
     qApp->installEventFilter(this);
 }
 
-bool CreditDisplay::Feed(char32_t c) {
-    if (!sequence_.Feed(c))
+bool CreditDisplay::feed(char32_t c) {
+    if (!sequence_.feed(c))
         return false;
-    Draw();
+    draw();
     return true;
 }
 
-void CreditDisplay::Draw() {
+void CreditDisplay::draw() {
     ++drawCount_;
     if (overlay_ == nullptr)
         overlay_ = new CreditOverlay(window_);
@@ -126,17 +126,17 @@ void CreditDisplay::Draw() {
         QScreen* screen = window_->screen();
         // Where the platform allows no grab (Wayland, offscreen) the picture is null and
         // the overlay stays transparent.
-        overlay_->Present(screen->geometry(), screen->grabWindow(0));
+        overlay_->present(screen->geometry(), screen->grabWindow(0));
     }
     hideTimer_->start();
 }
 
 bool CreditDisplay::isShown() const { return overlay_ != nullptr && overlay_->isVisible(); }
 
-void CreditDisplay::Hide() {
+void CreditDisplay::hide() {
     hideTimer_->stop();
     if (overlay_ != nullptr && overlay_->isVisible())
-        overlay_->Dismiss();
+        overlay_->dismiss();
 }
 
 bool CreditDisplay::eventFilter(QObject* watched, QEvent* event) {
@@ -148,14 +148,14 @@ bool CreditDisplay::eventFilter(QObject* watched, QEvent* event) {
         auto* widget = qobject_cast<QWidget*>(watched);
         QWidget* focus = QApplication::focusWidget();
         if (widget != nullptr && (widget == focus || (focus == nullptr && widget->isWindow())))
-            Hide();
+            hide();
         break;
     }
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
     case QEvent::Wheel:
     case QEvent::TouchBegin:
-        Hide();
+        hide();
         break;
     default:
         break;

@@ -42,10 +42,10 @@ public:
     explicit CreditOverlay(QWidget* owner);
 
     // Covers the screen: over its picture when one is given, transparent otherwise.
-    void Present(const QRect& screenGeometry, const QPixmap& screenPicture);
+    void present(const QRect& screenGeometry, const QPixmap& screenPicture);
     bool showsScreenPicture() const { return !screenPicture_.isNull(); }
     // Hides the window and lets the picture go.
-    void Dismiss();
+    void dismiss();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -62,9 +62,9 @@ public:
     ~CreditDisplay() override;
 
     // One typed character; draws when it completes the sequence. Returns true when drawn.
-    bool Feed(char32_t c);
+    bool feed(char32_t c);
     // Shows the credits (again, if they are shown already).
-    void Draw();
+    void draw();
 
     int drawCount() const { return drawCount_; }
     int sequenceState() const { return sequence_.state(); }
@@ -76,8 +76,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void WatchInput();
-    void Hide();
+    void watchInput();
+    void hide();
 
     QWidget* window_;
     KeySequence sequence_;

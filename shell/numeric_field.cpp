@@ -8,7 +8,7 @@ NumericField::NumericField(QWidget* parent, bool allowLoneMinus)
     : QLineEdit(parent), allowLoneMinus_(allowLoneMinus) {
     // textChanged, unlike textEdited, also reports texts set by the program, and stays
     // silent when a text is set to the one it already holds.
-    connect(this, &QLineEdit::textChanged, this, &NumericField::ApplyRule);
+    connect(this, &QLineEdit::textChanged, this, &NumericField::applyRule);
 }
 
 double NumericField::value() const { return StrToFloat(text()); }
@@ -18,7 +18,7 @@ void NumericField::replaceExactZero() {
         setText(LocalizedText("0,001"));
 }
 
-void NumericField::ApplyRule() {
+void NumericField::applyRule() {
     const QString current = text();
     if (current.isEmpty())
         return;  // allowed while editing, never remembered

@@ -22,7 +22,7 @@ public:
 
 public slots:
     // The field rule; runs on every change of the text.
-    void ApplyRule();
+    void applyRule();
 
 private:
     bool allowLoneMinus_;

@@ -14,7 +14,7 @@ using strs::KeySequence;
 int Draws(KeySequence& sequence, std::u32string_view typed) {
     int draws = 0;
     for (char32_t c : typed)
-        draws += sequence.Feed(c) ? 1 : 0;
+        draws += sequence.feed(c) ? 1 : 0;
     return draws;
 }
 
@@ -44,7 +44,7 @@ TEST(KeySequence, AboutDrawsOnceAtTheT) {
     const std::u32string_view typed = U"about";
     const int expectedStates[] = {1, 2, 3, 4, 4};
     for (std::size_t i = 0; i < typed.size(); ++i) {
-        EXPECT_EQ(sequence.Feed(typed[i]), i == 4) << "character " << i;
+        EXPECT_EQ(sequence.feed(typed[i]), i == 4) << "character " << i;
         EXPECT_EQ(sequence.state(), expectedStates[i]) << "character " << i;
     }
 }
@@ -52,9 +52,9 @@ TEST(KeySequence, AboutDrawsOnceAtTheT) {
 TEST(KeySequence, EveryFurtherTOrYeDrawsAgain) {
     KeySequence sequence;
     EXPECT_EQ(Draws(sequence, U"about"), 1);
-    EXPECT_TRUE(sequence.Feed(U't'));
-    EXPECT_TRUE(sequence.Feed(U'е'));
-    EXPECT_TRUE(sequence.Feed(U't'));
+    EXPECT_TRUE(sequence.feed(U't'));
+    EXPECT_TRUE(sequence.feed(U'е'));
+    EXPECT_TRUE(sequence.feed(U't'));
     EXPECT_EQ(sequence.state(), 4);
 }
 
@@ -81,7 +81,7 @@ TEST(KeySequence, SecondARestarts) {
     KeySequence sequence;
     EXPECT_EQ(Draws(sequence, U"abou"), 0);
     EXPECT_EQ(sequence.state(), 4);
-    EXPECT_FALSE(sequence.Feed(U'a'));
+    EXPECT_FALSE(sequence.feed(U'a'));
     EXPECT_EQ(sequence.state(), 1);  // a fresh a leaves state 4
     EXPECT_EQ(Draws(sequence, U"t"), 0);
     EXPECT_EQ(Draws(sequence, U"bout"), 1);
@@ -90,9 +90,9 @@ TEST(KeySequence, SecondARestarts) {
 TEST(KeySequence, FreshFirstLetterLeavesStateFourAfterDrawing) {
     KeySequence sequence;
     EXPECT_EQ(Draws(sequence, U"about"), 1);
-    EXPECT_FALSE(sequence.Feed(U'ф'));
+    EXPECT_FALSE(sequence.feed(U'ф'));
     EXPECT_EQ(sequence.state(), 1);
-    EXPECT_FALSE(sequence.Feed(U't'));
+    EXPECT_FALSE(sequence.feed(U't'));
 }
 
 TEST(KeySequence, StepsOutOfOrderDoNotAdvance) {
@@ -124,9 +124,9 @@ TEST(KeySequence, ResetLeavesStateZero) {
     for (char32_t breaker : std::u32string_view(U"A5 \x7f")) {
         KeySequence sequence;
         EXPECT_EQ(Draws(sequence, U"abou"), 0);
-        EXPECT_FALSE(sequence.Feed(breaker));
+        EXPECT_FALSE(sequence.feed(breaker));
         EXPECT_EQ(sequence.state(), 0);
-        EXPECT_FALSE(sequence.Feed(U't'));
+        EXPECT_FALSE(sequence.feed(U't'));
         EXPECT_EQ(sequence.state(), 0);
     }
 }
@@ -134,7 +134,7 @@ TEST(KeySequence, ResetLeavesStateZero) {
 TEST(KeySequence, OtherCharacterEndsTheRepeatedDrawing) {
     KeySequence sequence;
     EXPECT_EQ(Draws(sequence, U"aboutt"), 2);
-    EXPECT_FALSE(sequence.Feed(U'T'));
+    EXPECT_FALSE(sequence.feed(U'T'));
     EXPECT_EQ(sequence.state(), 0);
     EXPECT_EQ(Draws(sequence, U"tt"), 0);
     EXPECT_EQ(Draws(sequence, U"about"), 1);

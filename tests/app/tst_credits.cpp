@@ -213,7 +213,7 @@ private slots:
         TForm1 w;
         strs::CreditOverlay overlay(&w);
         QVERIFY(overlay.testAttribute(Qt::WA_TranslucentBackground));
-        overlay.Present(QRect(0, 0, 800, 600), QPixmap());
+        overlay.present(QRect(0, 0, 800, 600), QPixmap());
         QVERIFY(overlay.isVisible());
         QVERIFY(!overlay.showsScreenPicture());
         const QImage shown = overlay.grab().toImage();
@@ -222,7 +222,7 @@ private slots:
         QCOMPARE(qAlpha(shown.pixel(799, 599)), 0);
         QVERIFY(InkIn(shown, QRect(500, 300, 250, 20)) > 20);
         QVERIFY(InkIn(shown, QRect(670, 0, 130, 20)) > 20);
-        overlay.Dismiss();
+        overlay.dismiss();
         QVERIFY(!overlay.isVisible());
     }
 
