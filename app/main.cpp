@@ -3,7 +3,7 @@
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "matematic/x87.h"
-#include "shell/information_option.h"
+#include "core/information_option.h"
 #include "shell/pictures.h"
 #include "shell/translations.h"
 

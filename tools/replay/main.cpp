@@ -6,7 +6,7 @@
 //   strs-replay --variants FILE.csv [--html]   (one output row per variant)
 
 #include "matematic/x87.h"
-#include "shell/information_option.h"
+#include "core/information_option.h"
 #include "tools/replay/replay_session.h"
 #include "tools/replay/variants.h"
 

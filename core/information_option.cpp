@@ -1,4 +1,4 @@
-#include "shell/information_option.h"
+#include "core/information_option.h"
 
 namespace strs {
 
