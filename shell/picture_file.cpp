@@ -2,9 +2,7 @@
 
 #include "core/errors.h"
 #include "core/file_failure.h"
-#ifdef STRS_HAVE_SVG
 #include "shell/chart_svg.h"
-#endif
 #include "shell/chart_widget.h"
 #include "shell/jpeg_codec.h"
 #include "shell/translations.h"
@@ -31,11 +29,9 @@ namespace {
 
 // The dialog's filters in the order of their indexes.
 QStringList PictureFilters() {
-    QStringList filters{QStringLiteral("JPEG Image File (*.jpg)"), QStringLiteral("JPEG Image File (*.jpeg)"),
-                        QStringLiteral("Bitmaps (*.bmp)"), QStringLiteral("PNG Image File (*.png)")};
-    if (SvgPicturesAvailable())
-        filters << QStringLiteral("SVG Drawing (*.svg)");
-    return filters;
+    return {QStringLiteral("JPEG Image File (*.jpg)"), QStringLiteral("JPEG Image File (*.jpeg)"),
+            QStringLiteral("Bitmaps (*.bmp)"), QStringLiteral("PNG Image File (*.png)"),
+            QStringLiteral("SVG Drawing (*.svg)")};
 }
 
 OverwriteQuestion& InstalledQuestion() {
@@ -146,22 +142,13 @@ QString NameWithExtension(const QString& name, PictureType type) {
 }
 
 PictureType PictureTypeFromFileName(const QString& fileName) {
-    for (PictureType type : {PictureType::Jpeg, PictureType::Jpg, PictureType::Bmp, PictureType::Png}) {
+    for (PictureType type :
+         {PictureType::Jpeg, PictureType::Jpg, PictureType::Bmp, PictureType::Png, PictureType::Svg}) {
         if (fileName.endsWith(PictureExtension(type), Qt::CaseInsensitive))
             return type;
     }
-    if (SvgPicturesAvailable() && fileName.endsWith(PictureExtension(PictureType::Svg), Qt::CaseInsensitive))
-        return PictureType::Svg;
-    throw Error("Unknown picture type of \"" + QDir::toNativeSeparators(fileName).toStdString() + "\"; use "
-                + (SvgPicturesAvailable() ? ".jpg, .jpeg, .bmp, .png or .svg" : ".jpg, .jpeg, .bmp or .png"));
-}
-
-bool SvgPicturesAvailable() {
-#ifdef STRS_HAVE_SVG
-    return true;
-#else
-    return false;
-#endif
+    throw Error("Unknown picture type of \"" + QDir::toNativeSeparators(fileName).toStdString()
+                + "\"; use .jpg, .jpeg, .bmp, .png or .svg");
 }
 
 PictureType PictureTypeFromFilterIndex(int index) {
@@ -191,11 +178,7 @@ void WriteChartPicture(const ChartWidget& chart, const QString& fullName, Pictur
         WritePicture(chart.renderImage(), fullName, type);
         return;
     }
-#ifdef STRS_HAVE_SVG
     const QByteArray data = ChartSvg(chart);
-#else
-    const QByteArray data;  // this build has no SVG writer
-#endif
     if (data.isEmpty())
         ThrowCannotCreate(fullName, 0, QStringLiteral("The drawing could not be made"));
     WriteFileAtomically(data, fullName);

@@ -31,9 +31,6 @@ QString NameWithExtension(const QString& name, PictureType type);
 // any case).
 // Throws strs::Error for any other name.
 PictureType PictureTypeFromFileName(const QString& fileName);
-// Whether this build writes SVG drawings (that needs Qt SVG); without them the dialog
-// offers the first four types.
-bool SvgPicturesAvailable();
 
 // The type of a 1-based filter index; indexes out of range count as the first type.
 PictureType PictureTypeFromFilterIndex(int index);

@@ -176,10 +176,7 @@ private slots:
         QCOMPARE(strs::PictureTypeFromFileName(QStringLiteral("/a/b/x.JPEG")), PictureType::Jpeg);
         QCOMPARE(strs::PictureTypeFromFileName(QStringLiteral("x.Bmp")), PictureType::Bmp);
         QCOMPARE(strs::PictureTypeFromFileName(QStringLiteral("x.PNG")), PictureType::Png);
-        if (strs::SvgPicturesAvailable())
-            QCOMPARE(strs::PictureTypeFromFileName(QStringLiteral("x.svg")), PictureType::Svg);
-        else
-            QVERIFY_THROWS_EXCEPTION(strs::Error, strs::PictureTypeFromFileName(QStringLiteral("x.svg")));
+        QCOMPARE(strs::PictureTypeFromFileName(QStringLiteral("x.Svg")), PictureType::Svg);
         QVERIFY_THROWS_EXCEPTION(strs::Error, strs::PictureTypeFromFileName(QStringLiteral("x.gif")));
         QVERIFY_THROWS_EXCEPTION(strs::Error, strs::PictureTypeFromFileName(QStringLiteral("jpg")));
     }
@@ -199,12 +196,11 @@ private slots:
         strs::ConfigureSavePictureDialog(dialog);
         strs::AddPreviewToSaveDialog(dialog);  // the preview changes none of the settings
         QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptSave);
-        QStringList filters{QStringLiteral("JPEG Image File (*.jpg)"),
-                            QStringLiteral("JPEG Image File (*.jpeg)"), QStringLiteral("Bitmaps (*.bmp)"),
-                            QStringLiteral("PNG Image File (*.png)")};
-        if (strs::SvgPicturesAvailable())
-            filters << QStringLiteral("SVG Drawing (*.svg)");
-        QCOMPARE(dialog.nameFilters(), filters);
+        QCOMPARE(
+            dialog.nameFilters(),
+            (QStringList{QStringLiteral("JPEG Image File (*.jpg)"),
+                         QStringLiteral("JPEG Image File (*.jpeg)"), QStringLiteral("Bitmaps (*.bmp)"),
+                         QStringLiteral("PNG Image File (*.png)"), QStringLiteral("SVG Drawing (*.svg)")}));
         QCOMPARE(dialog.selectedNameFilter(), QStringLiteral("JPEG Image File (*.jpg)"));
         QCOMPARE(strs::SelectedPictureType(dialog), PictureType::Jpg);
         QVERIFY(dialog.defaultSuffix().isEmpty());
@@ -216,10 +212,8 @@ private slots:
         QCOMPARE(strs::SelectedPictureType(dialog), PictureType::Bmp);
         dialog.selectNameFilter(QStringLiteral("JPEG Image File (*.jpeg)"));
         QCOMPARE(strs::SelectedPictureType(dialog), PictureType::Jpeg);
-        if (strs::SvgPicturesAvailable()) {
-            dialog.selectNameFilter(QStringLiteral("SVG Drawing (*.svg)"));
-            QCOMPARE(strs::SelectedPictureType(dialog), PictureType::Svg);
-        }
+        dialog.selectNameFilter(QStringLiteral("SVG Drawing (*.svg)"));
+        QCOMPARE(strs::SelectedPictureType(dialog), PictureType::Svg);
     }
 
     // Under a Russian locale the texts Qt translates are Russian, and the sidebar and
