@@ -28,6 +28,7 @@ QByteArray Draw(const std::function<void(QPainter&)>& paint) {
     return drawing.document();
 }
 
+#ifdef STRS_HAVE_SVG_RENDERER
 // Scaled and moved shapes of each kind the device writes, no text (fonts render
 // differently in another program).
 void PaintShapes(QPainter& painter) {
@@ -51,6 +52,7 @@ void PaintShapes(QPainter& painter) {
     chequer.setPixel(1, 1, qRgb(255, 255, 255));
     painter.drawImage(QRectF(60, 5, 10, 10), chequer);
 }
+#endif
 
 }  // namespace
 
