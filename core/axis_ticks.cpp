@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace strs {
 
@@ -26,8 +27,28 @@ AxisRange AxisExtent::range() const {
     return {lo - half, hi + half};
 }
 
+namespace {
+
+// The largest power of ten not above raw (raw > 0), found by multiplying by ten: the
+// C library's log10 and pow differ in their last bits from one system to another, a
+// product of tens does not. Powers up to 1e27 are exact; a smaller one is one division.
+AxisValue PowerOfTenAtMost(AxisValue raw) {
+    constexpr AxisValue kLargest = std::numeric_limits<AxisValue>::max() / 10;
+    AxisValue power = 1;
+    if (raw >= 1) {
+        while (power <= kLargest && power * 10 <= raw)
+            power *= 10;
+        return power;
+    }
+    while (power <= kLargest && 1 / power > raw)
+        power *= 10;
+    return 1 / power;
+}
+
+}  // namespace
+
 AxisValue NiceStepAtLeast(AxisValue raw) {
-    const AxisValue magnitude = std::pow(10.0L, std::floor(std::log10(raw)));
+    const AxisValue magnitude = PowerOfTenAtMost(raw);
     for (AxisValue factor : {1.0L, 2.0L, 5.0L}) {
         if (factor * magnitude >= raw * (1 - 1e-12L))
             return factor * magnitude;

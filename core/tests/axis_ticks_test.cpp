@@ -34,6 +34,12 @@ TEST(AxisStep, NiceStepsAreOneTwoFiveTimesAPowerOfTen) {
     EXPECT_EQ(double(NiceStepAtLeast(1.01L)), 2.0);
     EXPECT_EQ(double(NiceStepAtLeast(3.0L)), 5.0);
     EXPECT_EQ(double(NiceStepAtLeast(6.0L)), 10.0);
+    // Exact powers of ten and their neighbours, far from 1 both ways.
+    EXPECT_EQ(NiceStepAtLeast(1e20L), 1e20L);
+    EXPECT_EQ(double(NiceStepAtLeast(1.5e300L)), 2e300);
+    EXPECT_EQ(NiceStepAtLeast(0.001L), 0.001L);
+    EXPECT_EQ(NiceStepAtLeast(0.0011L), 0.002L);
+    EXPECT_EQ(double(NiceStepAtLeast(4e-320L)), 5e-320);
     EXPECT_EQ(double(NextNiceStep(2.0L)), 5.0);
     EXPECT_EQ(double(StepForCount({0, 100}, 4)), 50.0);
     EXPECT_EQ(double(StepForCount({0, 100}, 0)), 100.0);  // at least one interval
