@@ -16,13 +16,9 @@
 
 namespace strs {
 
-ChartSaving::ChartSaving(QWidget* window)
-    : QObject(window), window_(window), menu_(new QMenu(window)), dialog_(new QFileDialog(window)) {
+ChartSaving::ChartSaving(QWidget* window) : QObject(window), window_(window), menu_(new QMenu(window)) {
     setObjectName(QStringLiteral("ChartSaving"));
     menu_->setObjectName(QStringLiteral("contecst"));
-    dialog_->setObjectName(QStringLiteral("SavePictureDialog"));
-    ConfigureSavePictureDialog(*dialog_);
-    preview_ = AddPreviewToSaveDialog(*dialog_);
 
     // The menu's commands, in their order.
     saveAction_ = addCommand(tr("Сохранить"), QStringLiteral("N1"), [this](ChartWidget&) { saveChart(); });
@@ -45,6 +41,19 @@ QAction* ChartSaving::addCommand(const QString& text, const QString& objectName,
     return action;
 }
 
+QFileDialog& ChartSaving::saveDialog() {
+    // Made on first use: a file dialog watches its folder and stores its state when it
+    // goes, which a session that saves nothing need not pay for.
+    if (dialog_ == nullptr) {
+        dialog_ = new QFileDialog(window_);
+        dialog_->setObjectName(QStringLiteral("SavePictureDialog"));
+        ConfigureSavePictureDialog(*dialog_);
+        preview_ = AddPreviewToSaveDialog(*dialog_);
+        preview_->setChart(target_);
+    }
+    return *dialog_;
+}
+
 void ChartSaving::offerFor(ChartWidget* chart) {
     connect(chart, &ChartWidget::contextMenuRequested, this,
             [this](ChartWidget* c) { RunGuarded(window_, [this, c] { openMenuFor(c); }); });
@@ -60,7 +69,8 @@ void ChartSaving::openFromKeyboard(ChartWidget* chart) {
 
 void ChartSaving::openFor(ChartWidget* chart, const QPoint& globalPosition) {
     target_ = chart;
-    preview_->setChart(chart);
+    if (preview_ != nullptr)
+        preview_->setChart(chart);
     menu_->popup(globalPosition);
 }
 
@@ -73,7 +83,7 @@ void ChartSaving::saveChart() {
             return;
         if (SaveChartPicture(window_, *target_, chosen->name, chosen->type))
             return;
-        dialog_->selectFile(chosen->name);
+        saveDialog().selectFile(chosen->name);
     }
 }
 
@@ -91,12 +101,13 @@ void ChartSaving::saveData(ChartWidget& chart) {
 }
 
 std::optional<ChartSaving::ChosenFile> ChartSaving::askWithDialog() {
-    if (dialog_->exec() != QDialog::Accepted)
+    QFileDialog& dialog = saveDialog();
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    const QStringList files = dialog_->selectedFiles();
+    const QStringList files = dialog.selectedFiles();
     if (files.isEmpty())
         return std::nullopt;
-    return ChosenFile{files.first(), SelectedPictureType(*dialog_)};
+    return ChosenFile{files.first(), SelectedPictureType(dialog)};
 }
 
 }  // namespace strs

@@ -53,6 +53,8 @@ public:
     QAction* addCommand(const QString& text, const QString& objectName, ChartCommand command);
 
     QMenu& menu() const { return *menu_; }
+    // The one save dialog, kept between saves (its folder and type stay as left).
+    QFileDialog& saveDialog();
 
 private:
     // The menu opens where the cursor is now, not where the request says.
@@ -67,11 +69,11 @@ private:
     void saveData(ChartWidget& chart);
 
     QWidget* window_;
-    QMenu* menu_;                    // "contecst"
-    QAction* saveAction_;            // "N1"
-    QFileDialog* dialog_;            // "SavePictureDialog"
-    ChartPreview* preview_;          // in the dialog: the picture of the chart to be saved
-    ChartWidget* target_ = nullptr;  // set by every menu request, never cleared
+    QMenu* menu_;                      // "contecst"
+    QAction* saveAction_;              // "N1"
+    QFileDialog* dialog_ = nullptr;    // "SavePictureDialog", made by saveDialog()
+    ChartPreview* preview_ = nullptr;  // in the dialog: the picture of the chart to be saved
+    ChartWidget* target_ = nullptr;    // set by every menu request, never cleared
     FileChooser chooser_;
     DataFileChooser dataChooser_;
 };

@@ -91,8 +91,7 @@ private slots:
         ChartWidget* target = RequestMenuOf(w, QStringLiteral("Chart42"));
         w.findChild<QMenu*>(QStringLiteral("contecst"))->hide();
 
-        auto* dialog = w.findChild<QFileDialog*>(QStringLiteral("SavePictureDialog"));
-        auto* preview = dialog->findChild<strs::ChartPreview*>();
+        auto* preview = w.chartSaving().saveDialog().findChild<strs::ChartPreview*>();
         QVERIFY(preview != nullptr);
         QCOMPARE(preview->chart(), target);
         preview->resize(230, 140);
@@ -126,7 +125,8 @@ private slots:
         int questions = 0;
         strs::SetOverwriteQuestion([&questions](QWidget*, const QString&) { return ++questions, false; });
         TForm1 w;
-        auto* dialog = w.findChild<QFileDialog*>(QStringLiteral("SavePictureDialog"));
+        QVERIFY(w.findChild<QFileDialog*>() == nullptr);  // made on first use only
+        QFileDialog* dialog = &w.chartSaving().saveDialog();
         QStringList offered;
         w.chartSaving().setFileChooser([&]() -> std::optional<strs::ChartSaving::ChosenFile> {
             offered.append(dialog->selectedFiles().value(0));
