@@ -91,6 +91,9 @@ void ArSequencePage::refresh() {
     Series23_->clear();
     E22_->replaceExactZero();
 
+    // D^ is measured before the sequence start is drawn in first order and after it in
+    // second order, on purpose: when the sum of squares overflows, a first-order run
+    // leaves the upper chart empty while a second-order run has drawn its first values.
     ArSequenceStudy study;
     double d = 0.0;
     if (RG2_->itemIndex() == 0) {

@@ -34,9 +34,6 @@ void GenerateFirstOrder(double r, double d, ArSequenceStudy& study);
 Ar2Coefficients GenerateSecondOrder(double r1, double r2, double d, ArSequenceStudy& study);
 
 // D^: the sum of squares over n - 1.
-// The page measures it before drawing the sequence start in first order and after it in
-// second order, on purpose: when the sum of squares overflows, a first-order run leaves
-// the upper chart empty while a second-order run has already drawn its first values.
 void MeasureVariance(ArSequenceStudy& study);
 
 // K^[k] for every lag, against the D^ already measured. D^ = 0 -> InvalidOperation.
