@@ -108,6 +108,12 @@ public:
     QByteArray document() const { return document_; }
 
     bool begin(QPaintDevice* /*device*/) override {
+        // Each painting writes a new document from a painter's initial state.
+        pen_ = QPen();
+        brush_ = QBrush();
+        transform_ = QTransform();
+        opacity_ = 1;
+        smoothPictures_ = false;
         document_.clear();
         buffer_.setBuffer(&document_);
         buffer_.open(QIODevice::WriteOnly);
