@@ -1,12 +1,10 @@
 // The main window as it stands right after creation.
 
 #include "app/main_window.h"
-#include "matematic/random.h"
 #include "shell/legend_panel.h"
 #include "shell/radio_group.h"
 #include "support/components.h"
 #include "support/error_recorder.h"
-#include "support/series_values.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -164,25 +162,6 @@ private slots:
             Named<QTabWidget>(w, "PageControl1")->setCurrentIndex(i);
         for (strs::ChartWidget* chart : w.findChildren<strs::ChartWidget*>())
             QVERIFY(chart->isHidden());
-        QVERIFY(errors.messages.isEmpty());
-    }
-
-    void pagesShareTheOneGenerator() {
-        strs::testing::ErrorRecorder errors;
-        std::vector<double> freshY;
-        {
-            TForm1 w;
-            Button(w, "BitBtn2")->click();
-            freshY = strs::testing::Values(Series(w, "Series421"));
-        }
-        strs::ResetRandomGenerator();
-        TForm1 w;
-        Button(w, "BB3")->click();  // page 3 draws 200 variates first
-        Button(w, "BitBtn2")->click();
-        const std::vector<double> y = strs::testing::Values(Series(w, "Series421"));
-        QCOMPARE(y.size(), std::size_t(100));
-        QVERIFY(y != freshY);
-        QCOMPARE(strs::RandomGeneratorState(), strs::testing::StateAfterNormalDraws(400));
         QVERIFY(errors.messages.isEmpty());
     }
 };

@@ -291,13 +291,6 @@ private slots:
                  chart->renderImage().convertToFormat(QImage::Format_RGB32));
     }
 
-    void typedExtensionIsNotDoubled() {
-        QTemporaryDir folder;
-        auto chart = MakeChart();
-        strs::SaveChartPicture(nullptr, *chart, folder.filePath(QStringLiteral("a.JPG")), PictureType::Jpg);
-        QCOMPARE(FolderContents(folder.path()), QStringList{QStringLiteral("a.JPG")});
-    }
-
     void answeringNoKeepsTheExistingFile() {
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("old.bmp"));
