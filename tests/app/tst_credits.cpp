@@ -162,33 +162,6 @@ private slots:
         QCOMPARE(Field(w, "E21")->cursorPosition(), 3);
     }
 
-    void overlayPaintsTheTexts() {
-        TForm1 w;
-        Focus(w, Field(w, "E11"));
-        QTest::keyClicks(Field(w, "E11"), QStringLiteral("about"));
-        auto* credits = w.findChild<CreditDisplay*>();
-        QVERIFY(credits && credits->isShown());
-        const QImage shown = credits->overlay()->grab().toImage();
-        const int width = credits->overlay()->width();
-        const auto red = [&](const QRect& area) {
-            int count = 0;
-            const QRect clipped = area.intersected(shown.rect());
-            for (int y = clipped.top(); y <= clipped.bottom(); ++y)
-                for (int x = clipped.left(); x <= clipped.right(); ++x) {
-                    const QRgb pixel = shown.pixel(x, y);
-                    count += (qRed(pixel) > 128 && qGreen(pixel) < 64 && qBlue(pixel) < 64) ? 1 : 0;
-                }
-            return count;
-        };
-        QVERIFY(red(QRect(500, 300, 250, 20)) > 20);
-        QVERIFY(red(QRect(25, 0, 105, 20)) > 20);
-        QVERIFY(red(QRect(width - 130, 0, 130, 20)) > 20);
-        // Between the texts nothing is drawn; where the screen's picture shows there, its
-        // own colours may be anything (another test's window, say).
-        if (!credits->overlay()->showsScreenPicture())
-            QCOMPARE(red(QRect(200, 200, 200, 60)), 0);
-    }
-
     void overlayShowsTheScreenWhereItCanBeGrabbed() {
         TForm1 w;
         Focus(w, Field(w, "E11"));
@@ -207,6 +180,12 @@ private slots:
             QCOMPARE(QColor(shown.pixel(at)), QColor(before.pixel(at)));
             QCOMPARE(qAlpha(shown.pixel(at)), 255);
         }
+        // The credit line lies over the screen's picture, red.
+        int red = 0;
+        for (int y = 300; y < 320; ++y)
+            for (int x = 500; x < 750; ++x)
+                red += qRed(shown.pixel(x, y)) > 128 && qGreen(shown.pixel(x, y)) < 64 ? 1 : 0;
+        QVERIFY(red > 20);
     }
 
     void overlayWithoutScreenPictureIsTransparent() {
