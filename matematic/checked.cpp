@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "matematic/elementary.h"
 #include "matematic/x87.h"
 
 namespace strs {

@@ -1,11 +1,12 @@
 #pragma once
 // The numerical routines: the random generator, the Gamma approximation, the
 // fixed-size vector and matrix routines with Matrix100 and Vector100, the display
-// rounding, powers, checked extended arithmetic, the autoregressive model and the x87
-// control word with the elementary functions.
+// rounding, powers, checked extended arithmetic, the autoregressive model, the
+// correctly rounded logarithm and exponential, and the x87 control word.
 
 #include "matematic/ar_model.h"
 #include "matematic/checked.h"
+#include "matematic/elementary.h"
 #include "matematic/errors.h"
 #include "matematic/extended.h"
 #include "matematic/gamma.h"

@@ -1,5 +1,6 @@
 #include "matematic/random.h"
 
+#include "matematic/elementary.h"
 #include "matematic/x87.h"
 
 namespace strs {

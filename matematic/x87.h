@@ -1,7 +1,7 @@
 #pragma once
 // The x87 unit, driven directly, so that the extended results are the same whatever the
-// C library and the operating system: the control word, and the elementary functions the
-// labs need, each a fixed sequence of x87 instructions.
+// C library and the operating system: the control word, and the two operations whose
+// results IEEE 754 fixes exactly: rounding to an integer and the square root.
 
 #include <cstdint>
 
@@ -24,17 +24,5 @@ Extended RoundHalfEven(Extended x);
 
 // sqrt(x) by fsqrt: correctly rounded.
 Extended Sqrt(Extended x);
-
-// ln(x) = ln 2 * log2(x): fyl2xp1 on x - 1 when |x - 1| <= 0.29, where that keeps the
-// digits of x near 1, otherwise fyl2x on x. ln(+-0) = -inf, ln(x < 0) = NaN.
-Extended Ln(Extended x);
-
-// e^x = 2^(x log2 e), split into an integer i and a fraction f, |f| <= 1/2:
-//   i  = round(x log2 e),  xi = round(x),  log2 e = c0 + c1 with c0 exact in 16 bits,
-//   f  = ((c0 xi - i) + c0 (x - xi)) + c1 x        (c0 xi - i is exact)
-//   e^x = (f2xm1(f) + 1) * 2^i                     (fscale)
-// |x| < 2^-67 gives 1 + x; |x| >= 2^15 is taken as +-2^15 (overflow to inf, or 0);
-// e^inf = inf, e^-inf = 0, NaN stays NaN.
-Extended Exp(Extended x);
 
 }  // namespace strs

@@ -9,6 +9,7 @@
 #include "labs/random_variable/random_variable_laws.h"
 #include "matematic/errors.h"
 #include "matematic/random.h"
+#include "matematic/elementary.h"
 #include "matematic/x87.h"
 
 namespace strs::random_variable {

@@ -1,0 +1,49 @@
+#pragma once
+// The fields of an extended number, as the 80-bit format stores them: the sign, the
+// biased exponent (0 for zeros and subnormals, 0x7FFF for infinities and NaNs) and the
+// 64-bit mantissa with its explicit integer bit. The elementary functions read their
+// arguments and build their results through these fields alone.
+
+#include <cstdint>
+#include <cstring>
+
+#include "matematic/extended.h"
+
+namespace strs {
+
+struct ExtendedBits {
+    bool negative = false;
+    int biasedExponent = 0;
+    std::uint64_t mantissa = 0;
+
+    friend bool operator==(const ExtendedBits&, const ExtendedBits&) = default;
+};
+
+inline constexpr int kExtendedExponentBias = 16383;
+inline constexpr int kExtendedSpecialExponent = 0x7FFF;
+// The weight of the lowest mantissa bit of a subnormal: 2^-16445.
+inline constexpr int kExtendedSubnormalScale = 1 - kExtendedExponentBias - 63;
+
+// On the x87 layout in memory, little-endian: 8 bytes of mantissa, then 2 of sign and
+// exponent; the rest of the object is padding. Inline, so that only those 10 bytes are read.
+inline ExtendedBits BitsOf(Extended x) {
+    static_assert(sizeof(Extended) >= 10);
+    std::uint64_t mantissa;
+    std::uint16_t signAndExponent;
+    std::memcpy(&mantissa, &x, sizeof mantissa);
+    std::memcpy(&signAndExponent, reinterpret_cast<const unsigned char*>(&x) + sizeof mantissa, sizeof signAndExponent);
+    return {(signAndExponent & 0x8000u) != 0, signAndExponent & 0x7FFF, mantissa};
+}
+
+inline Extended FromBits(const ExtendedBits& bits) {
+    const auto signAndExponent =
+        static_cast<std::uint16_t>((bits.negative ? 0x8000u : 0u) | static_cast<unsigned>(bits.biasedExponent));
+    unsigned char bytes[sizeof(Extended)] = {};
+    std::memcpy(bytes, &bits.mantissa, sizeof bits.mantissa);
+    std::memcpy(bytes + sizeof bits.mantissa, &signAndExponent, sizeof signAndExponent);
+    Extended x;
+    std::memcpy(&x, bytes, sizeof x);
+    return x;
+}
+
+}  // namespace strs

@@ -1,0 +1,109 @@
+// Ln and Exp against MPFR: the special values, a sample of every argument walk, and the
+// cases hardest to round, which need the slower, more precise attempts.
+
+#include "matematic/elementary.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <string>
+
+#include "support/elementary_oracle.h"
+
+namespace strs {
+namespace {
+
+using oracle::Function;
+
+constexpr Extended kInf = std::numeric_limits<Extended>::infinity();
+constexpr Extended kNaN = std::numeric_limits<Extended>::quiet_NaN();
+
+Extended Evaluate(Function f, Extended x) { return f == Function::kLn ? Ln(x) : Exp(x); }
+
+std::string Describe(Function f, Extended x, Extended got, Extended want) {
+    char text[160];
+    std::snprintf(text, sizeof text, "%s(%La) = %La, MPFR %La", f == Function::kLn ? "ln" : "exp", x, got, want);
+    return text;
+}
+
+struct Special {
+    Function function;
+    Extended x;
+    Extended expected;
+};
+
+TEST(ElementaryFunctions, SpecialValuesFollowTheContracts) {
+    const Special specials[] = {
+        {Function::kLn, 1.0L, 0.0L},          {Function::kLn, 0.0L, -kInf},
+        {Function::kLn, -0.0L, -kInf},        {Function::kLn, kInf, kInf},
+        {Function::kLn, -kInf, kNaN},         {Function::kLn, -1.0L, kNaN},
+        {Function::kLn, -LDBL_TRUE_MIN, kNaN}, {Function::kLn, kNaN, kNaN},
+        {Function::kExp, 0.0L, 1.0L},         {Function::kExp, -0.0L, 1.0L},
+        {Function::kExp, kInf, kInf},         {Function::kExp, -kInf, 0.0L},
+        {Function::kExp, kNaN, kNaN},         {Function::kExp, 11357.0L, kInf},
+        {Function::kExp, 1e300L, kInf},       {Function::kExp, -1e300L, 0.0L},
+        {Function::kExp, -11400.0L, 0.0L},    {Function::kExp, 0x1p-71L, 1.0L},
+        {Function::kExp, -0x1p-71L, 1.0L},    {Function::kExp, LDBL_TRUE_MIN, 1.0L},
+    };
+    for (const Special& s : specials) {
+        const Extended got = Evaluate(s.function, s.x);
+        EXPECT_TRUE(oracle::SameResult(got, s.expected)) << Describe(s.function, s.x, got, s.expected);
+    }
+    // The arguments and results at the ends of the format, against MPFR.
+    const Special extremes[] = {
+        {Function::kLn, LDBL_TRUE_MIN, 0},   {Function::kLn, 3 * LDBL_TRUE_MIN, 0},
+        {Function::kLn, LDBL_MIN, 0},        {Function::kLn, LDBL_MAX, 0},
+        {Function::kLn, 2.0L, 0},            {Function::kExp, 1.0L, 0},
+        {Function::kExp, 11356.5L, 0},       {Function::kExp, -11355.5L, 0},
+        {Function::kExp, -11399.0L, 0},      {Function::kExp, -11399.6L, 0},
+    };
+    for (const Special& s : extremes) {
+        const Extended got = Evaluate(s.function, s.x);
+        const Extended want = oracle::Reference(s.function, s.x);
+        EXPECT_TRUE(oracle::SameResult(got, want)) << Describe(s.function, s.x, got, want);
+    }
+}
+
+// The default suite's sample of the sweep that bench/elementary_sweep runs in full.
+TEST(ElementaryFunctions, EveryWalkAgreesWithMpfr) {
+    constexpr int kArgumentsPerWalk = 20000;
+    for (const oracle::Walk& walk : oracle::Walks()) {
+        oracle::Stream stream;
+        Extended previous = kNaN;
+        int mismatches = 0;
+        for (int n = 0; n < kArgumentsPerWalk; ++n) {
+            const Extended x = walk.argument(stream, previous);
+            const Extended got = Evaluate(walk.function, x);
+            const Extended want = oracle::Reference(walk.function, x);
+            if (!oracle::SameResult(got, want) && ++mismatches <= 3) {
+                ADD_FAILURE() << walk.name << ": " << Describe(walk.function, x, got, want);
+            }
+        }
+        EXPECT_EQ(mismatches, 0) << walk.name;
+    }
+}
+
+// Exact values that lie a hair from the middle of two extended numbers: e^x = 1 + x +
+// x^2/2 + ... for x = k 2^-64 (k odd), just above the middle between 1 + (k-1) 2^-64 and
+// 1 + (k+1) 2^-64; the first attempt cannot decide them, the second must.
+TEST(ElementaryFunctions, CasesNextToTheMiddleTakeTheSlowerAttemptAndRoundRight) {
+    const Special cases[] = {
+        {Function::kExp, 0x1p-64L, 0},  {Function::kExp, 3 * 0x1p-64L, 0}, {Function::kExp, 5 * 0x1p-64L, 0},
+        {Function::kExp, -0x1p-65L, 0}, {Function::kExp, -3 * 0x1p-65L, 0},
+    };
+    for (const Special& c : cases) {
+        const ElementarySlowPaths before = ElementarySlowPathCounts();
+        const Extended got = Evaluate(c.function, c.x);
+        const ElementarySlowPaths after = ElementarySlowPathCounts();
+        const Extended want = oracle::Reference(c.function, c.x);
+        EXPECT_TRUE(oracle::SameResult(got, want)) << Describe(c.function, c.x, got, want);
+        const bool slow = c.function == Function::kLn ? after.ln > before.ln : after.exp > before.exp;
+        EXPECT_TRUE(slow) << Describe(c.function, c.x, got, want) << " was decided by the first attempt";
+    }
+}
+
+}  // namespace
+}  // namespace strs
