@@ -3,7 +3,7 @@
 // (none may), how many needed the slower attempts, and those arguments, the hardest to
 // round that the walk met. A measurement for the figures, not a test.
 //
-//   strs-elementary-sweep [COUNT [WALK]]     WALK: a part of the walks' names
+//   strs-elementary-sweep [COUNT [WALK...]]     WALK: a part of a walk's name; all walks without
 
 #include <cstdio>
 #include <cstdlib>
@@ -29,11 +29,18 @@ std::uint64_t SlowPaths(Function f) {
 int main(int argc, char* argv[]) {
     strs::SetExtendedPrecisionMode();
     const long count = argc > 1 ? std::atol(argv[1]) : 10'000'000L;
-    const char* only = argc > 2 ? argv[2] : "";
+    const auto chosen = [&](const char* name) {
+        for (int i = 2; i < argc; ++i) {
+            if (std::strstr(name, argv[i]) != nullptr) {
+                return true;
+            }
+        }
+        return argc <= 2;
+    };
     constexpr int kHardestShown = 8;
     long failures = 0;
     for (const strs::oracle::Walk& walk : strs::oracle::Walks()) {
-        if (std::strstr(walk.name, only) == nullptr) {
+        if (!chosen(walk.name)) {
             continue;
         }
         strs::oracle::Stream stream;

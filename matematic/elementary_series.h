@@ -31,14 +31,13 @@ Fixed<N> LnOfRatio(std::int64_t a, std::int64_t b) {
     return TwiceAtanh(Fixed<N>::Ratio(a - b, static_cast<std::uint64_t>(a + b)));
 }
 
-// e^(a / 2^shift) = sum of (a / 2^shift)^k / k!, |a / 2^shift| < 1.
+// e^y = sum of y^k / k!, 0 <= y < 1.
 template <int N>
-Fixed<N> ExpOfDyadic(std::int64_t a, int shift) {
-    const Fixed<N> w = Fixed<N>::FromDyadic(a < 0 ? -a : a, shift);
+Fixed<N> ExpSeries(const Fixed<N>& y) {
     Fixed<N> sum = Fixed<N>::FromInteger(1);
-    Fixed<N> term = sum;  // |w|^k / k!
-    for (std::uint64_t k = 1; !(term = (term * w).dividedBy(k)).isZero(); ++k) {
-        sum = (a < 0 && k % 2 == 1) ? sum - term : sum + term;
+    Fixed<N> term = sum;  // y^k / k!, rounded down, so it reaches zero
+    for (std::uint64_t k = 1; !(term = (term * y).dividedBy(k)).isZero(); ++k) {
+        sum = sum + term;
     }
     return sum;
 }
@@ -53,11 +52,10 @@ Fixed<N> Horner(const std::array<Fixed<N>, Count>& c, const Fixed<N>& z) {
     return p;
 }
 
-// The fraction bits of the 64-bit evaluations: coefficients and partial sums below 2 in
-// magnitude.
+// The fraction bits of the 64-bit evaluations: coefficients below 2 in magnitude.
 inline constexpr int kNarrowFractionBits = 62;
 
-// The coefficients at 2^-62, for HornerWithNarrowTail.
+// The coefficients at 2^-62.
 template <int N, std::size_t Count>
 std::array<std::int64_t, Count> Narrowed(const std::array<Fixed<N>, Count>& c) {
     std::array<std::int64_t, Count> narrow{};
@@ -67,37 +65,17 @@ std::array<std::int64_t, Count> Narrowed(const std::array<Fixed<N>, Count>& c) {
     return narrow;
 }
 
-// The same polynomial for |z| <= 2^-zBits, with the terms from c[Head] on summed in 64-bit
-// integers: their share of p is below |z|^Head, so the 2^-62 of each of those steps counts
-// for 2^(-62 - Head zBits) only, and each wide product saved counts for more than the
-// digits lost.
-template <std::size_t Head, int N, std::size_t Count>
-Fixed<N> HornerWithNarrowTail(const std::array<Fixed<N>, Count>& c, const std::array<std::int64_t, Count>& narrow,
-                              const Fixed<N>& z, int zBits) {
-    static_assert(Head < Count);
+// z (c[From] + z (c[From + 1] + ...)) in 64-bit integers, for the first attempts: zNarrow
+// is z * 2^(62 + zBits), |z| < 2^-zBits, and so is the result. Each step is off by one unit
+// at most, 2^-62 in the parentheses.
+template <std::size_t From, std::size_t Count>
+std::int64_t NarrowTail(const std::array<std::int64_t, Count>& c, std::int64_t zNarrow, int zBits) {
     const int zFractionBits = kNarrowFractionBits + zBits;
-    const std::int64_t zNarrow = z.narrowed(zFractionBits);
-    std::int64_t q = narrow[Count - 1];
-    for (std::size_t k = Count - 1; k-- > Head;) {
-        q = narrow[k] + static_cast<std::int64_t>((static_cast<Int128>(q) * zNarrow) >> zFractionBits);
+    std::int64_t t = c[Count - 1];
+    for (std::size_t k = Count - 1; k-- > From;) {
+        t = c[k] + static_cast<std::int64_t>((static_cast<Int128>(t) * zNarrow) >> zFractionBits);
     }
-    Fixed<N> p = Fixed<N>::FromNarrow(q, kNarrowFractionBits);
-    for (std::size_t k = Head; k-- > 0;) {
-        p = p * z + c[k];
-    }
-    return p;
-}
-
-// The polynomial as the attempt with N limbs evaluates it: the first with the narrow tail,
-// the more precise ones in full.
-template <std::size_t Head, int N, std::size_t Count>
-Fixed<N> EvaluatePolynomial(const std::array<Fixed<N>, Count>& c, const std::array<std::int64_t, Count>& narrow,
-                            const Fixed<N>& z, int zBits) {
-    if constexpr (N == 2) {
-        return HornerWithNarrowTail<Head>(c, narrow, z, zBits);
-    } else {
-        return Horner(c, z);
-    }
+    return static_cast<std::int64_t>((static_cast<Int128>(t) * zNarrow) >> kNarrowFractionBits);
 }
 
 }  // namespace strs::wide

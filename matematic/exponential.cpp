@@ -1,8 +1,7 @@
-// e^x in integer arithmetic, with three reductions that leave no error but that of ln 2:
-//   k  = round(x / ln 2),        r1 = x - k ln 2,      |r1| <= ln 2 / 2
-//   j1 = round(64 r1),           r2 = r1 - j1 / 64,    |r2| <= 2^-7
-//   j2 = round(4096 r2),         r  = r2 - j2 / 4096,  |r|  <= 2^-13
-//   e^x = 2^k e^(j1/64) e^(j2/4096) q(r),  q(r) = 1 + r + r^2/2! + ...
+// e^x in integer arithmetic, with one reduction whose only error is that of ln 2:
+//   n = round(1024 x / ln 2) = 1024 k + j,  0 <= j < 1024
+//   r = x - k ln 2 - j (ln 2 / 1024),  |r| <= ln 2 / 2048 < 2^-11
+//   e^x = 2^k 2^(j/1024) q(r),  q(r) = 1 + r + r^2/2! + ...
 
 #include <array>
 #include <bit>
@@ -28,13 +27,12 @@ constexpr Extended kUnderflowArgument = -11400.0L;
 // Below 2^-70 in magnitude, e^x lies within 2^-70 of 1 and so rounds to 1.
 constexpr int kTinyExponent = -70;
 
-constexpr int kSixtyFourthsReach = 24;      // |j1| <= 23
-constexpr int kFourThousandthsReach = 32;   // |j2| <= 32
-constexpr int kReductionBits = 13;          // |r| <= 2^-13
-constexpr std::size_t kWideTerms = 2;       // the terms from r^2 on are narrow in the first attempt
+constexpr int kTableBits = 10;  // 2^(j/1024)
+constexpr int kTableSize = 1 << kTableBits;
+constexpr int kReductionBits = 11;  // |r| <= 2^-11
 
-// Terms of q enough that the rest, below 2 |r|^count / count!, stays under 2^16 units of
-// the last place; and that bound as a power of two.
+// Terms of q enough that the rest, below 2 |r|^count / count!, stays under 2^24 units of
+// the last place, well below the narrow tail's error; and that bound as a power of two.
 constexpr int ExpTruncationBits(int fractionBits, int count) {
     int log2Factorial = 0;  // a lower bound: the sum of floor(log2 k)
     for (int k = 2; k <= count; ++k) {
@@ -44,7 +42,7 @@ constexpr int ExpTruncationBits(int fractionBits, int count) {
 }
 constexpr int ExpTermCount(int fractionBits) {
     int count = 1;
-    while (ExpTruncationBits(fractionBits, count) > 16) {
+    while (ExpTruncationBits(fractionBits, count) > 24) {
         ++count;
     }
     return count;
@@ -57,21 +55,24 @@ constexpr std::uint64_t kExpTruncationUnits =
 
 template <int N>
 struct ExpTables {
-    Fixed<N> ln2;
-    std::array<Fixed<N>, 2 * kSixtyFourthsReach + 1> sixtyFourths;         // e^(j/64)
-    std::array<Fixed<N>, 2 * kFourThousandthsReach + 1> fourThousandths;  // e^(j/4096)
-    std::array<Fixed<N>, kExpTermCount<N>> coefficients;                   // 1 / k!
+    Fixed<N> ln2Over1024;
+    std::array<Fixed<N>, kTableSize> powersOf2;                     // 2^(j/1024)
+    std::array<Fixed<N>, kExpTermCount<N>> coefficients;            // 1 / k!
     std::array<std::int64_t, kExpTermCount<N>> narrowCoefficients;
-    std::int64_t narrowInverseLn2;  // 1 / ln 2 at 2^-62: only chooses k
+    std::int64_t narrowReduction;  // 1024 / ln 2 at 2^-51: only chooses n
 
     ExpTables() {
-        ln2 = wide::LnOfRatio<N + 1>(2, 1).template rounded<N>();
-        narrowInverseLn2 = Fixed<N>::Ratio(1442695040888963407, 1000000000000000000).narrowed(62);
-        for (int j = -kSixtyFourthsReach; j <= kSixtyFourthsReach; ++j) {
-            sixtyFourths[j + kSixtyFourthsReach] = wide::ExpOfDyadic<N + 1>(j, 6).template rounded<N>();
-        }
-        for (int j = -kFourThousandthsReach; j <= kFourThousandthsReach; ++j) {
-            fourThousandths[j + kFourThousandthsReach] = wide::ExpOfDyadic<N + 1>(j, 12).template rounded<N>();
+        const Fixed<N + 1> preciseLn2 = wide::LnOfRatio<N + 1>(2, 1);
+        const Fixed<N + 1> preciseStep = preciseLn2.dividedBy(kTableSize);
+        ln2Over1024 = preciseStep.template rounded<N>();
+        narrowReduction = Fixed<N>::Ratio(1442695040888963407, 1000000000000000000).times(kTableSize).narrowed(51);
+        // Each power from the one before: 1024 steps of one unit at N + 1 limbs stay far
+        // below one unit at N.
+        const Fixed<N + 1> step = wide::ExpSeries(preciseStep);
+        Fixed<N + 1> power = Fixed<N + 1>::FromInteger(1);
+        for (int j = 0; j < kTableSize; ++j) {
+            powersOf2[j] = power.template rounded<N>();
+            power = power * step;
         }
         Fixed<N + 1> reciprocalFactorial = Fixed<N + 1>::FromInteger(1);
         for (int k = 0; k < kExpTermCount<N>; ++k) {
@@ -94,24 +95,34 @@ template <int N>
     const ExpTables<N>& t = ExpTables<N>::get();
     const Fixed<N> x =
         Fixed<N>::FromScaled(bits.mantissa, bits.negative, bits.biasedExponent - kExtendedExponentBias - 63);
-    // k need not be the nearest integer to x / ln 2, only near enough for the tables' reach.
-    const auto kTimes2To110 = static_cast<wide::Int128>(x.narrowed(48)) * t.narrowInverseLn2;
-    const auto k = static_cast<std::int64_t>((kTimes2To110 + (wide::Int128{1} << 109)) >> 110);
-    const Fixed<N> r1 = x - t.ln2.times(k);
-    const std::int64_t j1 = r1.roundToDyadic(6);
-    const Fixed<N> r2 = r1 - Fixed<N>::FromDyadic(j1, 6);
-    const std::int64_t j2 = r2.roundToDyadic(12);
-    const Fixed<N> r = r2 - Fixed<N>::FromDyadic(j2, 12);
+    // n need not be the nearest integer to 1024 x / ln 2, only near enough for |r| < 2^-11.
+    const auto nTimes2To99 = static_cast<wide::Int128>(x.narrowed(48)) * t.narrowReduction;
+    const auto n = static_cast<std::int64_t>((nTimes2To99 + (wide::Int128{1} << 98)) >> 99);
+    const std::int64_t k = n >> kTableBits;  // floor
+    const std::int64_t j = n & (kTableSize - 1);
+    const Fixed<N> r = x - t.ln2Over1024.times(n);
 
+    // Error bounds, in units of the last place: r is off by up to |n| / 2 < 2^23 from the
+    // rounding of ln 2 / 1024; the table entry, the product and each wide step by about one
+    // more; the dropped terms by kExpTruncationUnits; all scaled by 2^(j/1024) < 2.
     Approximation<N> a;
-    a.value = (t.sixtyFourths[j1 + kSixtyFourthsReach] * t.fourThousandths[j2 + kFourThousandthsReach]) *
-              wide::EvaluatePolynomial<kWideTerms>(t.coefficients, t.narrowCoefficients, r, kReductionBits);
+    Fixed<N> q;
+    if constexpr (N == 2) {
+        // The first attempt: q(r) = 1 + r + r^2/2 + r^2 (r t(r)), t(r) = 1/6 + r/24 + ...,
+        // r t(r) in 64-bit integers at 2^-73, off by 3 units, so by 3 2^-95 = 2^18.6 units.
+        const Fixed<N> square = r * r;
+        const std::int64_t rt = wide::NarrowTail<3>(t.narrowCoefficients, r.narrowed(73), kReductionBits);
+        q = Fixed<N>::FromInteger(1) + r + square.halved() + square.timesNarrow(rt, 73);
+        a.error = 1u << 20;
+    } else {
+        q = wide::Horner(t.coefficients, r);
+    }
+    a.value = t.powersOf2[j] * q;
     a.scale = static_cast<int>(k);
-    // Error bounds, in units of the last place: k ln 2 is off by up to |k| / 2; each table
-    // entry, product and Horner step by about one more; the dropped terms by
-    // kExpTruncationUnits, the narrow tail by 2^-62 |r|^2 = 2^24 units, all scaled by
-    // e^(j1/64 + j2/4096) < 1.5.
-    a.error = last ? 0 : 2 * static_cast<std::uint64_t>(k < 0 ? -k : k) + 2 * kExpTruncationUnits<N> + (1u << 25) + 32;
+    a.error += static_cast<std::uint64_t>(n < 0 ? -n : n) + 2 * kExpTruncationUnits<N> + 64;
+    if (last) {
+        a.error = 0;
+    }
     return wide::RoundCorrectly(a);
 }
 

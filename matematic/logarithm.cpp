@@ -60,9 +60,7 @@ struct Reciprocals {
     }
 };
 
-// |z| <= 2^-16; the terms from z^2 on are summed in 64 bits in the first attempt.
-constexpr int kReducedBits = 16;
-constexpr std::size_t kWideTerms = 2;
+constexpr int kReducedBits = 16;  // |z| <= 2^-16
 
 // Enough terms of p that the rest stays below 2^16 units of the last place: |z|^count.
 template <int N>
@@ -114,21 +112,34 @@ template <int N>
     const std::uint64_t j2 = reciprocals.second[second];
     const auto z128 = static_cast<Int128>(p1 * j2 - (Uint128{1} << 112));  // z * 2^112
     const Fixed<N> z = Fixed<N>::FromScaled(static_cast<Uint128>(z128 < 0 ? -z128 : z128), z128 < 0, -112);
-    const Fixed<N> p = wide::EvaluatePolynomial<kWideTerms>(t.coefficients, t.narrowCoefficients, z, kReducedBits);
+    const bool nearOne = e == 0 && j1 == kFirstOne && j2 == kSecondOne;
 
     // Error bounds, in units of the last place: e ln 2 is off by up to |e| / 2, each table
-    // entry by one half, the polynomial by its dropped terms (kLnTruncationUnits), 2^-62 |z|^2
-    // = 2^18 units for the narrow tail and one unit a product; all but the table entries'
-    // share is multiplied by |z| <= 2^-16 unless near 1.
+    // entry by one half, the series by its dropped terms (kLnTruncationUnits, and a unit a
+    // product) times |z| <= 2^-16; near 1 the value is z p(z) with z's digits shifted up to
+    // the top, p(z) = 1 - z/2 + z^2/3 - ... off by the dropped terms and a few units.
     Approximation<N> a;
-    if (e == 0 && j1 == kFirstOne && j2 == kSecondOne) {
-        const int shift = Fixed<N>::kFractionBits - 1 - z.abs().highestBit();
-        a.value = z.shiftedLeft(shift) * p;
-        a.scale = -shift;
-        a.error = kLnTruncationUnits + (1u << 19) + 32;
+    Fixed<N> series;  // ln(1 + z), or p(z) near 1
+    if constexpr (N == 2) {
+        // The first attempt: ln(1 + z) = z - z^2/2 + z^2 (z t(z)), t(z) = 1/3 - z/4 + ...,
+        // z t(z) in 64-bit integers at 2^-78, off by 3 units, so by 3 2^-110 = 12 units at
+        // the end; near 1, p(z) = 1 - z/2 + z (z t(z)) is off by 3 2^-94 = 2^18.6 units.
+        const std::int64_t zt = wide::NarrowTail<2>(t.narrowCoefficients, z.narrowed(78), kReducedBits);
+        series = nearOne ? Fixed<N>::FromInteger(1) - z.halved() + z.timesNarrow(zt, 78)
+                         : z - (z * z).halved() + (z * z).timesNarrow(zt, 78);
+        a.error = nearOne ? (1u << 20) : 32;
     } else {
-        a.value = t.ln2.times(e) + t.minusLnFirst[first] + t.minusLnSecond[second] + z * p;
-        a.error = static_cast<std::uint64_t>(e < 0 ? -e : e) + 16;
+        const Fixed<N> p = wide::Horner(t.coefficients, z);
+        series = nearOne ? p : z * p;
+        a.error = kLnTruncationUnits + 32;
+    }
+    if (nearOne) {
+        const int shift = Fixed<N>::kFractionBits - 1 - z.abs().highestBit();
+        a.value = z.shiftedLeft(shift) * series;
+        a.scale = -shift;
+    } else {
+        a.value = t.ln2.times(e) + t.minusLnFirst[first] + t.minusLnSecond[second] + series;
+        a.error += static_cast<std::uint64_t>(e < 0 ? -e : e);
     }
     if (last) {
         a.error = 0;

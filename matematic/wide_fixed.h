@@ -134,6 +134,34 @@ public:
         return r;
     }
 
+    // this * v * 2^-fractionBits, 64 <= fractionBits < 128, rounded toward zero: the
+    // product with a 64-bit number at a fixed scale, in half the multiplications.
+    Fixed timesNarrow(std::int64_t v, int fractionBits) const
+        requires(N == 2)
+    {
+        const Uint128 a = abs().asUint128();
+        const std::uint64_t b = v < 0 ? 0 - static_cast<std::uint64_t>(v) : static_cast<std::uint64_t>(v);
+        const Uint128 low = static_cast<Uint128>(static_cast<std::uint64_t>(a)) * b;
+        const Uint128 high = static_cast<Uint128>(static_cast<std::uint64_t>(a >> 64)) * b;
+        const Uint128 middle = (low >> 64) + static_cast<std::uint64_t>(high);
+        const Uint128 top = ((high >> 64) + (middle >> 64)) << 64 | static_cast<std::uint64_t>(middle);  // >> 64
+        const Uint128 magnitude = top >> (fractionBits - 64);
+        Fixed r;
+        r.limbs_[0] = static_cast<std::uint64_t>(magnitude);
+        r.limbs_[1] = static_cast<std::uint64_t>(magnitude >> 64);
+        return (v < 0) != isNegative() ? -r : r;
+    }
+
+    // this / 2, rounded down.
+    Fixed halved() const {
+        Fixed r;
+        for (int i = 0; i < N; ++i) {
+            const std::uint64_t above = i + 1 < N ? limbs_[i + 1] : signMask();
+            r.limbs_[i] = (limbs_[i] >> 1) | (above << 63);
+        }
+        return r;
+    }
+
     // The exact product with an integer; the result must stay below 2^15.
     Fixed times(std::int64_t k) const {
         const Fixed a = k < 0 ? -*this : *this;
@@ -168,20 +196,6 @@ public:
             r.addShiftedWord(limbs_[i], 64 * i + bits);
         }
         return r;
-    }
-
-    // j / 2^bits exactly, 0 <= bits <= 48; |j / 2^bits| < 2^15.
-    static Fixed FromDyadic(std::int64_t j, int bits) {
-        Fixed r;
-        r.limbs_[N - 1] = static_cast<std::uint64_t>(j) << (48 - bits);
-        return r;
-    }
-
-    // The integer nearest to this * 2^bits, halves rounded up, 0 <= bits < 48; it must
-    // stay below 2^15 + bits.
-    std::int64_t roundToDyadic(int bits) const {
-        const std::uint64_t top = limbs_[N - 1] + (std::uint64_t{1} << (47 - bits));
-        return static_cast<std::int64_t>(top) >> (48 - bits);
     }
 
     // The same number with M < N limbs, rounded to the nearest (halves up).
@@ -221,6 +235,9 @@ public:
     // Bit positions count from the last fraction bit, 0, up to 64N - 1.
     // The highest set bit of a positive value, -1 for zero.
     int highestBit() const {
+        if constexpr (N == 2) {
+            return limbs_[1] != 0 ? 127 - std::countl_zero(limbs_[1]) : 63 - std::countl_zero(limbs_[0]);
+        }
         for (int i = N - 1; i >= 0; --i) {
             if (limbs_[i] != 0) {
                 return 64 * i + 63 - std::countl_zero(limbs_[i]);
@@ -231,6 +248,12 @@ public:
 
     // The 64 bits from position lo upward (lo may be negative: zeros shifted in).
     std::uint64_t bitsFrom(int lo) const {
+        if constexpr (N == 2) {  // the rounding of every first attempt, without the loop's branches
+            if (lo >= 0) {
+                return lo < 128 ? static_cast<std::uint64_t>(asUint128() >> lo) : 0;
+            }
+            return lo > -64 ? limbs_[0] << -lo : 0;
+        }
         std::uint64_t r = 0;
         for (int i = 0; i < N; ++i) {
             const int shift = 64 * i - lo;  // where limb i lands in the result
