@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <string>
 
 #include "matematic/elementary.h"
@@ -44,7 +45,7 @@ int main(int argc, char* argv[]) {
             continue;
         }
         strs::oracle::Stream stream;
-        Extended previous = NAN;
+        Extended previous = std::numeric_limits<Extended>::quiet_NaN();
         long mismatches = 0;
         long slow = 0;
         std::string hardest;

@@ -46,4 +46,14 @@ inline Extended FromBits(const ExtendedBits& bits) {
     return x;
 }
 
+inline bool IsNaN(Extended x) {
+    const ExtendedBits b = BitsOf(x);
+    return b.biasedExponent == kExtendedSpecialExponent && (b.mantissa << 1) != 0;
+}
+
+inline bool IsInf(Extended x) {
+    const ExtendedBits b = BitsOf(x);
+    return b.biasedExponent == kExtendedSpecialExponent && (b.mantissa << 1) == 0;
+}
+
 }  // namespace strs

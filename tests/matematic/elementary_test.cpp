@@ -52,6 +52,9 @@ TEST(ElementaryFunctions, SpecialValuesFollowTheContracts) {
         const Extended got = Evaluate(s.function, s.x);
         EXPECT_TRUE(oracle::SameResult(got, s.expected)) << Describe(s.function, s.x, got, s.expected);
     }
+    EXPECT_EQ(oracle::kOverflowEdge, oracle::Reference(Function::kLn, LDBL_MAX));
+    EXPECT_EQ(oracle::kSubnormalEdge, oracle::Reference(Function::kLn, LDBL_MIN));
+    EXPECT_EQ(oracle::kZeroEdge, oracle::Reference(Function::kLn, LDBL_TRUE_MIN) - oracle::Reference(Function::kLn, 2));
     // The arguments and results at the ends of the format, against MPFR.
     const Special extremes[] = {
         {Function::kLn, LDBL_TRUE_MIN, 0},   {Function::kLn, 3 * LDBL_TRUE_MIN, 0},
