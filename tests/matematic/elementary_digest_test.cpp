@@ -54,8 +54,8 @@ TEST(ElementaryDigest, SampleOfEveryWalkGivesTheNativeResults) {
         }
         char line[96];
         std::snprintf(line, sizeof line, "%016llx %s", static_cast<unsigned long long>(digest.value()), walk.name);
-        actual += std::string(line) + "\n";
-        include += "\"" + std::string(line) + "\\n\"\n";
+        actual.append(line).append("\n");
+        include.append("\"").append(line).append("\\n\"\n");
     }
     EXPECT_EQ(actual, kExpected) << "the results of this build, as elementary_digest.inc:\n" << include;
 }
