@@ -2,7 +2,7 @@
 
 #include "app/main_window.h"
 #include "app/startup.h"
-#include "matematic/x87.h"
+#include "matematic/extended_arithmetic.h"
 #include "core/information_option.h"
 #include "shell/pictures.h"
 #include "shell/translations.h"

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "matematic/elementary.h"
-#include "matematic/x87.h"
+#include "matematic/extended_arithmetic.h"
 #include "support/elementary_oracle.h"
 
 namespace {

@@ -96,7 +96,7 @@ BENCHMARK(BM_DotProduct)->Unit(benchmark::kMicrosecond);
 
 void BM_RandomNormal1000(benchmark::State& state) {
     for (auto _ : state) {
-        long double sum = 0;
+        strs::Extended sum = 0;
         for (int i = 0; i < 1000; ++i) {
             sum += strs::RandomNormal(0.0L, 1.0L);
         }

@@ -15,3 +15,17 @@ if(STRS_SANITIZE)
     -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
   target_link_options(strs_options INTERFACE -fsanitize=address,undefined)
 endif()
+
+# The extended type: the x87 unit on x86, the software type elsewhere. ON on x86 checks
+# the software type with the whole suite; the results are the same bits either way.
+if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(x86_64|AMD64|amd64|i.86)$")
+  set(STRS_HAVE_X87 ON)
+else()
+  set(STRS_HAVE_X87 OFF)
+endif()
+if(STRS_HAVE_X87)
+  option(STRS_SOFTWARE_EXTENDED "Compute the extended intermediates in software instead of the x87" OFF)
+else()
+  set(STRS_SOFTWARE_EXTENDED ON CACHE BOOL "No x87 unit here: the extended type is the software one" FORCE)
+endif()
+target_compile_definitions(strs_options INTERFACE STRS_SOFTWARE_EXTENDED=$<BOOL:${STRS_SOFTWARE_EXTENDED}>)

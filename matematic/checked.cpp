@@ -2,20 +2,21 @@
 
 #include <cmath>
 
+#include "matematic/extended_bits.h"
 #include "matematic/elementary.h"
-#include "matematic/x87.h"
+#include "matematic/extended_arithmetic.h"
 
 namespace strs {
 
 Extended CheckedSqrt(Extended v) {
-    if (std::isnan(v) || v < 0.0L) {
+    if (IsNaN(v) || v < 0.0L) {
         throw InvalidOperation();
     }
     return Sqrt(v);
 }
 
 Extended CheckedLn(Extended v) {
-    if (std::isnan(v) || v < 0.0L) {
+    if (IsNaN(v) || v < 0.0L) {
         throw InvalidOperation();
     }
     if (v == 0.0L) {
@@ -26,16 +27,16 @@ Extended CheckedLn(Extended v) {
 
 Extended CheckedDiv(Extended a, Extended b) {
     if (b == 0.0L) {
-        if (a == 0.0L || std::isnan(a)) {
+        if (a == 0.0L || IsNaN(a)) {
             throw InvalidOperation();
         }
         throw DivisionByZero();
     }
     const Extended q = a / b;
-    if (std::isnan(q)) {
+    if (IsNaN(q)) {
         throw InvalidOperation();
     }
-    if (std::isinf(q)) {
+    if (IsInf(q)) {
         throw FloatingOverflow();
     }
     return q;
@@ -43,17 +44,17 @@ Extended CheckedDiv(Extended a, Extended b) {
 
 Extended CheckedExp(Extended v) {
     const Extended r = Exp(v);
-    if (std::isnan(r)) {
+    if (IsNaN(r)) {
         throw InvalidOperation();
     }
-    if (std::isinf(r)) {
+    if (IsInf(r)) {
         throw FloatingOverflow();
     }
     return r;
 }
 
 double StoreDouble(Extended v) {
-    if (std::isnan(v)) {
+    if (IsNaN(v)) {
         throw InvalidOperation();
     }
     const double d = static_cast<double>(v);

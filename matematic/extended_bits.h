@@ -2,7 +2,8 @@
 // The fields of an extended number, as the 80-bit format stores them: the sign, the
 // biased exponent (0 for zeros and subnormals, 0x7FFF for infinities and NaNs) and the
 // 64-bit mantissa with its explicit integer bit. The elementary functions read their
-// arguments and build their results through these fields alone.
+// arguments and build their results through these fields alone, and so do the exact
+// operations below.
 
 #include <cstdint>
 #include <cstring>
@@ -23,6 +24,16 @@ inline constexpr int kExtendedExponentBias = 16383;
 inline constexpr int kExtendedSpecialExponent = 0x7FFF;
 // The weight of the lowest mantissa bit of a subnormal: 2^-16445.
 inline constexpr int kExtendedSubnormalScale = 1 - kExtendedExponentBias - 63;
+
+#if STRS_SOFTWARE_EXTENDED
+
+inline ExtendedBits BitsOf(Extended x) { return {x.negative(), x.biasedExponent(), x.mantissa()}; }
+
+inline Extended FromBits(const ExtendedBits& bits) {
+    return Extended::FromFields(bits.negative, bits.biasedExponent, bits.mantissa);
+}
+
+#else
 
 // On the x87 layout in memory, little-endian: 8 bytes of mantissa, then 2 of sign and
 // exponent; the rest of the object is padding. Inline, so that only those 10 bytes are read.
@@ -46,6 +57,8 @@ inline Extended FromBits(const ExtendedBits& bits) {
     return x;
 }
 
+#endif
+
 inline bool IsNaN(Extended x) {
     const ExtendedBits b = BitsOf(x);
     return b.biasedExponent == kExtendedSpecialExponent && (b.mantissa << 1) != 0;
@@ -54,6 +67,26 @@ inline bool IsNaN(Extended x) {
 inline bool IsInf(Extended x) {
     const ExtendedBits b = BitsOf(x);
     return b.biasedExponent == kExtendedSpecialExponent && (b.mantissa << 1) == 0;
+}
+
+inline Extended Abs(Extended x) {
+    ExtendedBits b = BitsOf(x);
+    b.negative = false;
+    return FromBits(b);
+}
+
+// x without its fraction, rounded toward zero: the mantissa bits below 1 cleared.
+inline Extended Trunc(Extended x) {
+    ExtendedBits b = BitsOf(x);
+    const int exponent = b.biasedExponent - kExtendedExponentBias;
+    if (b.biasedExponent == kExtendedSpecialExponent || exponent >= 63) {
+        return x;
+    }
+    b.mantissa = exponent < 0 ? 0 : b.mantissa & ~((std::uint64_t{1} << (63 - exponent)) - 1);
+    if (b.mantissa == 0) {
+        b.biasedExponent = 0;
+    }
+    return FromBits(b);
 }
 
 }  // namespace strs

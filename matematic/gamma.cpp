@@ -1,7 +1,6 @@
 #include "matematic/gamma.h"
 
 #include <array>
-#include <cmath>
 
 #include "matematic/checked.h"
 #include "matematic/extended.h"
@@ -57,7 +56,8 @@ double GammaApprox(double x) {
     if (x >= 10.0) {
         result = EvaluateTermByTerm(kIntervalRows[15], ex);
     } else if (x >= -5.0) {
-        const auto row = static_cast<std::size_t>(std::floor(x) + 5.0);
+        const int whole = static_cast<int>(x);  // toward zero; floor(x) + 5 indexes the rows
+        const auto row = static_cast<std::size_t>(whole - (x < whole ? 1 : 0) + 5);
         result = EvaluateTermByTerm(kIntervalRows[row], ex);
     }
     if (x >= 0.81 && x < 1.0) {

@@ -1,8 +1,7 @@
 #include "matematic/power.h"
 
-#include <cmath>
-
 #include "matematic/checked.h"
+#include "matematic/extended_bits.h"
 
 namespace strs {
 
@@ -21,7 +20,7 @@ Extended IntPower(Extended base, int exponent) {
             square *= square;
         }
     }
-    if (std::isinf(result) && !std::isinf(base)) {
+    if (IsInf(result) && !IsInf(base)) {
         throw FloatingOverflow();
     }
     if (exponent < 0) {
@@ -37,7 +36,7 @@ Extended Power(Extended x, Extended y) {
     if (x == 0.0L && y > 0.0L) {
         return 0.0L;
     }
-    if (std::trunc(y) == y && std::fabs(y) <= 2147483647.0L) {
+    if (Trunc(y) == y && Abs(y) <= 2147483647.0L) {
         return IntPower(x, static_cast<int>(y));
     }
     return CheckedExp(y * CheckedLn(x));

@@ -1,7 +1,7 @@
 #include "matematic/random.h"
 
 #include "matematic/elementary.h"
-#include "matematic/x87.h"
+#include "matematic/extended_arithmetic.h"
 
 namespace strs {
 namespace {

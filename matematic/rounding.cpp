@@ -1,7 +1,7 @@
 #include "matematic/rounding.h"
 
 #include "matematic/extended.h"
-#include "matematic/x87.h"
+#include "matematic/extended_arithmetic.h"
 
 namespace strs {
 namespace {

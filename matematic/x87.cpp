@@ -7,8 +7,6 @@ constexpr std::uint16_t kRoundingControlBits = 0x0C00;
 
 }  // namespace
 
-void SetExtendedPrecisionMode() { SetX87ControlWord(kExtendedPrecisionControlWord); }
-
 std::uint16_t X87ControlWord() {
     std::uint16_t word;
     asm volatile("fnstcw %0" : "=m"(word) : : "memory");
@@ -17,7 +15,7 @@ std::uint16_t X87ControlWord() {
 
 void SetX87ControlWord(std::uint16_t word) { asm volatile("fldcw %0" : : "m"(word) : "memory"); }
 
-Extended RoundHalfEven(Extended x) {
+long double X87RoundHalfEven(long double x) {
     const std::uint16_t saved = X87ControlWord();
     const std::uint16_t nearest = saved & static_cast<std::uint16_t>(~kRoundingControlBits);
     asm volatile("fldcw %1\n\t"
@@ -28,7 +26,7 @@ Extended RoundHalfEven(Extended x) {
     return x;
 }
 
-Extended Sqrt(Extended x) {
+long double X87Sqrt(long double x) {
     asm("fsqrt" : "+t"(x));
     return x;
 }

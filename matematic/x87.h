@@ -1,11 +1,10 @@
 #pragma once
-// The x87 unit, driven directly, so that the extended results are the same whatever the
-// C library and the operating system: the control word, and the two operations whose
-// results IEEE 754 fixes exactly: rounding to an integer and the square root.
+// The x87 unit, driven directly, so that its results are the same whatever the C library
+// and the operating system: the control word, and the two operations beyond + - * /
+// whose results IEEE 754 fixes exactly, rounding to an integer and the square root.
+// x86 only; the rest of the program reaches them through extended_arithmetic.h.
 
 #include <cstdint>
-
-#include "matematic/extended.h"
 
 namespace strs {
 
@@ -13,16 +12,13 @@ namespace strs {
 // exception masked. Some systems start threads with 53-bit precision instead.
 inline constexpr std::uint16_t kExtendedPrecisionControlWord = 0x037F;
 
-// Loads kExtendedPrecisionControlWord. Called first thing by every program's main.
-void SetExtendedPrecisionMode();
-
 std::uint16_t X87ControlWord();
 void SetX87ControlWord(std::uint16_t word);
 
 // x rounded to an integer, ties to even, whatever the rounding mode (frndint).
-Extended RoundHalfEven(Extended x);
+long double X87RoundHalfEven(long double x);
 
 // sqrt(x) by fsqrt: correctly rounded.
-Extended Sqrt(Extended x);
+long double X87Sqrt(long double x);
 
 }  // namespace strs

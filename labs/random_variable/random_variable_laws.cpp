@@ -4,6 +4,7 @@
 
 #include "core/translate_noop.h"
 #include "matematic/checked.h"
+#include "matematic/extended_bits.h"
 #include "matematic/gamma.h"
 #include "matematic/power.h"
 #include "matematic/random.h"
@@ -18,9 +19,9 @@ namespace {
 // a * b, for the products whose factors can come near the extended range.
 Extended Product(Extended a, Extended b) {
     const Extended r = a * b;
-    if (std::isnan(r))
+    if (IsNaN(r))
         throw InvalidOperation();
-    if (std::isinf(r))
+    if (IsInf(r))
         throw FloatingOverflow();
     return r;
 }

@@ -7,6 +7,7 @@
 
 #include "matematic/ar_model.h"
 #include "matematic/errors.h"
+#include "matematic/extended_arithmetic.h"
 #include "matematic/random.h"
 
 namespace strs {
@@ -44,11 +45,11 @@ TEST_F(ArModelTest, FirstOrderFollowsItsRecursionInExtended) {
     std::array<double, 4> x{};
     GenerateAr1(-0.5, 2.0, 1.5, x.data(), 4);
     ResetRandomGenerator();
-    const long double g0 = RandomNormal(0.0L, 1.0L);
-    EXPECT_EQ(x[0], static_cast<double>(std::sqrt(2.0L) * g0));
+    const Extended g0 = RandomNormal(0.0L, 1.0L);
+    EXPECT_EQ(x[0], static_cast<double>(Sqrt(2.0L) * g0));
     for (int i = 1; i < 4; ++i) {
-        const long double g = RandomNormal(0.0L, 1.0L);
-        EXPECT_EQ(x[i], static_cast<double>(std::sqrt(1.5L) * g + -0.5L * x[i - 1])) << i;
+        const Extended g = RandomNormal(0.0L, 1.0L);
+        EXPECT_EQ(x[i], static_cast<double>(Sqrt(1.5L) * g + -0.5L * x[i - 1])) << i;
     }
 }
 
@@ -96,12 +97,12 @@ TEST_F(ArModelTest, SecondOrderCoefficientsOfTheDefaultInputs) {
 TEST_F(ArModelTest, YuleWalkerUsesTheStoredTwoByTwoInverse) {
     const double r1 = 0.3;
     const double r2 = -0.2;
-    const long double den = 1.0L - static_cast<long double>(r1) * r1;
+    const Extended den = 1.0L - static_cast<Extended>(r1) * r1;
     const double d = static_cast<double>(1.0L / den);
     const double o = static_cast<double>(-1.0L / den * r1);
     const Ar2Coefficients c = YuleWalker2(r1, r2);
-    EXPECT_EQ(c.a1, static_cast<double>(static_cast<long double>(d) * r1 + static_cast<long double>(o) * r2));
-    EXPECT_EQ(c.a2, static_cast<double>(static_cast<long double>(o) * r1 + static_cast<long double>(d) * r2));
+    EXPECT_EQ(c.a1, static_cast<double>(static_cast<Extended>(d) * r1 + static_cast<Extended>(o) * r2));
+    EXPECT_EQ(c.a2, static_cast<double>(static_cast<Extended>(o) * r1 + static_cast<Extended>(d) * r2));
 }
 
 TEST_F(ArModelTest, UnitLagOneCorrelationDividesByZero) {
@@ -128,15 +129,15 @@ TEST_F(ArModelTest, SecondOrderSequenceAndItsDraws) {
     EXPECT_EQ(RandomGeneratorState(), StateAfterNormals(0, 5));
 
     ResetRandomGenerator();
-    const long double g0 = RandomNormal(0.0L, 1.0L);
-    const long double g1 = RandomNormal(0.0L, 1.0L);
-    const long double g2 = RandomNormal(0.0L, 1.0L);
-    const long double a1 = c.a1;
-    const long double a2 = c.a2;
+    const Extended g0 = RandomNormal(0.0L, 1.0L);
+    const Extended g1 = RandomNormal(0.0L, 1.0L);
+    const Extended g2 = RandomNormal(0.0L, 1.0L);
+    const Extended a1 = c.a1;
+    const Extended a2 = c.a2;
     EXPECT_EQ(x[0], static_cast<double>(1.0L * g0));
-    EXPECT_EQ(x[1], static_cast<double>(std::sqrt(static_cast<long double>(q)) * g1 + a1 * x[0]));
+    EXPECT_EQ(x[1], static_cast<double>(Sqrt(static_cast<Extended>(q)) * g1 + a1 * x[0]));
     EXPECT_EQ(x[2],
-              static_cast<double>(std::sqrt(static_cast<long double>(q)) * g2 + (a1 * x[1] + a2 * x[0])));
+              static_cast<double>(Sqrt(static_cast<Extended>(q)) * g2 + (a1 * x[1] + a2 * x[0])));
 }
 
 TEST_F(ArModelTest, NonStationarySecondOrderFailsAtTheSecondElement) {
@@ -159,7 +160,7 @@ TEST_F(ArModelTest, ObservationNoiseAddsOneScaledVariatePerElement) {
     AddObservationNoise(x.data(), 4.0, y.data(), 3);
     ResetRandomGenerator();
     for (int k = 0; k < 3; ++k) {
-        const long double g = RandomNormal(0.0L, 1.0L);
+        const Extended g = RandomNormal(0.0L, 1.0L);
         EXPECT_EQ(y[k], static_cast<double>(2.0L * g + x[k])) << k;
     }
 }

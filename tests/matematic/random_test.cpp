@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "matematic/elementary.h"
+#include "matematic/extended_arithmetic.h"
 #include "matematic/random.h"
 
 namespace strs {
@@ -45,7 +47,7 @@ TEST_F(RandomGeneratorTest, LargestStateGivesValueBelowOne) {
     ASSERT_EQ(static_cast<std::uint32_t>(a * inverse), 1u);
     const std::uint32_t before = (0xFFFFFFFFu - 1u) * inverse;
     SetRandomGeneratorState(before);
-    const long double u = UniformRandom();
+    const Extended u = UniformRandom();
     EXPECT_EQ(RandomGeneratorState(), 0xFFFFFFFFu);
     EXPECT_LT(u, 1.0L);
     EXPECT_EQ(u, 1.0L - 1.0L / 4294967296.0L);
@@ -57,7 +59,7 @@ TEST_F(RandomGeneratorTest, ValueAfterOneHalfIsOneHalfPlusOneStep) {
 }
 
 TEST_F(RandomGeneratorTest, FirstNormalRejectsOneAttemptAndConsumesFourUniforms) {
-    const long double g = RandomNormal(0.0L, 1.0L);
+    const Extended g = RandomNormal(0.0L, 1.0L);
     EXPECT_NEAR(static_cast<double>(g), 0.398435, 5e-7);
 
     std::uint32_t expected = 0;
@@ -71,14 +73,14 @@ TEST_F(RandomGeneratorTest, NormalFollowsThePolarMethodOnTheUniformStream) {
     // Replays the uniform stream by hand and checks the variate bit for bit.
     const std::uint32_t start = 12345u;
     SetRandomGeneratorState(start);
-    long double u1 = 0;
-    long double s = 0;
+    Extended u1 = 0;
+    Extended s = 0;
     do {
         u1 = 2.0L * UniformRandom() - 1.0L;
-        const long double u2 = 2.0L * UniformRandom() - 1.0L;
+        const Extended u2 = 2.0L * UniformRandom() - 1.0L;
         s = u1 * u1 + u2 * u2;
     } while (s >= 1.0L);
-    const long double expected = 0.5L + 2.0L * u1 * std::sqrt(-2.0L * std::log(s) / s);
+    const Extended expected = 0.5L + 2.0L * u1 * Sqrt(-2.0L * Ln(s) / s);
     const std::uint32_t stateAfter = RandomGeneratorState();
 
     SetRandomGeneratorState(start);
@@ -98,7 +100,7 @@ TEST_F(RandomGeneratorTest, ZeroSigmaReturnsTheMeanAndStillConsumes) {
 }
 
 TEST_F(RandomGeneratorTest, ResetReproducesTheSameStream) {
-    long double first[10];
+    Extended first[10];
     for (auto& v : first) {
         v = RandomNormal(0.0L, 1.0L);
     }
@@ -110,14 +112,14 @@ TEST_F(RandomGeneratorTest, ResetReproducesTheSameStream) {
 
 TEST_F(RandomGeneratorTest, NormalSampleHasUnitMomentsRoughly) {
     constexpr int kCount = 20000;
-    long double sum = 0;
-    long double sumSquares = 0;
+    Extended sum = 0;
+    Extended sumSquares = 0;
     for (int i = 0; i < kCount; ++i) {
-        const long double g = RandomNormal(0.0L, 1.0L);
+        const Extended g = RandomNormal(0.0L, 1.0L);
         sum += g;
         sumSquares += g * g;
     }
-    const long double mean = sum / kCount;
+    const Extended mean = sum / kCount;
     EXPECT_NEAR(static_cast<double>(mean), 0.0, 0.03);
     EXPECT_NEAR(static_cast<double>(sumSquares / kCount - mean * mean), 1.0, 0.04);
 }

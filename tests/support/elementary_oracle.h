@@ -18,11 +18,11 @@ inline Extended Reference(Function function, Extended x) {
     mpfr_t result;
     mpfr_init2(argument, 64);
     mpfr_init2(result, 64);
-    mpfr_set_ld(argument, x, MPFR_RNDN);
+    mpfr_set_ld(argument, static_cast<long double>(x), MPFR_RNDN);
     int ternary = function == Function::kLn ? mpfr_log(result, argument, MPFR_RNDN)
                                             : mpfr_exp(result, argument, MPFR_RNDN);
     ternary = mpfr_subnormalize(result, ternary, MPFR_RNDN);
-    const Extended y = mpfr_get_ld(result, MPFR_RNDN);
+    const Extended y(mpfr_get_ld(result, MPFR_RNDN));
     mpfr_clear(argument);
     mpfr_clear(result);
     return y;

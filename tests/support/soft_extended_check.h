@@ -78,9 +78,9 @@ inline const std::vector<Operation>& Operations() {
          [](SoftExtended a, SoftExtended b) { return Of(FieldsOf(a * b)); }},
         {"a / b", [](Hardware a, Hardware b) { return Of(FieldsOf(Barrier(a / b))); },
          [](SoftExtended a, SoftExtended b) { return Of(FieldsOf(a / b)); }},
-        {"sqrt a", [](Hardware a, Hardware) { return Of(FieldsOf(Barrier(Sqrt(a)))); },
+        {"sqrt a", [](Hardware a, Hardware) { return Of(FieldsOf(Barrier(X87Sqrt(a)))); },
          [](SoftExtended a, SoftExtended) { return Of(FieldsOf(SoftSqrt(a))); }},
-        {"round a", [](Hardware a, Hardware) { return Of(FieldsOf(Barrier(RoundHalfEven(a)))); },
+        {"round a", [](Hardware a, Hardware) { return Of(FieldsOf(Barrier(X87RoundHalfEven(a)))); },
          [](SoftExtended a, SoftExtended) { return Of(FieldsOf(SoftRoundHalfEven(a))); }},
         {"double(a)", [](Hardware a, Hardware) { return OfDouble(static_cast<double>(Barrier(a))); },
          [](SoftExtended a, SoftExtended) { return OfDouble(static_cast<double>(a)); }},
@@ -117,7 +117,7 @@ inline const std::vector<Operation>& Operations() {
 // Runs count cases of one operation; returns the number of differences, describing the
 // first few in report.
 inline long CountDifferences(const Operation& op, long count, std::uint64_t seed, std::string& report) {
-    SetExtendedPrecisionMode();
+    SetX87ControlWord(kExtendedPrecisionControlWord);
     Random random(seed);
     long differences = 0;
     for (long n = 0; n < count; ++n) {

@@ -5,7 +5,7 @@
 //   strs-replay [SCRIPT]      (the script from a file, or from standard input)
 //   strs-replay --variants FILE.csv [--html]   (one output row per variant)
 
-#include "matematic/x87.h"
+#include "matematic/extended_arithmetic.h"
 #include "core/information_option.h"
 #include "tools/replay/replay_session.h"
 #include "tools/replay/variants.h"

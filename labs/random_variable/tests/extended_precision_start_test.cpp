@@ -2,6 +2,7 @@
 // once the program's start-up has set the x87 control word.
 
 #include "labs/random_variable/random_variable_laws.h"
+#include "matematic/extended_arithmetic.h"
 #include "matematic/random.h"
 #include "matematic/x87.h"
 
