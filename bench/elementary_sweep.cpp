@@ -57,12 +57,13 @@ int main(int argc, char* argv[]) {
             const Extended want = strs::oracle::Reference(walk.function, x);
             if (!strs::oracle::SameResult(got, want)) {
                 if (++mismatches <= 3) {
-                    std::printf("  MISMATCH %La: %La, MPFR %La\n", x, got, want);
+                    std::printf("  MISMATCH %La: %La, MPFR %La\n", static_cast<long double>(x), static_cast<long double>(got),
+                                static_cast<long double>(want));
                 }
             }
             if (slower && ++slow <= kHardestShown) {
                 char text[64];
-                std::snprintf(text, sizeof text, " %La", x);
+                std::snprintf(text, sizeof text, " %La", static_cast<long double>(x));
                 hardest += text;
             }
         }

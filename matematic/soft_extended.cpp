@@ -238,11 +238,11 @@ std::uint64_t IntegerSqrt(Uint128 v) {
 
 }  // namespace
 
-SoftExtended operator+(SoftExtended a, SoftExtended b) { return Add(a, b); }
-SoftExtended operator-(SoftExtended a, SoftExtended b) {
+SoftExtended SoftExtended::Sum(SoftExtended a, SoftExtended b) { return Add(a, b); }
+SoftExtended SoftExtended::Difference(SoftExtended a, SoftExtended b) {
     return IsNaN(a) || IsNaN(b) ? PropagatedNaN(a, b) : Add(a, -b);  // the NaN keeps its sign
 }
-SoftExtended operator*(SoftExtended a, SoftExtended b) { return Multiply(a, b); }
+SoftExtended SoftExtended::Product(SoftExtended a, SoftExtended b) { return Multiply(a, b); }
 SoftExtended operator/(SoftExtended a, SoftExtended b) { return Divide(a, b); }
 
 SoftExtended SoftSqrt(SoftExtended x) {
@@ -302,7 +302,7 @@ SoftExtended SoftRoundHalfEven(SoftExtended x) {
     return SoftExtended::FromFields(u.negative, biased, m);
 }
 
-SoftExtended::SoftExtended(double v) {
+void SoftExtended::fromOtherDouble(double v) {
     std::uint64_t bits;
     std::memcpy(&bits, &v, sizeof bits);
     const bool negative = (bits >> 63) != 0;
@@ -324,7 +324,7 @@ SoftExtended::SoftExtended(double v) {
     *this = FromFields(negative, exponent - 1023 + kBias, kIntegerBit | (fraction << 11));
 }
 
-SoftExtended::operator double() const {
+double SoftExtended::otherToDouble() const {
     std::uint64_t bits = negative() ? std::uint64_t{1} << 63 : 0;
     if (IsNaN(*this)) {
         bits |= (std::uint64_t{0x7FF} << 52) | (std::uint64_t{1} << 51) | ((mantissa_ << 1) >> 12);
@@ -361,9 +361,10 @@ SoftExtended::operator double() const {
 
 void SoftExtended::fromLongDoubleAtRunTime(long double v) {
 #if LDBL_MANT_DIG == 64
+    std::uint16_t signAndExponent;
     std::memcpy(&mantissa_, &v, sizeof mantissa_);
-    std::memcpy(&signAndExponent_, reinterpret_cast<const unsigned char*>(&v) + sizeof mantissa_,
-                sizeof signAndExponent_);
+    std::memcpy(&signAndExponent, reinterpret_cast<const unsigned char*>(&v) + sizeof mantissa_, sizeof signAndExponent);
+    signAndExponent_ = signAndExponent;
 #elif LDBL_MANT_DIG == 113
     Uint128 bits;
     std::memcpy(&bits, &v, sizeof bits);
@@ -392,7 +393,8 @@ SoftExtended::operator long double() const {
 #if LDBL_MANT_DIG == 64
     long double v = 0;
     std::memcpy(&v, &mantissa_, sizeof mantissa_);
-    std::memcpy(reinterpret_cast<unsigned char*>(&v) + sizeof mantissa_, &signAndExponent_, sizeof signAndExponent_);
+    const auto signAndExponent = static_cast<std::uint16_t>(signAndExponent_);
+    std::memcpy(reinterpret_cast<unsigned char*>(&v) + sizeof mantissa_, &signAndExponent, sizeof signAndExponent);
     return v;
 #else
     // Exact where long double is wider: the mantissa and the power of two separately.

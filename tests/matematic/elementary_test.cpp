@@ -25,7 +25,8 @@ Extended Evaluate(Function f, Extended x) { return f == Function::kLn ? Ln(x) : 
 
 std::string Describe(Function f, Extended x, Extended got, Extended want) {
     char text[160];
-    std::snprintf(text, sizeof text, "%s(%La) = %La, MPFR %La", f == Function::kLn ? "ln" : "exp", x, got, want);
+    std::snprintf(text, sizeof text, "%s(%La) = %La, MPFR %La", f == Function::kLn ? "ln" : "exp",
+                  static_cast<long double>(x), static_cast<long double>(got), static_cast<long double>(want));
     return text;
 }
 
