@@ -93,8 +93,9 @@ TEST(ElementaryFunctions, EveryWalkAgreesWithMpfr) {
 // Exact values that lie a hair from the middle of two extended numbers, which the first
 // attempt cannot decide and the second must: e^x = 1 + x + x^2/2 + ... for x = k 2^-64
 // (k odd), just above the middle between 1 + (k-1) 2^-64 and 1 + (k+1) 2^-64; likewise
-// ln(1 + z) = z - z^2/2 + ... for z = k 2^-63 or -k 2^-64; and the one argument of 1.6e8
-// in the labs' ranges that the sweep found the first attempt undecided on.
+// ln(1 + z) = z - z^2/2 + ... for z = k 2^-63 or -k 2^-64; and the arguments that the
+// sweep found the first attempt undecided on: one of 1.6e8 in the labs' ranges, two of
+// 2e7 where e^x is subnormal.
 TEST(ElementaryFunctions, CasesNextToTheMiddleTakeTheSlowerAttemptAndRoundRight) {
     const Special cases[] = {
         {Function::kExp, 0x1p-64L, 0},      {Function::kExp, 3 * 0x1p-64L, 0},
@@ -102,6 +103,7 @@ TEST(ElementaryFunctions, CasesNextToTheMiddleTakeTheSlowerAttemptAndRoundRight)
         {Function::kExp, -3 * 0x1p-65L, 0}, {Function::kExp, -0xc.48e9e5faed7b61p-7L, 0},
         {Function::kLn, 1 + 6 * 0x1p-63L, 0}, {Function::kLn, 1 + 20 * 0x1p-63L, 0},
         {Function::kLn, 1 - 2 * 0x1p-64L, 0}, {Function::kLn, 1 - 12 * 0x1p-64L, 0},
+        {Function::kExp, -0xb.16c8c671209a5f1p+10L, 0}, {Function::kExp, -0xb.16057f6db0463a7p+10L, 0},
     };
     for (const Special& c : cases) {
         const ElementarySlowPaths before = ElementarySlowPathCounts();
