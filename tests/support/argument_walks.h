@@ -11,6 +11,7 @@
 
 #include "matematic/extended.h"
 #include "matematic/extended_bits.h"
+#include "support/split_mix.h"
 
 namespace strs::oracle {
 
@@ -52,20 +53,10 @@ inline Extended NextToward(Extended x, Extended target) {
     return FromBits(b);
 }
 
-// splitmix64: a fixed stream of arguments, the same on every system.
-class Stream {
+// The arguments' stream: 64 random bits, or a number in [0, 1) with all of them.
+class Stream : public SplitMix64 {
 public:
-    std::uint64_t next() {
-        state_ += 0x9E3779B97F4A7C15ull;
-        std::uint64_t z = state_;
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-        return z ^ (z >> 31);
-    }
-    Extended unit() { return static_cast<Extended>(next()) * 0x1p-64L; }  // [0, 1), 64 bits
-
-private:
-    std::uint64_t state_ = 1;
+    Extended unit() { return static_cast<Extended>(next()) * 0x1p-64L; }
 };
 
 // One walk over arguments: uniform in [lo, hi); a random mantissa in every binade with an

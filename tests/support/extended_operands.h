@@ -7,25 +7,11 @@
 #include <cstdint>
 
 #include "matematic/extended_bits.h"
+#include "support/split_mix.h"
 
 namespace strs::operands {
 
-// splitmix64, the same stream on every system.
-class Random {
-public:
-    explicit Random(std::uint64_t seed) : state_(seed) {}
-    std::uint64_t next() {
-        state_ += 0x9E3779B97F4A7C15ull;
-        std::uint64_t z = state_;
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-        return z ^ (z >> 31);
-    }
-    int below(int n) { return static_cast<int>(next() % static_cast<std::uint64_t>(n)); }
-
-private:
-    std::uint64_t state_;
-};
+using Random = SplitMix64;
 
 // The fields of an operand; `near` is the other operand, for the classes that relate them.
 inline ExtendedBits Operand(Random& random, const ExtendedBits& near) {
