@@ -1,5 +1,5 @@
-# The Debian package, built by CPack from the install rules (scripts/package):
-# strs-workbench_<version>_amd64.deb. The libraries it needs are read off the
+# The Debian package, built by CPack from the install rules (scripts/package, and
+# scripts/arm64 for arm64): strs-workbench_<version>_<architecture>.deb. The libraries it needs are read off the
 # executables by dpkg-shlibdeps; what they load only at run time is named here.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME strs-workbench)
@@ -22,7 +22,11 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 
-set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE amd64)
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "aarch64")
+  set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE arm64)
+else()
+  set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE amd64)
+endif()
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${STRS_HOMEPAGE})

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cfloat>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -20,6 +19,9 @@ using oracle::Function;
 
 constexpr Extended kInf = std::numeric_limits<Extended>::infinity();
 constexpr Extended kNaN = std::numeric_limits<Extended>::quiet_NaN();
+constexpr Extended kLargest = std::numeric_limits<Extended>::max();
+constexpr Extended kSmallestNormal = std::numeric_limits<Extended>::min();
+constexpr Extended kSmallest = std::numeric_limits<Extended>::denorm_min();
 
 Extended Evaluate(Function f, Extended x) { return f == Function::kLn ? Ln(x) : Exp(x); }
 
@@ -41,25 +43,25 @@ TEST(ElementaryFunctions, SpecialValuesFollowTheContracts) {
         {Function::kLn, 1.0L, 0.0L},          {Function::kLn, 0.0L, -kInf},
         {Function::kLn, -0.0L, -kInf},        {Function::kLn, kInf, kInf},
         {Function::kLn, -kInf, kNaN},         {Function::kLn, -1.0L, kNaN},
-        {Function::kLn, -LDBL_TRUE_MIN, kNaN}, {Function::kLn, kNaN, kNaN},
+        {Function::kLn, -kSmallest, kNaN}, {Function::kLn, kNaN, kNaN},
         {Function::kExp, 0.0L, 1.0L},         {Function::kExp, -0.0L, 1.0L},
         {Function::kExp, kInf, kInf},         {Function::kExp, -kInf, 0.0L},
         {Function::kExp, kNaN, kNaN},         {Function::kExp, 11357.0L, kInf},
         {Function::kExp, 1e300L, kInf},       {Function::kExp, -1e300L, 0.0L},
         {Function::kExp, -11400.0L, 0.0L},    {Function::kExp, 0x1p-71L, 1.0L},
-        {Function::kExp, -0x1p-71L, 1.0L},    {Function::kExp, LDBL_TRUE_MIN, 1.0L},
+        {Function::kExp, -0x1p-71L, 1.0L},    {Function::kExp, kSmallest, 1.0L},
     };
     for (const Special& s : specials) {
         const Extended got = Evaluate(s.function, s.x);
         EXPECT_TRUE(oracle::SameResult(got, s.expected)) << Describe(s.function, s.x, got, s.expected);
     }
-    EXPECT_EQ(oracle::kOverflowEdge, oracle::Reference(Function::kLn, LDBL_MAX));
-    EXPECT_EQ(oracle::kSubnormalEdge, oracle::Reference(Function::kLn, LDBL_MIN));
-    EXPECT_EQ(oracle::kZeroEdge, oracle::Reference(Function::kLn, LDBL_TRUE_MIN) - oracle::Reference(Function::kLn, 2));
+    EXPECT_EQ(oracle::kOverflowEdge, oracle::Reference(Function::kLn, kLargest));
+    EXPECT_EQ(oracle::kSubnormalEdge, oracle::Reference(Function::kLn, kSmallestNormal));
+    EXPECT_EQ(oracle::kZeroEdge, oracle::Reference(Function::kLn, kSmallest) - oracle::Reference(Function::kLn, 2));
     // The arguments and results at the ends of the format, against MPFR.
     const Special extremes[] = {
-        {Function::kLn, LDBL_TRUE_MIN, 0},   {Function::kLn, 3 * LDBL_TRUE_MIN, 0},
-        {Function::kLn, LDBL_MIN, 0},        {Function::kLn, LDBL_MAX, 0},
+        {Function::kLn, kSmallest, 0},   {Function::kLn, 3 * kSmallest, 0},
+        {Function::kLn, kSmallestNormal, 0},        {Function::kLn, kLargest, 0},
         {Function::kLn, 2.0L, 0},            {Function::kExp, 1.0L, 0},
         {Function::kExp, 11356.5L, 0},       {Function::kExp, -11355.5L, 0},
         {Function::kExp, -11399.0L, 0},      {Function::kExp, -11399.6L, 0},

@@ -8,6 +8,7 @@
 
 #include "matematic/ar_model.h"
 #include "matematic/errors.h"
+#include "matematic/extended.h"
 #include "matematic/matrix.h"
 
 namespace strs {
@@ -47,11 +48,11 @@ Vector100 SomeVector(TestNumbers& numbers) {
     return v;
 }
 
-// The exact product of A and B in long double, for checking A A^-1.
-long double ProductElement(const Matrix100& a, const Matrix100& b, std::size_t i, std::size_t j) {
-    long double s = 0;
+// The exact product of A and B in Extended, for checking A A^-1.
+Extended ProductElement(const Matrix100& a, const Matrix100& b, std::size_t i, std::size_t j) {
+    Extended s = 0;
     for (std::size_t m = 0; m < kN; ++m) {
-        s += static_cast<long double>(At(a, i, m)) * At(b, m, j);
+        s += static_cast<Extended>(At(a, i, m)) * At(b, m, j);
     }
     return s;
 }
@@ -104,8 +105,8 @@ TEST(MatVecMulTest, SumsInRowOrderWithADoubleRunningSum) {
         double column = 0.0;
         double row = 0.0;
         for (std::size_t j = 0; j < kN; ++j) {
-            column = static_cast<double>(static_cast<long double>(At(*a, i, j)) * x[j] + column);
-            row = static_cast<double>(static_cast<long double>(x[j]) * At(*a, j, i) + row);
+            column = static_cast<double>(static_cast<Extended>(At(*a, i, j)) * x[j] + column);
+            row = static_cast<double>(static_cast<Extended>(x[j]) * At(*a, j, i) + row);
         }
         EXPECT_EQ(y[i], column) << i;
         EXPECT_EQ(t[i], row) << i;
@@ -185,9 +186,9 @@ TEST(InvertMatrixTest, ProductWithTheInverseIsTheIdentityForARandomSpdMatrix) {
     auto a = std::make_unique<Matrix100>();
     for (std::size_t i = 0; i < kN; ++i) {
         for (std::size_t j = 0; j < kN; ++j) {
-            long double s = i == j ? 1.0L : 0.0L;
+            Extended s = i == j ? 1.0L : 0.0L;
             for (std::size_t m = 0; m < kN; ++m) {
-                s += static_cast<long double>(At(*b, i, m)) * At(*b, j, m);
+                s += static_cast<Extended>(At(*b, i, m)) * At(*b, j, m);
             }
             At(*a, i, j) = static_cast<double>(s);
         }
@@ -354,7 +355,7 @@ void ReferenceMatVecMul(const Matrix100& a, const Vector100& x, Vector100& y) {
     y.fill(0.0);
     for (std::size_t i = 0; i < kN; ++i) {
         for (std::size_t j = 0; j < kN; ++j) {
-            y[i] = static_cast<double>(static_cast<long double>(At(a, i, j)) * x[j] + y[i]);
+            y[i] = static_cast<double>(static_cast<Extended>(At(a, i, j)) * x[j] + y[i]);
         }
     }
 }
@@ -363,7 +364,7 @@ void ReferenceVecMatMul(const Vector100& x, const Matrix100& a, Vector100& y) {
     y.fill(0.0);
     for (std::size_t i = 0; i < kN; ++i) {
         for (std::size_t j = 0; j < kN; ++j) {
-            y[i] = static_cast<double>(static_cast<long double>(x[j]) * At(a, j, i) + y[i]);
+            y[i] = static_cast<double>(static_cast<Extended>(x[j]) * At(a, j, i) + y[i]);
         }
     }
 }
@@ -371,13 +372,13 @@ void ReferenceVecMatMul(const Vector100& x, const Matrix100& a, Vector100& y) {
 double ReferenceDotProduct(const Vector100& a, const Vector100& b) {
     double s = 0.0;
     for (std::size_t j = 0; j < kN; ++j) {
-        s = static_cast<double>(static_cast<long double>(a[j]) * b[j] + s);
+        s = static_cast<double>(static_cast<Extended>(a[j]) * b[j] + s);
     }
     return s;
 }
 
 // A division as the x87 unit reports it: 0/0 is invalid, x/0 divides by zero.
-long double Divide(long double numerator, long double divisor) {
+Extended Divide(Extended numerator, Extended divisor) {
     if (divisor == 0.0L) {
         if (numerator == 0.0L) {
             throw InvalidOperation();
@@ -387,7 +388,7 @@ long double Divide(long double numerator, long double divisor) {
     return numerator / divisor;
 }
 
-double StoreChecked(long double value) {
+double StoreChecked(Extended value) {
     const double stored = static_cast<double>(value);
     if (!std::isfinite(stored)) {
         throw FloatingOverflow();
@@ -402,18 +403,18 @@ void ReferenceInvert(Matrix100& a, const std::function<void(const Matrix100&, st
     auto w = std::make_unique<Matrix100>();
     w->fill(0.0);
     for (std::size_t k = 0; k < kN; ++k) {
-        const long double p = At(a, k, k);
+        const Extended p = At(a, k, k);
         for (std::size_t i = 0; i < kN; ++i) {
             for (std::size_t j = 0; j < kN; ++j) {
-                long double v;
+                Extended v;
                 if (i == k && j == k) {
                     v = Divide(1.0L, p);
                 } else if (i == k) {
-                    v = Divide(-static_cast<long double>(At(a, k, j)), p);
+                    v = Divide(-static_cast<Extended>(At(a, k, j)), p);
                 } else if (j == k) {
                     v = Divide(At(a, i, k), p);
                 } else {
-                    v = At(a, i, j) - Divide(static_cast<long double>(At(a, k, j)) * At(a, i, k), p);
+                    v = At(a, i, j) - Divide(static_cast<Extended>(At(a, k, j)) * At(a, i, k), p);
                 }
                 At(*w, i, j) = StoreChecked(v);
             }
@@ -548,7 +549,7 @@ std::unique_ptr<Matrix100> SymmetricSparseIntegers(TestNumbers& numbers) {
 std::unique_ptr<Matrix100> WienerObservationCorrelation(const Matrix100& rx, double dn) {
     auto ry = std::make_unique<Matrix100>(rx);
     for (std::size_t i = 0; i < kN; ++i) {
-        At(*ry, i, i) = static_cast<double>(static_cast<long double>(At(rx, i, i)) + dn);
+        At(*ry, i, i) = static_cast<double>(static_cast<Extended>(At(rx, i, i)) + dn);
     }
     return ry;
 }

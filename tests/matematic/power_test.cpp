@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "matematic/errors.h"
+#include "matematic/extended.h"
 #include "matematic/power.h"
 
 namespace strs {
@@ -28,10 +29,10 @@ TEST(IntPowerTest, NegativeExponentIsTheReciprocal) {
 
 TEST(IntPowerTest, MultipliesTheSquaresOfTheSetBits) {
     // 0.8^13 = 0.8 * 0.8^4 * 0.8^8, in that order of multiplication.
-    const long double b = 0.8L;
-    const long double b2 = b * b;
-    const long double b4 = b2 * b2;
-    const long double b8 = b4 * b4;
+    const Extended b = 0.8L;
+    const Extended b2 = b * b;
+    const Extended b4 = b2 * b2;
+    const Extended b8 = b4 * b4;
     EXPECT_EQ(IntPower(b, 13), ((1.0L * b) * b4) * b8);
 }
 
