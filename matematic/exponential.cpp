@@ -1,8 +1,9 @@
-// e^x in integer arithmetic, with one reduction whose only error is that of ln 2:
+// e^x in integer arithmetic, with one reduction whose only error is that of ln 2 / 1024:
 //   n = round(1024 x / ln 2) = 1024 k + j,  0 <= j < 1024
-//   r = x - k ln 2 - j (ln 2 / 1024),  |r| <= ln 2 / 2048 < 2^-11
+//   r = x - n (ln 2 / 1024),  |r| <= ln 2 / 2048 < 2^-11
 //   e^x = 2^k 2^(j/1024) q(r),  q(r) = 1 + r + r^2/2! + ...
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <limits>
@@ -32,7 +33,7 @@ constexpr int kTableSize = 1 << kTableBits;
 constexpr int kReductionBits = 11;  // |r| <= 2^-11
 
 // Terms of q enough that the rest, below 2 |r|^count / count!, stays under 2^24 units of
-// the last place, well below the narrow tail's error; and that bound as a power of two.
+// the last place; and that bound as a power of two.
 constexpr int ExpTruncationBits(int fractionBits, int count) {
     int log2Factorial = 0;  // a lower bound: the sum of floor(log2 k)
     for (int k = 2; k <= count; ++k) {

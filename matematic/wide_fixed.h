@@ -4,7 +4,6 @@
 // integer arithmetic, so each result is the same on every processor. Sums are exact;
 // products and quotients are truncated, and the callers' error bounds count that.
 
-#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -59,12 +58,6 @@ public:
             }
         }
         return a < 0 ? -r : r;
-    }
-
-    // v * 2^-fractionBits exactly, for the 64-bit evaluations beside the wide ones.
-    static Fixed FromNarrow(std::int64_t v, int fractionBits) {
-        const std::uint64_t magnitude = v < 0 ? 0 - static_cast<std::uint64_t>(v) : static_cast<std::uint64_t>(v);
-        return FromScaled(magnitude, v < 0, -fractionBits);
     }
 
     // this * 2^fractionBits rounded down, which must fit in 64 bits.
@@ -281,23 +274,6 @@ public:
             }
         }
         return false;
-    }
-
-    // Whether the bits from position lo up to, not including, hi hold both a 0 and a 1.
-    bool hasMixedBits(int lo, int hi) const {
-        bool one = false;
-        bool zero = false;
-        for (int i = 0; i < N; ++i) {
-            const int from = std::clamp(lo - 64 * i, 0, 64);
-            const int to = std::clamp(hi - 64 * i, 0, 64);
-            if (from < to) {
-                const std::uint64_t below = to == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << to) - 1;
-                const std::uint64_t mask = below & ~((std::uint64_t{1} << from) - 1);
-                one = one || (limbs_[i] & mask) != 0;
-                zero = zero || (~limbs_[i] & mask) != 0;
-            }
-        }
-        return one && zero;
     }
 
 private:
