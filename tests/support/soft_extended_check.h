@@ -3,6 +3,7 @@
 // extended_operands.h, with the x87 at 64-bit precision and round to nearest, the
 // results compared field by field (NaNs included). x86 only.
 
+#include <cfloat>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
