@@ -17,7 +17,6 @@ template <int N>
 class Fixed {
 public:
     static_assert(N >= 2);
-    static constexpr int kLimbs = N;
     static constexpr int kFractionBits = 64 * N - 16;
 
     Fixed() = default;
