@@ -12,6 +12,7 @@
 #include "shell/order_layout.h"
 #include "shell/page_parts.h"
 #include "shell/radio_group.h"
+#include "shell/shown_numbers.h"
 #include "shell/ui_texts.h"
 
 #include <QGroupBox>
@@ -116,8 +117,8 @@ void ArSequencePage::refresh() {
     }
     AppendCorrelations(*Series22_, *Series23_, study);
 
-    L24_->setText(FloatToStr(RoundTo3(study.variance)));
-    L26_->setText(FloatToStr(RoundTo3(d)));
+    ShowNumbers(L24_, FloatToStr(RoundTo3(study.variance)), {study.variance});
+    ShowNumbers(L26_, FloatToStr(RoundTo3(d)), {d});
 }
 
 }  // namespace strs

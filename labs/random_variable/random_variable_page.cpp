@@ -13,6 +13,7 @@
 #include "shell/number_text.h"
 #include "shell/numeric_field.h"
 #include "shell/page_parts.h"
+#include "shell/shown_numbers.h"
 #include "shell/ui_texts.h"
 
 #include <QComboBox>
@@ -56,16 +57,21 @@ rv::LawParameters AcquireParameters(const rv::Law& law, NumericField& first, Num
 QString Shown3(double v) { return FloatToStr(RoundTo3(v)); }
 QString Shown2(double v) { return FloatToStr(RoundTo2(v)); }
 
-QString ResultText(rv::ResultForm form, double sample, double theory) {
+// The result in the law's form; the label keeps the unrounded numbers behind it.
+void ShowResult(QLabel* label, rv::ResultForm form, double sample, double theory) {
     switch (form) {
     case rv::ResultForm::SampleOnly:
-        return Shown3(sample);
+        ShowNumbers(label, Shown3(sample), {sample});
+        return;
     case rv::ResultForm::Compared:
-        return RandomVariablePage::tr("экспер: %1  теор: %2").arg(Shown3(sample), Shown3(theory));
+        ShowNumbers(label, RandomVariablePage::tr("экспер: %1  теор: %2").arg(Shown3(sample), Shown3(theory)),
+                    {sample, theory});
+        return;
     case rv::ResultForm::ComparedCoarse:
-        return RandomVariablePage::tr("экспер:%1 теор: %2").arg(Shown2(sample), Shown2(theory));
+        ShowNumbers(label, RandomVariablePage::tr("экспер:%1 теор: %2").arg(Shown2(sample), Shown2(theory)),
+                    {sample, theory});
+        return;
     }
-    return {};
 }
 
 }  // namespace
@@ -194,7 +200,7 @@ void RandomVariablePage::refresh() {
     Chart12_->setBarBins(histogram.min, histogram.max);
     const std::array<double, 5> scale = rv::RangeScale(histogram.min, histogram.max);
     for (std::size_t i = 0; i < scale.size(); ++i)
-        scale_[i]->setText(Shown3(scale[i]));
+        ShowNumbers(scale_[i], Shown3(scale[i]), {scale[i]});
     scale_[1]->adjustSize();  // ch2, the one scale label without a fixed width
 
     const rv::Moments sample = rv::SampleMoments(x);
@@ -207,8 +213,8 @@ void RandomVariablePage::refresh() {
     }
 
     const rv::Moments theory = law->theory != nullptr ? law->theory(p) : rv::Moments{};
-    L14_->setText(ResultText(law->resultForm, sample.mean, theory.mean));
-    L16_->setText(ResultText(law->resultForm, sample.variance, theory.variance));
+    ShowResult(L14_, law->resultForm, sample.mean, theory.mean);
+    ShowResult(L16_, law->resultForm, sample.variance, theory.variance);
 }
 
 }  // namespace strs

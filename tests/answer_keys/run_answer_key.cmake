@@ -71,7 +71,7 @@ string(SUBSTRING "${common}" ${line_start} -1 prefix)
 
 # Name the place: the section, the last key before the difference and, inside a series,
 # the index of the point.
-string(REGEX MATCHALL "\"(fields|labels|visible|titles|series|errors|credits)\":" sections "${prefix}")
+string(REGEX MATCHALL "\"(fields|labels|values|visible|titles|series|errors|credits)\":" sections "${prefix}")
 list(POP_BACK sections section)
 string(REGEX MATCHALL "\"[^\"]*\":" keys "${prefix}")
 list(POP_BACK keys key)

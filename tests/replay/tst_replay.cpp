@@ -2,6 +2,8 @@
 // dumps hold, errors and restarts included, is pinned by the answer keys
 // (tests/answer_keys/).
 
+#include "matematic/rounding.h"
+#include "shell/number_text.h"
 #include "tools/replay/replay_session.h"
 
 #include <QClipboard>
@@ -47,6 +49,39 @@ private slots:
                  QStringLiteral("1,25"));
         QCOMPARE(dumps[1][QStringLiteral("fields")].toObject()[QStringLiteral("E21")].toString(),
                  QStringLiteral("1,25"));
+    }
+
+    // Each exact value is the number its label shows before the page rounded it, in the
+    // label's order; captions and labels not yet written have none.
+    void valuesAreTheNumbersBehindTheLabels() {
+        const auto dumps = run(QStringLiteral("locale ru_RU\ndump\npress BB1\ndump\nselect CB1 1\npress BB1\ndump\n"
+                                              "select CB1 2\npress BB1\ndump\npage 2\nset E22 2,9\n"
+                                              "press BitBtn1\ndump\n"));
+        QVERIFY(dumps[0][QStringLiteral("values")].toObject().isEmpty());
+        // After each press: how many numbers L14 and L16 show (sample, theory) and their
+        // rounding; the normal law shows the sample only, law 2 two decimals.
+        const struct {
+            int count;
+            double (*round)(double);
+        } results[] = {{1, strs::RoundTo3}, {2, strs::RoundTo3}, {2, strs::RoundTo2}, {2, strs::RoundTo2}};
+        const QStringList pageOne = QStringLiteral("L14 L16 ch1 ch2 ch3 ch4 ch5").split(u' ');
+        for (int d = 1; d < dumps.size(); ++d) {
+            const QJsonObject labels = dumps[d][QStringLiteral("labels")].toObject();
+            const QJsonObject values = dumps[d][QStringLiteral("values")].toObject();
+            QCOMPARE(values.keys(), d < 4 ? pageOne : QStringLiteral("L14 L16 L24 L26").split(u' ') + pageOne.mid(2));
+            for (const QString& name : values.keys()) {
+                const bool result = name == u"L14" || name == u"L16";
+                const QJsonArray numbers = values[name].isArray() ? values[name].toArray() : QJsonArray{values[name]};
+                QCOMPARE(numbers.size(), result ? results[d - 1].count : 1);
+                QString rest = labels[name].toString();
+                for (const QJsonValue& number : numbers) {
+                    const QString shown = strs::FloatToStr((result ? results[d - 1].round : strs::RoundTo3)(number.toDouble()));
+                    const auto at = rest.indexOf(shown);
+                    QVERIFY2(at >= 0, qPrintable(QStringLiteral("%1: %2 in %3").arg(name, shown, labels[name].toString())));
+                    rest.remove(0, at + shown.size());
+                }
+            }
+        }
     }
 
     // Every export of the chart menu, driven by the script.

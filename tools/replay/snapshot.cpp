@@ -3,9 +3,12 @@
 #include "app/main_window.h"
 #include "shell/chart_widget.h"
 #include "shell/numeric_field.h"
+#include "shell/shown_numbers.h"
 
 #include <QJsonArray>
 #include <QLabel>
+
+#include <cmath>
 
 namespace strs::replay {
 
@@ -31,6 +34,31 @@ QJsonObject labelTexts(const TForm1& w) {
     for (const QString& name : WrittenLabelNames())
         labels.insert(name, Named<QLabel>(w, name.toLatin1().constData()).text());
     return labels;
+}
+
+// The exact doubles behind the labels that show computed numbers: one number, or the
+// list when the label shows more (sample and theory). Written in Qt's shortest
+// round-trip form; a value with no JSON number is written as its text.
+QJsonValue ExactNumber(double v) {
+    if (std::isfinite(v))
+        return v;
+    return QString::fromLatin1(std::isnan(v) ? "nan" : v > 0 ? "inf" : "-inf");
+}
+
+QJsonObject labelValues(const TForm1& w) {
+    QJsonObject values;
+    for (const QString& name : WrittenLabelNames()) {
+        const QList<double> numbers = ShownNumbers(Named<QLabel>(w, name.toLatin1().constData()));
+        if (numbers.size() == 1) {
+            values.insert(name, ExactNumber(numbers.front()));
+        } else if (!numbers.isEmpty()) {
+            QJsonArray list;
+            for (double v : numbers)
+                list.append(ExactNumber(v));
+            values.insert(name, list);
+        }
+    }
+    return values;
 }
 
 QJsonObject visibility(const TForm1& w) {
@@ -76,6 +104,7 @@ QJsonObject TakeSnapshot(const TForm1& window, const QStringList& errors, int cr
     QJsonObject snapshot;
     snapshot.insert(QStringLiteral("fields"), fieldTexts(window));
     snapshot.insert(QStringLiteral("labels"), labelTexts(window));
+    snapshot.insert(QStringLiteral("values"), labelValues(window));
     snapshot.insert(QStringLiteral("visible"), visibility(window));
     snapshot.insert(QStringLiteral("titles"), chartTitles(window));
     snapshot.insert(QStringLiteral("series"), seriesPoints(window));

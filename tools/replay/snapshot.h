@@ -1,6 +1,7 @@
 #pragma once
-// The JSON picture of what the main window shows: fields, labels, visibility, chart
-// titles, every series' points, and the error messages shown since the last snapshot.
+// The JSON picture of what the main window shows: fields, labels and the exact numbers
+// behind them, visibility, chart titles, every series' points, and the error messages
+// shown since the last snapshot.
 
 #include <QJsonObject>
 #include <QStringList>
