@@ -36,6 +36,19 @@ TEST(RandomVariableHistogramTest, AValueOnAnEdgeBelongsToTheLowerBin) {
     EXPECT_EQ(Total(h), 1000.0);
 }
 
+// With min -18,5 and max 1,25 the upper edge of bin 14 is -1/15 in extended precision,
+// which the double -0,066666666666666666 equals only when j / 15 is taken first:
+// (max - min) * j / 15 puts the edge a hair lower and the value in bin 15.
+TEST(RandomVariableHistogramTest, AnEdgeIsTheRangeTimesTheBinsShare) {
+    Sample x;
+    x.fill(-18.5);
+    x[1] = 1.25;
+    x[2] = -0.066666666666666666;
+    const Histogram h = CountHistogram(x);
+    EXPECT_EQ(h.counts[13], 1.0);
+    EXPECT_EQ(h.counts[14], 1.0);
+}
+
 TEST(RandomVariableHistogramTest, CountsAlwaysAddUpToTheSampleSize) {
     Sample x;
     for (int i = 0; i < kSampleSize; ++i)

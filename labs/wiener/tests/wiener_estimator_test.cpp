@@ -71,6 +71,16 @@ TEST(WienerEstimator, ErrorVarianceOfTheFirstOrderDefaults) {
     }
 }
 
+// (D - 2 h.c) + t.h and (D + t.h) - 2 h.c round apart only where D is far from h.c, as
+// when the noise is far above the signal. These parameters were found by running both
+// orders over models with D of one decimal and Dn up to 10^8 and keeping the first that
+// parted: the written order gives the value below at i = 32, the other one ulp more
+// (0x1.ffff1d9588afcp-1).
+TEST(WienerEstimator, ErrorVarianceSubtractsTwiceTheCrossTermFirst) {
+    const Estimate e = RunFirstOrder(0.86, 1.0, 990000.0, Vector100{});
+    EXPECT_EQ(e.err[32], 0x1.ffff1d9588afbp-1);
+}
+
 TEST(WienerEstimator, WhiteSignalIsScaledSampleBySample) {
     // r = 0: Ry = 5 I, h = e_i / 5, so xx[i] = y[i] / 5 and err = 4 / 5 everywhere.
     Vector100 y;
