@@ -33,10 +33,9 @@ void NumericField::applyRule() {
 
     // Runs this rule once more, nested, on a text that passes or is empty; should even
     // that text fail (the locale changed meanwhile), setting it again is no change, so
-    // the nesting ends there as well.
+    // the nesting ends there as well. Setting the text also puts the caret at its end
+    // and drops any selection.
     setText(lastAccepted_);
-    setCursorPosition(static_cast<int>(text().size()));
-    deselect();
 }
 
 }  // namespace strs
