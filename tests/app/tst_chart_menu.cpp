@@ -1,12 +1,16 @@
-// The charts' menu in the main window, opened from the keyboard on a focused chart.
+// The charts' menu in the main window, opened from the keyboard on a focused chart, and
+// its commands acting on the chart it was opened on last.
 
 #include "app/chart_saving.h"
 #include "app/main_window.h"
 #include "matematic/random.h"
+#include "shell/picture_file.h"
 #include "support/components.h"
 #include "support/error_recorder.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
 #include <QMenu>
@@ -49,6 +53,42 @@ private slots:
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll().count('\n'), 16);  // the header and 15 bars
+        QVERIFY(errors.messages.isEmpty());
+    }
+
+    // Opened on the value chart and then, with the mouse, on the histogram: the picture and
+    // the data both come from the histogram.
+    void commandsActOnTheChartTheMenuWasOpenedOnLast() {
+        ErrorRecorder errors;
+        TForm1 w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        Button(w, "BB1")->click();
+        QMenu& menu = w.chartSaving().menu();
+        Chart(w, "Chart11")->setFocus();
+        QTest::keyClick(Chart(w, "Chart11"), Qt::Key_F10, Qt::ShiftModifier);
+        QTRY_VERIFY(menu.isVisible());
+        menu.hide();
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(100, 100));
+        QCoreApplication::sendEvent(Chart(w, "Chart12"), &click);
+        QTRY_VERIFY(menu.isVisible());
+        menu.hide();
+
+        QTemporaryDir folder;
+        const QString picture = folder.filePath(QStringLiteral("chart.png"));
+        const QString data = folder.filePath(QStringLiteral("chart.csv"));
+        w.chartSaving().setFileChooser(
+            [&picture] { return strs::ChartSaving::ChosenFile{picture, strs::PictureType::Png}; });
+        w.chartSaving().setDataFileChooser([&data] { return data; });
+        menu.actions().at(0)->trigger();
+        menu.actions().at(2)->trigger();
+
+        const QString histogram = folder.filePath(QStringLiteral("histogram.png"));
+        QVERIFY(strs::SaveChartPicture(&w, *Chart(w, "Chart12"), histogram, strs::PictureType::Png));
+        QCOMPARE(QImage(picture), QImage(histogram));
+        QFile file(data);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll().count('\n'), 16);  // the header and 15 bars, not 1000 values
         QVERIFY(errors.messages.isEmpty());
     }
 };

@@ -96,6 +96,9 @@ private slots:
         QCOMPARE(Chart(w, "Chart12")->geometry(), QRect(8, 216, 409, 209));
         QCOMPARE(Field(w, "Es")->geometry(), QRect(72, 43, 50, 21));
         QCOMPARE(Named<strs::LegendPanel>(w, "Panel1")->pos(), QPoint(265, 35));
+        // Each legend panel lies in its page's result chart, the lower one.
+        QCOMPARE(Named<strs::LegendPanel>(w, "Panel1")->parentWidget(), Chart(w, "Chart42"));
+        QCOMPARE(Named<strs::LegendPanel>(w, "Panel2")->parentWidget(), Chart(w, "Chart31"));
         QCOMPARE(Label(w, "ch3")->pos(), QPoint(216, 192));
         QVERIFY(Label(w, "L1")->wordWrap());
         QVERIFY(Label(w, "L1")->font().bold());
