@@ -69,7 +69,7 @@ private slots:
         QTest::keyClick(Chart(w, "Chart11"), Qt::Key_F10, Qt::ShiftModifier);
         QTRY_VERIFY(menu.isVisible());
         menu.hide();
-        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(100, 100));
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(100, 100), Chart(w, "Chart12")->mapToGlobal(QPoint(100, 100)));
         QCoreApplication::sendEvent(Chart(w, "Chart12"), &click);
         QTRY_VERIFY(menu.isVisible());
         menu.hide();
