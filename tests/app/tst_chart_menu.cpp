@@ -20,6 +20,17 @@
 using strs::TForm1;
 using namespace strs::testing;
 
+namespace {
+
+// The window on screen, with page 1's two charts filled by one press.
+void ShowWithPageOneCharts(TForm1& w) {
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    Button(w, "BB1")->click();
+}
+
+}  // namespace
+
 class ChartMenuTest : public QObject {
     Q_OBJECT
 private slots:
@@ -30,9 +41,7 @@ private slots:
     void menuKeyOpensTheMenuOfTheFocusedChart() {
         ErrorRecorder errors;
         TForm1 w;
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        Button(w, "BB1")->click();
+        ShowWithPageOneCharts(w);
         QMenu& menu = w.chartSaving().menu();
         QStringList texts;
         for (const QAction* action : menu.actions())
@@ -61,9 +70,7 @@ private slots:
     void commandsActOnTheChartTheMenuWasOpenedOnLast() {
         ErrorRecorder errors;
         TForm1 w;
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        Button(w, "BB1")->click();
+        ShowWithPageOneCharts(w);
         QMenu& menu = w.chartSaving().menu();
         Chart(w, "Chart11")->setFocus();
         QTest::keyClick(Chart(w, "Chart11"), Qt::Key_F10, Qt::ShiftModifier);
