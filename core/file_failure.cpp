@@ -7,6 +7,10 @@ namespace strs {
 FileFailure ClassifyFileFailure(int systemError, const FileFacts& facts) {
     if (facts.targetIsFolder || systemError == EISDIR)
         return FileFailure::NameIsFolder;
+    if (facts.targetIsSpecial)
+        return FileFailure::NotARegularFile;
+    if (facts.throughLink && !facts.folderExists)
+        return FileFailure::LinkIntoMissingFolder;
     switch (systemError) {
     case ENOENT:
     case ENOTDIR:
@@ -52,6 +56,11 @@ std::string FileFailureText(FileFailure failure, MessageLanguage language) {
         return russian ? "Файл больше, чем разрешено записывать." : "The file is larger than may be written.";
     case FileFailure::NameIsFolder:
         return russian ? "Под этим именем уже есть папка." : "A folder with this name exists.";
+    case FileFailure::NotARegularFile:
+        return russian ? "Под этим именем устройство, канал или сокет, а не файл; его нельзя заменить."
+                       : "This name is a device, pipe or socket, not a file, and cannot be replaced.";
+    case FileFailure::LinkIntoMissingFolder:
+        return russian ? "Это ссылка в папку, которой нет: %1." : "This is a link into a folder that does not exist: %1.";
     case FileFailure::InvalidName:
         return russian ? "Недопустимое имя файла." : "The file name is not valid.";
     case FileFailure::Other:

@@ -15,14 +15,19 @@ enum class FileFailure {
     DiskFull,
     FileTooLarge,
     NameIsFolder,
+    NotARegularFile,        // a device, pipe or socket: never replaced by a file
+    LinkIntoMissingFolder,  // the name is a link into a folder that does not exist
     InvalidName,
     Other,
 };
 
-// What the file system shows at the time of the failure.
+// What the file system shows at the time of the failure, about what a write to the name
+// would reach: a link's own target.
 struct FileFacts {
     bool folderExists = true;
     bool targetIsFolder = false;
+    bool targetIsSpecial = false;  // it exists and is neither a regular file nor a folder
+    bool throughLink = false;      // the name is a symbolic link
 };
 
 FileFailure ClassifyFileFailure(int systemError, const FileFacts& facts);
@@ -30,7 +35,8 @@ FileFailure ClassifyFileFailure(int systemError, const FileFacts& facts);
 enum class MessageLanguage { Russian, English };
 
 // One sentence ending with a full stop; empty for FileFailure::Other, for which the
-// system's own text is to be shown.
+// system's own text is to be shown. LinkIntoMissingFolder's text holds "%1" where the
+// missing folder is to be named.
 std::string FileFailureText(FileFailure failure, MessageLanguage language);
 
 }  // namespace strs

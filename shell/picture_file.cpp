@@ -51,15 +51,23 @@ MessageLanguage UserLanguage() {
     return InstalledLanguage() == UiLanguage::Russian ? MessageLanguage::Russian : MessageLanguage::English;
 }
 
+// A device, pipe or socket (through a link, too): something a file must never replace.
+bool IsSpecialFile(const QFileInfo& info) { return info.exists() && !info.isFile() && !info.isDir(); }
+
 // The one place that turns a failed write into its message: the file's name and the
 // cause in the user's language, read from the error number and what the file system
 // shows now; a cause without a text of ours keeps the system's own words.
 [[noreturn]] void ThrowCannotCreate(const QString& fullName, int systemError, const QString& systemText) {
-    const QFileInfo target(fullName);
-    const FileFacts facts{target.absoluteDir().exists(), target.isDir()};
-    const std::string reason = FileFailureText(ClassifyFileFailure(systemError, facts), UserLanguage());
+    const QFileInfo name(fullName);
+    // A write goes through a link to what it names, so that is what the facts are about.
+    const QFileInfo target = name.isSymLink() ? QFileInfo(name.symLinkTarget()) : name;
+    const FileFacts facts{target.absoluteDir().exists(), target.isDir(), IsSpecialFile(target), name.isSymLink()};
+    const QString reason = QString::fromStdString(
+        FileFailureText(ClassifyFileFailure(systemError, facts), UserLanguage()));
     throw FileCreateError(QDir::toNativeSeparators(fullName).toStdString(),
-                          reason.empty() ? systemText.toStdString() : reason);
+                          reason.isEmpty()           ? systemText.toStdString()
+                          : reason.contains(u"%1") ? reason.arg(QDir::toNativeSeparators(target.absolutePath())).toStdString()
+                                                   : reason.toStdString());
 }
 
 // The system's text for a failed write: a short write (a full disk, a file size limit)
@@ -187,6 +195,9 @@ void WriteChartPicture(const ChartWidget& chart, const QString& fullName, Pictur
 void WriteFileAtomically(const QByteArray& data, const QString& fullName) {
     // QSaveFile writes beside the target and renames over it only on commit, so the
     // target is either the complete new picture or whatever it was before.
+    // QSaveFile would put a regular file in place of a device or pipe; those are refused.
+    if (IsSpecialFile(QFileInfo(fullName)))
+        ThrowCannotCreate(fullName, 0, {});
     QSaveFile file(fullName);
     errno = 0;
     if (!file.open(QIODevice::WriteOnly))
@@ -229,7 +240,7 @@ bool SaveChartPicture(QWidget* parent, const ChartWidget& chart, const QString& 
                       PictureType type) {
     const QString fullName = NameWithExtension(chosenName, type);
     const QFileInfo target(fullName);
-    if (target.exists() && !target.isDir()) {
+    if (target.isFile()) {  // a folder or a device fails in the write, without a question
         const QString shownName = QDir::toNativeSeparators(fullName);
         const OverwriteQuestion& question = InstalledQuestion();
         const bool replace = question ? question(parent, shownName) : AskWithMessageBox(parent, shownName);

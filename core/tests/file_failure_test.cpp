@@ -31,6 +31,9 @@ TEST(FileFailure, TheFileSystemDecidesWhatAMissingEntryMeans) {
     // A folder under the name wins over whatever error the attempt left behind.
     EXPECT_EQ(ClassifyFileFailure(0, FileFacts{true, true}), FileFailure::NameIsFolder);
     EXPECT_EQ(ClassifyFileFailure(0, FileFacts{false, false}), FileFailure::MissingFolder);
+    // A write reaches what a link names; whatever the error, a device is never replaced.
+    EXPECT_EQ(ClassifyFileFailure(ENOENT, FileFacts{false, false, false, true}), FileFailure::LinkIntoMissingFolder);
+    EXPECT_EQ(ClassifyFileFailure(0, FileFacts{true, false, true, false}), FileFailure::NotARegularFile);
 }
 
 TEST(FileFailure, EveryCauseHasItsOwnTextInBothLanguages) {

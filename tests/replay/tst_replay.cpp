@@ -3,10 +3,13 @@
 // (tests/answer_keys/).
 
 #include "matematic/rounding.h"
+#include "shell/picture_file.h"
 #include "shell/number_text.h"
 #include "tools/replay/replay_session.h"
 
 #include <QClipboard>
+#include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
@@ -16,6 +19,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <algorithm>
 
 using strs::replay::ReplaySession;
 using strs::replay::ScriptError;
@@ -33,6 +38,12 @@ QList<QJsonObject> run(const QString& script) {
 
 QJsonArray series(const QJsonObject& dump, const char* name) {
     return dump[QStringLiteral("series")].toObject()[QString::fromLatin1(name)].toArray();
+}
+
+// strs-replay reading from the test through a pipe.
+bool Started(QProcess& replay) {
+    replay.start(QStringLiteral(STRS_REPLAY_EXECUTABLE), {});
+    return replay.waitForStarted();
 }
 
 }  // namespace
@@ -121,6 +132,14 @@ private slots:
             << QStringLiteral("\n\nset E11") << QStringLiteral("line 3: usage: set FIELD TEXT");
         QTest::newRow("open quote") << QStringLiteral("set E11 \"1,2")
                                     << QStringLiteral("line 1: unterminated quoted text");
+        // Qt's search matches any object with an empty name; a script's never does.
+        QTest::newRow("empty button name")
+            << QStringLiteral("press \"\"") << QStringLiteral("line 1: no button named ''");
+        QTest::newRow("empty field name")
+            << QStringLiteral("set \"\" 7") << QStringLiteral("line 1: no field named ''");
+        QTest::newRow("NUL inside a line")
+            << (QStringLiteral("page 2") + QChar(0) + QStringLiteral("junk"))
+            << QStringLiteral("line 1: a control character in 'page 2\\x00junk'");
     }
     void badLinesNameTheirLine() {
         QFETCH(QString, script);
@@ -133,13 +152,63 @@ private slots:
         }
     }
 
+    // The window's picture goes through the same atomic write as a chart's: a full disk
+    // leaves an old picture whole and a new name without a file, and says so.
+    void shotOnAFullDiskKeepsTheOldFile() {
+        QTemporaryDir dir;
+        const QString old = dir.filePath(QStringLiteral("win.png"));
+        {
+            QFile file(old);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("old");
+        }
+        strs::SetPictureFileSpaceLimit(1000);
+        for (const QString& path : {old, dir.filePath(QStringLiteral("new.png"))}) {
+            try {
+                run(QStringLiteral("locale ru_RU\nshot \"%1\"\n").arg(path));
+                QFAIL("the shot was written");
+            } catch (const ScriptError& e) {
+                QCOMPARE(QString::fromStdString(e.what()),
+                         QStringLiteral("line 2: Cannot create file \"%1\". На диске не хватает места.")
+                             .arg(QDir::toNativeSeparators(path)));
+            }
+        }
+        strs::SetPictureFileSpaceLimit(-1);
+        QFile file(old);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("old"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("win.png")});
+    }
+
+    // Each line runs as it arrives: dumps come out while the input goes on, until the
+    // test stops feeding it; a line without an end is cut off at 1 MiB.
+    void executableRunsEachLineAsItArrives() {
+#ifdef STRS_UNDER_QEMU_USER
+        QSKIP("qemu-user cannot start a process from an emulated one");
+#endif
+        QProcess replay;
+        QVERIFY(Started(replay));
+        QDeadlineTimer deadline(60000);
+        int printed = 0;
+        while (printed < 20 && !deadline.hasExpired()) {
+            replay.write("dump\n# and a comment that costs nothing\n");
+            if (replay.waitForReadyRead(int(std::min<qint64>(deadline.remainingTime(), 1000))))
+                printed += int(replay.readAllStandardOutput().count('\n'));
+        }
+        QCOMPARE(printed >= 20, true);
+        replay.write(QByteArray(2 << 20, 'x'));
+        replay.closeWriteChannel();
+        QVERIFY(replay.waitForFinished(60000));
+        QCOMPARE(replay.exitCode(), 1);
+        QVERIFY(replay.readAllStandardError().contains(": longer than 1048576 bytes"));
+    }
+
     void executableStopsWithNonZeroExitOnABadLine() {
 #ifdef STRS_UNDER_QEMU_USER
         QSKIP("qemu-user cannot start a process from an emulated one");
 #endif
         QProcess replay;
-        replay.start(QStringLiteral(STRS_REPLAY_EXECUTABLE), {});
-        QVERIFY(replay.waitForStarted());
+        QVERIFY(Started(replay));
         replay.write("dump\nbogus\n");
         replay.closeWriteChannel();
         QVERIFY(replay.waitForFinished(60000));

@@ -28,6 +28,8 @@
 
 #ifdef Q_OS_UNIX
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 #include <csignal>
 #endif
@@ -49,9 +51,11 @@ void WriteAll(const QString& path, const QByteArray& data) {
     QCOMPARE(file.write(data), data.size());
 }
 
-// Names in a folder, so that a leftover temporary file would show.
+// Names in a folder, so that a leftover temporary file would show (pipes, devices and
+// broken links too).
 QStringList FolderContents(const QString& folder) {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                                  QDir::Name);
 }
 
 // A chart like the upper chart of the first page after a run.
@@ -356,6 +360,53 @@ private slots:
         QVERIFY(QFileInfo(path).isDir());
         QCOMPARE(FolderContents(folder.path()), QStringList{QStringLiteral("taken.bmp")});
     }
+
+#ifdef Q_OS_UNIX
+    // A pipe and a device keep being what they are, and a link into a missing folder names
+    // that folder; the Save command asks no question for any of them.
+    void namesThatAreNoFileAreNeverReplaced_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("pipe") << QStringLiteral("pipe");
+        QTest::newRow("device") << QStringLiteral("device");
+        QTest::newRow("link into a missing folder") << QStringLiteral("link");
+    }
+    void namesThatAreNoFileAreNeverReplaced() {
+        QFETCH(QString, kind);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("node.png"));
+        const QByteArray native = QFile::encodeName(path);
+        QString cause = QStringLiteral("Под этим именем устройство, канал или сокет, а не файл; его нельзя заменить.");
+        if (kind == u"pipe") {
+            QCOMPARE(mkfifo(native.constData(), 0644), 0);
+        } else if (kind == u"device") {
+            if (mknod(native.constData(), S_IFCHR | 0644, makedev(1, 7)) != 0)
+                QSKIP("making a device node needs root");
+        } else {
+            QVERIFY(QFile::link(folder.filePath(QStringLiteral("nowhere/t.png")), path));
+            cause = QStringLiteral("Это ссылка в папку, которой нет: %1.")
+                        .arg(QDir::toNativeSeparators(folder.filePath(QStringLiteral("nowhere"))));
+        }
+        struct stat before {};
+        QCOMPARE(lstat(native.constData(), &before), 0);
+
+        auto chart = MakeChart();
+        try {
+            strs::WritePicture(chart->renderImage(), path, PictureType::Png);
+            QFAIL("no error for a name that is no file");
+        } catch (const strs::FileCreateError& e) {
+            QCOMPARE(QString::fromUtf8(e.what()),
+                     QStringLiteral("Cannot create file \"%1\". %2").arg(QDir::toNativeSeparators(path), cause));
+        }
+        QVERIFY_THROWS_EXCEPTION(strs::FileCreateError,
+                                 strs::SaveChartPicture(nullptr, *chart, path, PictureType::Png));
+        QVERIFY(questions_.isEmpty());
+        struct stat after {};
+        QCOMPARE(lstat(native.constData(), &after), 0);
+        QCOMPARE(after.st_mode, before.st_mode);
+        QCOMPARE(after.st_ino, before.st_ino);
+        QCOMPARE(FolderContents(folder.path()), QStringList{QStringLiteral("node.png")});
+    }
+#endif
 
     // The causes this machine can bring about, each named as what it is, in the window's
     // language (a folder that exists but takes no files, a name the system refuses).

@@ -15,6 +15,7 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <new>
 
 namespace {
 
@@ -34,6 +35,11 @@ constexpr const char* kHelp =
     "\n"
     "The actions are described in strs-replay(1).\n";
 
+// The file that cannot be opened, and why (missing, a folder, no permission).
+void CannotRead(const QFile& file, const QString& name) {
+    std::fprintf(stderr, "strs-replay: cannot read %s: %s\n", qPrintable(name), qPrintable(file.errorString()));
+}
+
 void Print(const QByteArray& data) { std::fwrite(data.constData(), 1, std::size_t(data.size()), stdout); }
 
 // --variants FILE.csv [--html]: exit code 1 when a row was bad, 2 when nothing could run.
@@ -45,7 +51,7 @@ int RunVariantsFile(QStringList args) {
     }
     QFile input(args[1]);
     if (!input.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "strs-replay: cannot read %s\n", qPrintable(args[1]));
+        CannotRead(input, args[1]);
         return 2;
     }
     const strs::replay::VariantsOutput output{Print, [](const QString& message) {
@@ -57,6 +63,37 @@ int RunVariantsFile(QStringList args) {
         html ? strs::replay::VariantsFormat::Html : strs::replay::VariantsFormat::Csv, output);
     std::fflush(stdout);
     return badRows > 0 ? 1 : 0;
+}
+
+// Runs the script or the variants the arguments name; returns the exit code.
+int Run(QStringList args) {
+    if (args.value(0) == QLatin1String("--variants") || args.value(1) == QLatin1String("--variants"))
+        return RunVariantsFile(args);
+    if (args.size() > 1) {
+        std::fputs("usage: strs-replay [SCRIPT]\n", stderr);
+        return 2;
+    }
+    QFile input;
+    const bool fromFile = !args.isEmpty() && args[0] != QLatin1String("-");
+    if (fromFile)
+        input.setFileName(args[0]);
+    const bool opened = fromFile ? input.open(QIODevice::ReadOnly) : input.open(stdin, QIODevice::ReadOnly);
+    if (!opened) {
+        CannotRead(input, args.value(0));
+        return 2;
+    }
+    try {
+        strs::replay::ReplaySession session([](const QByteArray& json) {
+            std::fwrite(json.constData(), 1, std::size_t(json.size()), stdout);
+            std::fputc('\n', stdout);
+            std::fflush(stdout);
+        });
+        session.runStream(input);
+    } catch (const strs::replay::ScriptError& e) {
+        std::fprintf(stderr, "strs-replay: %s\n", e.what());
+        return 1;
+    }
+    return 0;
 }
 
 }  // namespace
@@ -71,34 +108,10 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
 
-    QStringList args = QCoreApplication::arguments().mid(1);
-    if (args.value(0) == QLatin1String("--variants") || args.value(1) == QLatin1String("--variants"))
-        return RunVariantsFile(args);
-    if (args.size() > 1) {
-        std::fputs("usage: strs-replay [SCRIPT]\n", stderr);
-        return 2;
-    }
-    QFile input;
-    const bool fromFile = !args.isEmpty() && args[0] != QLatin1String("-");
-    if (fromFile)
-        input.setFileName(args[0]);
-    const bool opened = fromFile ? input.open(QIODevice::ReadOnly) : input.open(stdin, QIODevice::ReadOnly);
-    if (!opened) {
-        std::fprintf(stderr, "strs-replay: cannot read %s\n", qPrintable(args.value(0)));
-        return 2;
-    }
-    const QString script = QString::fromUtf8(input.readAll());
-
     try {
-        strs::replay::ReplaySession session([](const QByteArray& json) {
-            std::fwrite(json.constData(), 1, std::size_t(json.size()), stdout);
-            std::fputc('\n', stdout);
-            std::fflush(stdout);
-        });
-        session.runScript(script);
-    } catch (const strs::replay::ScriptError& e) {
-        std::fprintf(stderr, "strs-replay: %s\n", e.what());
-        return 1;
+        return Run(QCoreApplication::arguments().mid(1));
+    } catch (const std::bad_alloc&) {
+        std::fputs("strs-replay: out of memory\n", stderr);
+        return 3;
     }
-    return 0;
 }

@@ -1,5 +1,7 @@
 #include "tools/replay/replay_script.h"
 
+#include <algorithm>
+
 namespace strs::replay {
 
 namespace {
@@ -33,12 +35,30 @@ QString readQuoted(const QString& text, qsizetype& pos, int lineNumber) {
     throw ScriptError(lineNumber, QStringLiteral("unterminated quoted text"));
 }
 
+bool IsControl(QChar c) { return c.category() == QChar::Other_Control && c != u'\t'; }
+
 }  // namespace
+
+QString Escaped(const QString& text) {
+    constexpr qsizetype kShown = 80;  // a message quotes the start of a long text
+    QString shown;
+    for (QChar c : text.left(kShown)) {
+        if (c == u'\\')
+            shown += QStringLiteral("\\\\");
+        else if (IsControl(c))
+            shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            shown += c;
+    }
+    return text.size() > kShown ? shown + QStringLiteral("…") : shown;
+}
 
 ScriptLine ParseScriptLine(const QString& text, int number) {
     ScriptLine line;
     line.number = number;
     const QString trimmed = text.trimmed();
+    if (std::any_of(trimmed.begin(), trimmed.end(), IsControl))
+        throw ScriptError(number, QStringLiteral("a control character in '%1'").arg(Escaped(trimmed)));
     if (trimmed.isEmpty() || trimmed.startsWith(u'#'))
         return line;
 

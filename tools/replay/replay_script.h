@@ -21,9 +21,14 @@ public:
         : std::runtime_error(QStringLiteral("line %1: %2").arg(line).arg(message).toStdString()) {}
 };
 
+// The text with every control character written as \xNN (and \ as \\), for messages;
+// a long text is cut after its first 80 characters, with "…".
+QString Escaped(const QString& text);
+
 // Splits a line into words. A word may be double-quoted ("" is the empty text; inside
 // quotes \" and \\ stand for " and \). Blank lines and lines starting with # are empty.
 // The last argument of set/type/keys is the rest of the line when it is not quoted.
+// A control character other than a tab (a NUL, say) is an error: no action reads it.
 ScriptLine ParseScriptLine(const QString& text, int number);
 
 }  // namespace strs::replay

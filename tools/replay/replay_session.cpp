@@ -1,6 +1,7 @@
 #include "tools/replay/replay_session.h"
 
 #include "app/main_window.h"
+#include "core/errors.h"
 #include "matematic/random.h"
 #include "shell/chart_export.h"
 #include "shell/chart_widget.h"
@@ -13,6 +14,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QIODevice>
 #include <QJsonDocument>
 #include <QKeyEvent>
 #include <QLocale>
@@ -40,12 +42,14 @@ void requireArgs(const ScriptLine& line, int count, const char* usage) {
         throw ScriptError(line.number, QStringLiteral("usage: %1").arg(QString::fromLatin1(usage)));
 }
 
+// The component of that exact name; an empty name, which Qt would match with any, is
+// no component's name.
 template <typename T>
 T* findNamed(TForm1& w, const ScriptLine& line, const QString& name, const char* what) {
-    auto* found = w.findChild<T*>(name);
+    auto* found = name.isEmpty() ? nullptr : w.findChild<T*>(name);
     if (!found)
         throw ScriptError(line.number,
-                          QStringLiteral("no %1 named '%2'").arg(QString::fromLatin1(what), name));
+                          QStringLiteral("no %1 named '%2'").arg(QString::fromLatin1(what), Escaped(name)));
     return found;
 }
 
@@ -82,6 +86,20 @@ void ReplaySession::runScript(const QString& script) {
     const QStringList lines = script.split(u'\n');
     for (int i = 0; i < lines.size(); ++i)
         execute(ParseScriptLine(lines[i], i + 1));
+}
+
+void ReplaySession::runStream(QIODevice& input) {
+    for (int number = 1;; ++number) {
+        // At most kLongestLine + 1 bytes: one more than a line may hold shows it is too long.
+        QByteArray bytes = input.readLine(kLongestLine + 2);
+        if (bytes.isEmpty())
+            return;  // the end of the input
+        if (bytes.endsWith('\n'))
+            bytes.chop(1);
+        else if (bytes.size() > kLongestLine)
+            throw ScriptError(number, QStringLiteral("longer than %1 bytes").arg(kLongestLine));
+        execute(ParseScriptLine(QString::fromUtf8(bytes), number));
+    }
 }
 
 void ReplaySession::typeInto(QWidget* target, const QString& text) {
@@ -154,9 +172,13 @@ void ReplaySession::perform(const ScriptLine& line) {
     } else if (a == QLatin1String("shot")) {
         // A picture of the whole window as it stands, e.g. for an answer key.
         requireArgs(line, 1, "shot PATH.png");
+        // Written as the chart pictures are: an old file stays whole when the write fails.
         QApplication::processEvents();
-        if (!w.grab().save(line.args[0], "PNG"))
-            throw ScriptError(line.number, QStringLiteral("cannot write '%1'").arg(line.args[0]));
+        try {
+            WritePicture(w.grab().toImage(), line.args[0], PictureType::Png);
+        } catch (const FileCreateError& e) {
+            throw ScriptError(line.number, QString::fromStdString(e.what()));
+        }
     } else if (a == QLatin1String("dump")) {
         requireArgs(line, 0, "dump");
         QApplication::processEvents();
@@ -176,7 +198,7 @@ void ReplaySession::perform(const ScriptLine& line) {
         QLocale::setDefault(locale);
         restart();
     } else {
-        throw ScriptError(line.number, QStringLiteral("unknown action '%1'").arg(a));
+        throw ScriptError(line.number, QStringLiteral("unknown action '%1'").arg(Escaped(a)));
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include <QStringList>
 
+class QIODevice;
 class QWidget;
 
 #include <functional>
@@ -25,6 +26,10 @@ public:
 
     // Runs a whole script; throws ScriptError at the first bad line.
     void runScript(const QString& script);
+    // Runs each line as soon as it has been read, to the end of the input; throws
+    // ScriptError at the first bad line, a line longer than kLongestLine bytes included.
+    void runStream(QIODevice& input);
+    static constexpr qint64 kLongestLine = 1 << 20;
     void execute(const ScriptLine& line);
 
     TForm1& window() { return *window_; }
