@@ -18,6 +18,7 @@
 #include <QJsonDocument>
 #include <QKeyEvent>
 #include <QLocale>
+#include <QPixmapCache>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -64,6 +65,10 @@ int PageHolding(const QTabWidget& pages, const QWidget& widget) {
 }  // namespace
 
 ReplaySession::ReplaySession(std::function<void(const QByteArray&)> print) : print_(std::move(print)) {
+    // The style caches pictures of controls under names that hold their palette's key, and
+    // every new window brings new palettes: the cache would keep a name for each control of
+    // every window since the first. Uncached, a restart leaves nothing behind.
+    QPixmapCache::setCacheLimit(0);
     SetErrorPresenter([this](const QString& text) { errors_ << text; });
     restart();
 }
