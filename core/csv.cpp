@@ -1,5 +1,6 @@
 #include "core/csv.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace strs {
@@ -38,26 +39,82 @@ std::string CsvRow(const std::vector<std::string>& cells, char separator) {
 }
 
 bool ParseCsvLine(std::string_view line, char separator, std::vector<std::string>& cells) {
+    CsvRecordReader reader(
+        [line](char* buffer, std::size_t size) mutable {
+            const std::size_t n = line.copy(buffer, size);
+            line.remove_prefix(n);
+            return n;
+        },
+        separator);
+    int first = 0;
+    const CsvRecordReader::Result result = reader.next(cells, first);
+    if (result == CsvRecordReader::Result::End)
+        cells.assign(1, std::string());
+    return result != CsvRecordReader::Result::OpenQuote;
+}
+
+CsvRecordReader::CsvRecordReader(Source source, char separator)
+    : source_(std::move(source)), separator_(separator) {}
+
+int CsvRecordReader::peek() {
+    if (at_ == block_.size()) {
+        block_.resize(64 * 1024);
+        block_.resize(source_(block_.data(), block_.size()));
+        at_ = 0;
+        if (block_.empty())
+            return -1;
+    }
+    return static_cast<unsigned char>(block_[at_]);
+}
+
+int CsvRecordReader::get() {
+    const int c = peek();
+    if (c >= 0)
+        ++at_;
+    return c;
+}
+
+void CsvRecordReader::endLine(int c) {
+    ++line_;
+    if (c == '\r' && peek() == '\n')
+        get();
+}
+
+CsvRecordReader::Result CsvRecordReader::next(std::vector<std::string>& cells, int& line) {
+    if (!started_) {
+        started_ = true;
+        if (peek() >= 0 && block_.compare(at_, 3, "\xEF\xBB\xBF") == 0)
+            at_ += 3;
+    }
     cells.assign(1, std::string());
+    line = line_;
+    if (peek() < 0)
+        return Result::End;
     bool quoted = false;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        const char c = line[i];
+    for (int c = get(); c >= 0; c = get()) {
         if (quoted) {
-            if (c != '"')
-                cells.back() += c;
-            else if (i + 1 < line.size() && line[i + 1] == '"')
-                cells.back() += line[++i];
-            else
+            if (c == '"' && peek() == '"') {
+                cells.back() += char(get());
+            } else if (c == '"') {
                 quoted = false;
+            } else if (c == '\r' || c == '\n') {
+                endLine(c);
+                cells.back() += '\n';
+            } else {
+                cells.back() += char(c);
+            }
         } else if (c == '"') {
             quoted = true;
-        } else if (c == separator) {
+        } else if (c == separator_) {
             cells.emplace_back();
+        } else if (c == '\r' || c == '\n') {
+            endLine(c);
+            return Result::Record;
         } else {
-            cells.back() += c;
+            cells.back() += char(c);
         }
     }
-    return !quoted;
+    return quoted ? Result::OpenQuote : Result::Record;
 }
 
 }  // namespace strs

@@ -9,6 +9,8 @@
 #include <QJsonObject>
 #include <QtTest>
 
+#include <algorithm>
+
 using namespace strs::replay;
 
 namespace {
@@ -25,12 +27,20 @@ Run RunTable(const QString& csv) {
     run.badRows = RunVariants(csv, VariantsFormat::Csv,
                               {[&table](const QByteArray& data) { table += data; },
                                [&run](const QString& message) { run.messages << message; }});
-    for (const QByteArray& line : table.split('\n')) {
-        if (line.isEmpty())
-            continue;
-        std::vector<std::string> cells;
-        if (!strs::ParseCsvLine(line.chopped(1).toStdString(), ';', cells))
-            qFatal("unreadable output line");
+    strs::CsvRecordReader reader(
+        [&table](char* buffer, std::size_t size) {
+            const std::size_t n = std::min(size, std::size_t(table.size()));
+            std::copy_n(table.constData(), n, buffer);
+            table.remove(0, qsizetype(n));
+            return n;
+        },
+        ';');
+    std::vector<std::string> cells;
+    int line = 0;
+    for (auto result = reader.next(cells, line); result != strs::CsvRecordReader::Result::End;
+         result = reader.next(cells, line)) {
+        if (result == strs::CsvRecordReader::Result::OpenQuote)
+            qFatal("unreadable output");
         QStringList row;
         for (const std::string& cell : cells)
             row << QString::fromStdString(cell);
@@ -119,6 +129,38 @@ private slots:
         QCOMPARE(run.rows.size(), 3);
         QCOMPARE(run.rows[1].first(), QStringLiteral("2"));
         QCOMPARE(run.rows[2].first(), QStringLiteral("9"));
+    }
+
+    // What spreadsheets write: line ends inside quoted cells, and lines ended by CR alone.
+    void cellsMayHoldLineEndsAndLinesMayEndInCr() {
+        const Run quoted = RunTable(QStringLiteral("id;page\n\"two\r\nlines\";1\n\"x\";2\n"));
+        QCOMPARE(quoted.badRows, 0);
+        QCOMPARE(quoted.rows.size(), 3);
+        QCOMPARE(quoted.rows[1].mid(0, 2), (QStringList{QStringLiteral("2"), QStringLiteral("two\nlines")}));
+        QCOMPARE(quoted.rows[2].first(), QStringLiteral("4"));  // the row counts the file's lines
+        const Run cr = RunTable(QStringLiteral("page;E11\r1;2\r\r1;3\r"));
+        QCOMPARE(cr.badRows, 0);
+        QCOMPARE(cr.rows.size(), 3);
+        QCOMPARE(cr.rows[2].mid(0, 3), (QStringList{QStringLiteral("4"), QStringLiteral("1"), QStringLiteral("3")}));
+    }
+
+    // A header that is no header, or names a column twice, stops the run before any row.
+    void aBadHeaderIsNamed_data() {
+        QTest::addColumn<QString>("csv");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no page column")
+            << QStringLiteral("\n1;2\n1;3\n") << QStringLiteral("row 2 is no header row: no column is named 'page'");
+        QTest::newRow("a name twice") << QStringLiteral("page;E11;E11\n1;2;3\n")
+                                      << QStringLiteral("row 1: columns 2 and 3 are both named 'E11'");
+        QTest::newRow("nothing") << QStringLiteral("\r\n") << QStringLiteral("no header row");
+    }
+    void aBadHeaderIsNamed() {
+        QFETCH(QString, csv);
+        QFETCH(QString, message);
+        const Run run = RunTable(csv);
+        QCOMPARE(run.messages, QStringList{message});
+        QCOMPARE(run.badRows, 1);
+        QVERIFY(run.rows.isEmpty());
     }
 };
 

@@ -58,9 +58,11 @@ int RunVariantsFile(QStringList args) {
                                                   std::fprintf(stderr, "strs-replay: %s\n",
                                                                message.toUtf8().constData());
                                               }};
-    const int badRows = strs::replay::RunVariants(
-        QString::fromUtf8(input.readAll()),
-        html ? strs::replay::VariantsFormat::Html : strs::replay::VariantsFormat::Csv, output);
+    const auto format = html ? strs::replay::VariantsFormat::Html : strs::replay::VariantsFormat::Csv;
+    // A pipe cannot be read twice: it is held in memory instead.
+    const int badRows = input.isSequential()
+                            ? strs::replay::RunVariants(QString::fromUtf8(input.readAll()), format, output)
+                            : strs::replay::RunVariants(input, format, output);
     std::fflush(stdout);
     return badRows > 0 ? 1 : 0;
 }

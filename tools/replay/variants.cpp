@@ -8,6 +8,7 @@
 #include "tools/replay/replay_session.h"
 #include "tools/replay/snapshot.h"
 
+#include <QBuffer>
 #include <QLabel>
 #include <QStringList>
 #include <QTabWidget>
@@ -142,14 +143,74 @@ Variant ReadVariant(int row, const QStringList& header, const QStringList& cells
     return v;
 }
 
-QStringList SplitCells(const QString& line, char separator, int row) {
-    std::vector<std::string> cells;
-    if (!ParseCsvLine(line.toStdString(), separator, cells))
-        throw BadCell{QStringLiteral("row %1: a quotation mark is not closed").arg(row)};
-    QStringList list;
-    for (const std::string& cell : cells)
-        list << QString::fromStdString(cell);
-    return list;
+// The input's records as Qt strings, one at a time; blank lines are passed over.
+class VariantRecords {
+public:
+    VariantRecords(QIODevice& input, char separator)
+        : reader_([&input](char* buffer, std::size_t size) {
+                      const qint64 got = input.read(buffer, qint64(size));
+                      return got > 0 ? std::size_t(got) : std::size_t(0);
+                  },
+                  separator) {}
+
+    // False at the end of the input; throws BadCell at a quotation mark left open.
+    bool next(QStringList& cells, int& row) {
+        std::vector<std::string> raw;
+        while (true) {
+            const CsvRecordReader::Result result = reader_.next(raw, row);
+            if (result == CsvRecordReader::Result::End)
+                return false;
+            if (result == CsvRecordReader::Result::OpenQuote)
+                throw BadCell{QStringLiteral("row %1: a quotation mark is not closed").arg(row)};
+            if (raw.size() > 1 || !QString::fromStdString(raw[0]).trimmed().isEmpty())
+                break;
+        }
+        cells.clear();
+        for (const std::string& cell : raw)
+            cells << QString::fromStdString(cell);
+        return true;
+    }
+
+private:
+    CsvRecordReader reader_;
+};
+
+// ";" when the first line that is not blank holds one, "," otherwise; the input is left
+// at its start.
+char SeparatorOf(QIODevice& input) {
+    char separator = ',';
+    while (!input.atEnd()) {
+        const QByteArray line = input.readLine(1 << 20).trimmed();
+        if (!line.isEmpty()) {
+            separator = line.contains(';') ? ';' : ',';
+            break;
+        }
+    }
+    input.seek(0);
+    return separator;
+}
+
+// The header's column names, trimmed; throws BadCell when a row that is no header comes
+// first, or when two columns have one name.
+QStringList ReadHeader(VariantRecords& records) {
+    QStringList header;
+    int row = 0;
+    if (!records.next(header, row))
+        throw BadCell{QStringLiteral("no header row")};
+    for (QString& name : header)
+        name = name.trimmed();
+    if (!header.contains(QStringLiteral("page")))
+        throw BadCell{QStringLiteral("row %1 is no header row: no column is named 'page'").arg(row)};
+    for (qsizetype c = 0; c < header.size(); ++c) {
+        const qsizetype first = header.indexOf(header[c]);
+        if (first < c && !header[c].isEmpty())
+            throw BadCell{QStringLiteral("row %1: columns %2 and %3 are both named '%4'")
+                              .arg(row)
+                              .arg(first + 1)
+                              .arg(c + 1)
+                              .arg(header[c])};
+    }
+    return header;
 }
 
 // Writes the output table as CSV or as an HTML page.
@@ -200,76 +261,89 @@ private:
     std::function<void(const QByteArray&)> out_;
 };
 
+// Runs one variant in the session (after its fresh start) and writes its output row: the
+// row number, the cells as read, the labels its page shows and the error text.
+void runVariant(ReplaySession& session, const Variant& v, const QStringList& header, const QStringList& labels,
+                const WindowMap& map, TableWriter& table) {
+    for (const ScriptLine& action : v.actions)
+        session.execute(action);
+    QStringList cells{QString::number(v.row)};
+    for (qsizetype c = 0; c < header.size(); ++c)
+        cells << v.cells.value(c);
+    for (const QString& name : labels) {
+        const auto* label = session.window().findChild<QLabel*>(name);
+        const bool shown = map.pageOfLabel(name) == v.page && label->isVisibleTo(&session.window());
+        cells << (shown ? label->text() : QString());
+    }
+    cells << session.takeErrors().join(u'\n');
+    table.add(cells);
+}
+
 }  // namespace
 
-int RunVariants(const QString& csv, VariantsFormat format, const VariantsOutput& output) {
+int RunVariants(QIODevice& input, VariantsFormat format, const VariantsOutput& output) {
     ReplaySession session([](const QByteArray&) {});
     const WindowMap map(session.window());
+    const char separator = SeparatorOf(input);
 
-    // A spreadsheet may put a byte order mark before the header.
-    QStringList lines = (csv.startsWith(QChar(0xFEFF)) ? csv.mid(1) : csv).split(u'\n');
-    for (QString& line : lines) {
-        if (line.endsWith(u'\r'))
-            line.chop(1);
-    }
-    int headerRow = 0;
-    while (headerRow < lines.size() && lines[headerRow].trimmed().isEmpty())
-        ++headerRow;
-    if (headerRow == lines.size()) {
-        output.message(QStringLiteral("no header row"));
-        return 1;
-    }
-    const char separator = lines[headerRow].contains(u';') ? ';' : ',';
+    // A first pass checks every row, so that the output knows its columns before the first
+    // variant runs; the second runs them. Neither keeps more than one row.
+    int badRows = 0;
+    std::vector<bool> pagesUsed(5, false);
     QStringList header;
     try {
-        header = SplitCells(lines[headerRow], separator, headerRow + 1);
-    } catch (const BadCell& bad) {
-        output.message(bad.text);
-        return 1;
-    }
-    for (QString& name : header)
-        name = name.trimmed();
-
-    // Every row is checked before the first runs, so that the output knows its columns.
-    int badRows = 0;
-    std::vector<Variant> variants;
-    std::vector<bool> pagesUsed(5, false);
-    for (int i = headerRow + 1; i < lines.size(); ++i) {
-        if (lines[i].trimmed().isEmpty())
-            continue;
-        try {
-            variants.push_back(ReadVariant(i + 1, header, SplitCells(lines[i], separator, i + 1), map));
-            pagesUsed[std::size_t(variants.back().page)] = true;
-        } catch (const BadCell& bad) {
-            output.message(bad.text);
-            ++badRows;
+        VariantRecords records(input, separator);
+        header = ReadHeader(records);
+        QStringList cells;
+        int row = 0;
+        while (records.next(cells, row)) {
+            try {
+                pagesUsed[std::size_t(ReadVariant(row, header, cells, map).page)] = true;
+            } catch (const BadCell& bad) {
+                output.message(bad.text);
+                ++badRows;
+            }
         }
+    } catch (const BadCell& bad) {  // the header, or a quotation mark left open
+        output.message(bad.text);
+        if (header.isEmpty())
+            return 1;
+        ++badRows;
     }
 
     const QStringList labels = map.labelsOn(pagesUsed);
     TableWriter table(format, output.table);
     table.begin(QStringList{QStringLiteral("row")} + header + labels + QStringList{QStringLiteral("error")});
+    input.seek(0);
+    VariantRecords records(input, separator);
+    QStringList cells;
+    int row = 0;
+    records.next(cells, row);  // the header
     bool first = true;
-    for (const Variant& v : variants) {
-        if (!first)
-            session.execute(Action(v.row, "restart", {}));
-        first = false;
-        for (const ScriptLine& action : v.actions)
-            session.execute(action);
-
-        QStringList cells{QString::number(v.row)};
-        for (qsizetype c = 0; c < header.size(); ++c)
-            cells << v.cells.value(c);
-        for (const QString& name : labels) {
-            const auto* label = session.window().findChild<QLabel*>(name);
-            const bool shown = map.pageOfLabel(name) == v.page && label->isVisibleTo(&session.window());
-            cells << (shown ? label->text() : QString());
+    try {
+        while (records.next(cells, row)) {
+            std::optional<Variant> variant;
+            try {
+                variant = ReadVariant(row, header, cells, map);
+            } catch (const BadCell&) {
+                continue;  // named in the first pass
+            }
+            if (!first)
+                session.execute(Action(row, "restart", {}));
+            first = false;
+            runVariant(session, *variant, header, labels, map, table);
         }
-        cells << session.takeErrors().join(u'\n');
-        table.add(cells);
+    } catch (const BadCell&) {  // the open quotation mark, named in the first pass
     }
     table.end();
     return badRows;
+}
+
+int RunVariants(const QString& csv, VariantsFormat format, const VariantsOutput& output) {
+    QByteArray bytes = csv.toUtf8();
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return RunVariants(buffer, format, output);
 }
 
 }  // namespace strs::replay

@@ -4,7 +4,7 @@
 // one output row with every label the page shows afterwards and the error text.
 //
 // The input is CSV with a header row; ";" separates the fields when the header holds
-// one, "," otherwise. Columns: "page" (1-4, required), "law" (page 1, 0-4), "order"
+// one, "," otherwise. Quoted cells may hold line ends; lines end in LF, CR LF or CR. Columns: "page" (1-4, required), "law" (page 1, 0-4), "order"
 // (pages 2 and 4, 0 or 1), "id" (free text copied to the output), and any field by
 // its component name (E11, E21, ...). A number may be written with a point or a comma;
 // an empty cell leaves the field's start text.
@@ -13,6 +13,8 @@
 #include <QString>
 
 #include <functional>
+
+class QIODevice;
 
 namespace strs::replay {
 
@@ -23,8 +25,14 @@ struct VariantsOutput {
     std::function<void(const QString&)> message;   // one line for each bad row
 };
 
-// Runs every good row of csv; a bad row gets a message naming its row and column and
-// is left out. Returns the number of bad rows.
+// Runs every good row of the input, which must be seekable: it is read twice, a row at
+// a time, so that memory does not grow with the number of rows. A bad row gets a message
+// naming its row and column and is left out; a header row without a "page" column or
+// with a name twice ends the run with its message. Returns the number of bad rows (1 when
+// the header is bad).
+int RunVariants(QIODevice& input, VariantsFormat format, const VariantsOutput& output);
+
+// The same for a whole text held in memory.
 int RunVariants(const QString& csv, VariantsFormat format, const VariantsOutput& output);
 
 }  // namespace strs::replay
