@@ -203,6 +203,25 @@ private slots:
         QVERIFY(replay.readAllStandardError().contains(": longer than 1048576 bytes"));
     }
 
+    // A script that cannot be read is named with the reason: a folder, a missing file.
+    void unreadableScriptSaysWhy() {
+#ifdef STRS_UNDER_QEMU_USER
+        QSKIP("qemu-user cannot start a process from an emulated one");
+#endif
+        QTemporaryDir dir;
+        const QString missing = dir.filePath(QStringLiteral("missing.replay"));
+        for (const QString& path : {dir.path(), missing}) {
+            QProcess replay;
+            replay.start(QStringLiteral(STRS_REPLAY_EXECUTABLE), {path});
+            QVERIFY(replay.waitForFinished(60000));
+            QCOMPARE(replay.exitCode(), 2);
+            // The reason is the system's own text, in its words.
+            const QString last = QString::fromUtf8(replay.readAllStandardError()).trimmed().section(u'\n', -1);
+            const QString named = QStringLiteral("strs-replay: cannot read %1: ").arg(path);
+            QVERIFY2(last.startsWith(named) && last.size() > named.size(), qPrintable(last));
+        }
+    }
+
     void executableStopsWithNonZeroExitOnABadLine() {
 #ifdef STRS_UNDER_QEMU_USER
         QSKIP("qemu-user cannot start a process from an emulated one");
