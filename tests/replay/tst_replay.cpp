@@ -22,6 +22,10 @@
 
 #include <algorithm>
 
+#ifdef Q_OS_UNIX
+#include <sys/resource.h>
+#endif
+
 using strs::replay::ReplaySession;
 using strs::replay::ScriptError;
 
@@ -202,6 +206,33 @@ private slots:
         QCOMPARE(replay.exitCode(), 1);
         QVERIFY(replay.readAllStandardError().contains(": longer than 1048576 bytes"));
     }
+
+#ifdef Q_OS_UNIX
+    // 400 MiB of script through a pipe, under a 200 MiB bound on the heap: a line at a
+    // time, the input never has to fit.
+    void executableReadsAnInputLargerThanItsMemory() {
+#if defined(STRS_UNDER_QEMU_USER) || defined(__SANITIZE_ADDRESS__)
+        QSKIP("under qemu-user or the sanitizers the process cannot be bounded this way");
+#endif
+        QProcess replay;
+        replay.setChildProcessModifier([] {
+            const rlimit bound{200 << 20, 200 << 20};
+            setrlimit(RLIMIT_DATA, &bound);
+        });
+        QVERIFY(Started(replay));
+        const QByteArray line = "# " + QByteArray((1 << 20) - 3, 'x') + "\n";
+        for (int i = 0; i < 400; ++i) {
+            replay.write(line);
+            QVERIFY(replay.waitForBytesWritten(60000));
+        }
+        replay.write("dump\n");
+        replay.closeWriteChannel();
+        QVERIFY(replay.waitForFinished(60000));
+        QCOMPARE(replay.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(replay.exitCode(), 0);
+        QCOMPARE(replay.readAllStandardOutput().count('\n'), 1);
+    }
+#endif
 
     // A script that cannot be read is named with the reason: a folder, a missing file.
     void unreadableScriptSaysWhy() {
