@@ -4,8 +4,10 @@
 include(GNUInstallDirs)
 set(STRS_DOCDIR ${CMAKE_INSTALL_DATADIR}/doc/strs-workbench)
 
-set(STRS_HOMEPAGE "https://strs-workbench.example.org" CACHE STRING
-    "The project's web site, named by the package and the software-centre data")
+# There is no web site yet: without one, the package and the software-centre data name
+# none (no home page, no screenshot addresses).
+set(STRS_HOMEPAGE "" CACHE STRING
+    "The project's web site, named by the package and the software-centre data when set")
 set(STRS_APPSTREAM_ID "org.example.strs_workbench" CACHE STRING
     "The software-centre identifier: the web site's host name reversed")
 
@@ -21,8 +23,16 @@ if(NOT UNIX OR APPLE)
   return()
 endif()
 
-configure_file(${PROJECT_SOURCE_DIR}/install/strs-workbench.metainfo.xml.in
-               ${PROJECT_BINARY_DIR}/install/${STRS_APPSTREAM_ID}.metainfo.xml @ONLY)
+file(READ ${PROJECT_SOURCE_DIR}/install/strs-workbench.metainfo.xml.in metainfo)
+if(STRS_HOMEPAGE STREQUAL "")
+  # The home page and the screenshots live under the web address: both go without one.
+  string(REGEX REPLACE "\n  <url type=\"homepage\">[^\n]*" "" metainfo "${metainfo}")
+  string(REGEX REPLACE "\n\n  <screenshots>.*</screenshots>" "" metainfo "${metainfo}")
+endif()
+file(CONFIGURE OUTPUT ${PROJECT_BINARY_DIR}/install/${STRS_APPSTREAM_ID}.metainfo.xml
+     CONTENT "${metainfo}" @ONLY)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+             ${PROJECT_SOURCE_DIR}/install/strs-workbench.metainfo.xml.in)
 install(FILES ${PROJECT_BINARY_DIR}/install/${STRS_APPSTREAM_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
