@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "app/startup.h"
+#include "app/window_on_screen.h"
 #include "matematic/extended_arithmetic.h"
 #include "core/information_option.h"
 #include "shell/pictures.h"
@@ -12,9 +13,33 @@
 
 #include <cstdio>
 
+namespace {
+
+constexpr const char* kHelp =
+    "usage: strs-workbench [Qt options]\n"
+    "       strs-workbench --help | --version\n"
+    "Opens the STRS Workbench window: the four labs of the course \"Statistical theory of\n"
+    "radio-engineering systems\", one tab each (random variables, autoregressive\n"
+    "sequences, a scalar Kalman filter, a block Wiener filter).\n"
+    "\n"
+    "  --help     print this text and exit\n"
+    "  --version  print the version and exit\n"
+    "Every other argument goes to the Qt toolkit, e.g. -platform NAME or -style NAME.\n"
+    "\n"
+    "Environment:\n"
+    "  STRS_LANGUAGE    ru or en: the window's language, whatever the locale says (by\n"
+    "                   default Russian for a Russian locale, English for any other)\n"
+    "  LANG, LC_ALL     the locale: the language and the decimal separator of numbers\n"
+    "  QT_QPA_PLATFORM  the Qt platform plugin, e.g. offscreen or wayland\n"
+    "\n"
+    "The manual is strs-workbench(1) (\"man strs-workbench\"); strs-replay(1) prints answer\n"
+    "keys from scripts of presses.\n";
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
     strs::SetExtendedPrecisionMode();
-    if (const auto text = strs::InformationRequested(argc, argv, "strs-workbench")) {
+    if (const auto text = strs::InformationRequested(argc, argv, "strs-workbench", kHelp)) {
         std::fputs(text->c_str(), stdout);
         return 0;
     }
@@ -23,5 +48,6 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(strs::ProgramIcon());  // the splash's, the window's, the dialogs'
     std::unique_ptr<strs::TForm1> mainWindow = strs::ShowSplashThenCreateMainWindow();
     mainWindow->show();
+    strs::KeepOnScreen(*mainWindow);  // at 150 or 200 % the design position may not fit
     return QApplication::exec();  // closing the main window ends the program
 }
