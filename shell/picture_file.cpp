@@ -20,6 +20,7 @@
 #include <QStringList>
 
 #include <cerrno>
+#include <optional>
 
 #include <utility>
 
@@ -119,7 +120,23 @@ QByteArray EncodePicture(const QImage& image, PictureType type) {
     return EncodeJpeg(image);
 }
 
+// The type whose extension the name ends with, in any case.
+std::optional<PictureType> TypeNamedBy(const QString& fileName) {
+    for (PictureType type :
+         {PictureType::Jpeg, PictureType::Jpg, PictureType::Bmp, PictureType::Png, PictureType::Svg}) {
+        if (fileName.endsWith(PictureExtension(type), Qt::CaseInsensitive))
+            return type;
+    }
+    return std::nullopt;
+}
+
 }  // namespace
+
+PictureFileName PictureFileFor(const QString& chosenName, PictureType selected) {
+    if (const std::optional<PictureType> named = TypeNamedBy(chosenName))
+        return {chosenName, *named};
+    return {NameWithExtension(chosenName, selected), selected};
+}
 
 QString OverwriteQuestionText(const QString& shownName) {
     return QCoreApplication::translate("strs::PictureFile", "Файл %1 уже существует. Заменить?")
@@ -150,11 +167,8 @@ QString NameWithExtension(const QString& name, PictureType type) {
 }
 
 PictureType PictureTypeFromFileName(const QString& fileName) {
-    for (PictureType type :
-         {PictureType::Jpeg, PictureType::Jpg, PictureType::Bmp, PictureType::Png, PictureType::Svg}) {
-        if (fileName.endsWith(PictureExtension(type), Qt::CaseInsensitive))
-            return type;
-    }
+    if (const std::optional<PictureType> type = TypeNamedBy(fileName))
+        return *type;
     throw Error("Unknown picture type of \"" + QDir::toNativeSeparators(fileName).toStdString()
                 + "\"; use .jpg, .jpeg, .bmp, .png or .svg");
 }
@@ -238,7 +252,7 @@ void SetOverwriteQuestion(OverwriteQuestion question) { InstalledQuestion() = st
 
 bool SaveChartPicture(QWidget* parent, const ChartWidget& chart, const QString& chosenName,
                       PictureType type) {
-    const QString fullName = NameWithExtension(chosenName, type);
+    const auto [fullName, chosenType] = PictureFileFor(chosenName, type);
     const QFileInfo target(fullName);
     if (target.isFile()) {  // a folder or a device fails in the write, without a question
         const QString shownName = QDir::toNativeSeparators(fullName);
@@ -247,7 +261,7 @@ bool SaveChartPicture(QWidget* parent, const ChartWidget& chart, const QString& 
         if (!replace)
             return false;
     }
-    WriteChartPicture(chart, fullName, type);
+    WriteChartPicture(chart, fullName, chosenType);
     return true;
 }
 

@@ -32,6 +32,16 @@ QString NameWithExtension(const QString& name, PictureType type);
 // Throws strs::Error for any other name.
 PictureType PictureTypeFromFileName(const QString& fileName);
 
+// What the Save command writes for a name chosen in the dialog and the dialog's type: a
+// name that already ends in the extension of an offered type is saved as that type,
+// under that name ("typed.png" with SVG selected is a PNG); any other name gets the
+// selected type's extension, as NameWithExtension adds it.
+struct PictureFileName {
+    QString name;
+    PictureType type;
+};
+PictureFileName PictureFileFor(const QString& chosenName, PictureType selected);
+
 // The type of a 1-based filter index; indexes out of range count as the first type.
 PictureType PictureTypeFromFilterIndex(int index);
 
@@ -67,8 +77,8 @@ using OverwriteQuestion = std::function<bool(QWidget* parent, const QString& ful
 // nullptr restores the real Yes/No box.
 void SetOverwriteQuestion(OverwriteQuestion question);
 
-// Everything the Save command does after its dialog: appends the extension, asks before
-// replacing an existing file and writes the chart's picture. False when the user would
+// Everything the Save command does after its dialog: names the file and its type
+// (PictureFileFor), asks before replacing an existing file and writes the chart's picture. False when the user would
 // not replace the file: nothing is written, and the name is to be chosen again.
 bool SaveChartPicture(QWidget* parent, const ChartWidget& chart, const QString& chosenName, PictureType type);
 

@@ -175,6 +175,36 @@ private slots:
         QCOMPARE(strs::NameWithExtension(name, PictureType(type)), expected);
     }
 
+    // In the dialog a typed extension of an offered type wins over the selected type.
+    void typedExtensionChoosesTheType_data() {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("type");
+        QTest::newRow("png under svg") << QStringLiteral("typed.png") << 5 << QStringLiteral("typed.png") << 4;
+        QTest::newRow("JPG under bmp") << QStringLiteral("a.JPG") << 3 << QStringLiteral("a.JPG") << 1;
+        QTest::newRow("jpeg under jpg") << QStringLiteral("a.jpeg") << 1 << QStringLiteral("a.jpeg") << 2;
+        QTest::newRow("no extension") << QStringLiteral("a") << 5 << QStringLiteral("a.svg") << 5;
+        QTest::newRow("another extension") << QStringLiteral("a.txt") << 4 << QStringLiteral("a.txt.png") << 4;
+    }
+    void typedExtensionChoosesTheType() {
+        QFETCH(QString, chosen);
+        QFETCH(int, selected);
+        QFETCH(QString, name);
+        QFETCH(int, type);
+        const strs::PictureFileName file = strs::PictureFileFor(chosen, PictureType(selected));
+        QCOMPARE(file.name, name);
+        QCOMPARE(int(file.type), type);
+    }
+    void savingATypedPngWithSvgSelectedWritesAPng() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("typed.png"));
+        auto chart = MakeChart();
+        QVERIFY(strs::SaveChartPicture(nullptr, *chart, path, PictureType::Svg));
+        QCOMPARE(FolderContents(folder.path()), QStringList{QStringLiteral("typed.png")});
+        QVERIFY(ReadAll(path).startsWith("\x89PNG"));
+    }
+
     void typeFromFileName() {
         QCOMPARE(strs::PictureTypeFromFileName(QStringLiteral("x.jpg")), PictureType::Jpg);
         QCOMPARE(strs::PictureTypeFromFileName(QStringLiteral("/a/b/x.JPEG")), PictureType::Jpeg);
