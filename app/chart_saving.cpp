@@ -8,6 +8,7 @@
 #include "shell/value_table.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QDialog>
 #include <QFileDialog>
@@ -75,29 +76,47 @@ void ChartSaving::openFor(ChartWidget* chart, const QPoint& globalPosition) {
 }
 
 void ChartSaving::saveChart() {
-    // A "No" to replacing a file brings the dialog back with the name kept, to choose
-    // another; only a cancel ends the command without a file.
+    // A "No" to replacing a file, or a write that failed once its error box is closed,
+    // brings the dialog back with the name kept, to choose another folder or name; only a
+    // cancel ends the command without a file.
     while (true) {
         const std::optional<ChosenFile> chosen = chooser_ ? chooser_() : askWithDialog();
         if (!chosen || chosen->name.isEmpty())
             return;
-        if (SaveChartPicture(window_, *target_, chosen->name, chosen->type))
+        bool saved = false;
+        RunGuarded(window_, [&] { saved = SaveChartPicture(window_, *target_, chosen->name, chosen->type); });
+        if (saved)
             return;
         saveDialog().selectFile(chosen->name);
     }
 }
 
 void ChartSaving::saveData(ChartWidget& chart) {
-    QString name;
-    if (dataChooser_) {
-        name = dataChooser_();
-    } else {
-        name = QFileDialog::getSaveFileName(window_, tr("Сохранить данные"), QString(), tr("CSV (*.csv)"));
-        if (!name.isEmpty() && QFileInfo(name).suffix().isEmpty())
-            name += QStringLiteral(".csv");
+    // As for pictures: a failed write brings the dialog back with the name.
+    while (true) {
+        QString name;
+        if (dataChooser_) {
+            name = dataChooser_();
+        } else {
+            if (dataFolder_.isEmpty())
+                dataFolder_ = SaveStartFolder(QCoreApplication::applicationDirPath(), QStandardPaths::DocumentsLocation);
+            name = QFileDialog::getSaveFileName(window_, tr("Сохранить данные"), dataFolder_, tr("CSV (*.csv)"));
+            if (!name.isEmpty() && QFileInfo(name).suffix().isEmpty())
+                name += QStringLiteral(".csv");
+        }
+        if (name.isEmpty())
+            return;
+        dataFolder_ = name;  // the next dialog opens on this name, in this folder
+        bool saved = false;
+        RunGuarded(window_, [&] {
+            WriteChartData(chart, name);
+            saved = true;
+        });
+        if (saved) {
+            dataFolder_ = QFileInfo(name).absolutePath();
+            return;
+        }
     }
-    if (!name.isEmpty())
-        WriteChartData(chart, name);
 }
 
 std::optional<ChartSaving::ChosenFile> ChartSaving::askWithDialog() {

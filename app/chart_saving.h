@@ -76,6 +76,7 @@ private:
     ChartWidget* target_ = nullptr;    // set by every menu request, never cleared
     FileChooser chooser_;
     DataFileChooser dataChooser_;
+    QString dataFolder_;  // where the data dialog opens: the last folder used, or a file in it
 };
 
 }  // namespace strs

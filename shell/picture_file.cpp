@@ -232,13 +232,21 @@ void WriteFileAtomically(const QByteArray& data, const QString& fullName) {
 
 void SetPictureFileSpaceLimit(qint64 bytes) { SpaceLimit() = bytes; }
 
+QString SaveStartFolder(const QString& programFolder, QStandardPaths::StandardLocation usersFolder) {
+    const QFileInfo program(programFolder);
+    if (program.isDir() && program.isWritable())
+        return programFolder;
+    const QString users = QStandardPaths::writableLocation(usersFolder);
+    return !users.isEmpty() && QFileInfo(users).isDir() ? users : QDir::homePath();
+}
+
 void ConfigureSavePictureDialog(QFileDialog& dialog) {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(PictureFilters());
     dialog.selectNameFilter(PictureFilters().first());
     dialog.setDefaultSuffix(QString());
-    dialog.setDirectory(QCoreApplication::applicationDirPath());
+    dialog.setDirectory(SaveStartFolder(QCoreApplication::applicationDirPath(), QStandardPaths::PicturesLocation));
     // The Save command asks its own question before replacing a file.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
 }

@@ -3,6 +3,7 @@
 // with its type's extension, the question before an existing file is replaced, and a
 // write that never leaves a truncated picture behind.
 
+#include <QStandardPaths>
 #include <QString>
 #include <QtGlobal>
 
@@ -61,8 +62,14 @@ void WriteFileAtomically(const QByteArray& data, const QString& fullName);
 // limit.
 void SetPictureFileSpaceLimit(qint64 bytes);
 
+// Where a save dialog first opens: the program's folder where files can be written
+// there, otherwise the user's folder of that kind (pictures, documents), else the home
+// folder. An installed program's folder (/usr/bin) is not writable.
+QString SaveStartFolder(const QString& programFolder, QStandardPaths::StandardLocation usersFolder);
+
 // Sets up the reused save dialog: save mode, the file types with the first one
-// selected, no default suffix, the executable's folder, no overwrite question of its own.
+// selected, no default suffix, the start folder for pictures, no overwrite question of
+// its own.
 void ConfigureSavePictureDialog(QFileDialog& dialog);
 
 // The file type chosen in a dialog set up by ConfigureSavePictureDialog.

@@ -89,7 +89,10 @@ private slots:
         Field(w, "E11")->setText(QStringLiteral("x"));
         Button(w, "BB1")->click();
         // A picture that cannot be written: the save command's own error.
-        w.chartSaving().setFileChooser([] {
+        int asked = 0;  // after the failure the dialog comes back: then it is cancelled
+        w.chartSaving().setFileChooser([&asked]() -> std::optional<ChartSaving::ChosenFile> {
+            if (asked++ > 0)
+                return std::nullopt;
             return ChartSaving::ChosenFile{QStringLiteral("/nonexistent-folder/chart.jpg"), PictureType::Jpg};
         });
         emit chart->contextMenuRequested(chart);

@@ -10,6 +10,7 @@
 #include "support/error_recorder.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
@@ -145,6 +146,29 @@ private slots:
         QVERIFY(existing.open(QIODevice::ReadOnly));
         QCOMPARE(existing.readAll(), QByteArray("old"));
         QVERIFY(errors.messages.isEmpty());
+    }
+
+    // A write that fails brings the dialog back, once its error is shown, with the name.
+    void aFailedSaveOffersTheNameAgain() {
+        strs::testing::ErrorRecorder errors;
+        QTemporaryDir folder;
+        const QString file = folder.filePath(QStringLiteral("taken.bmp"));
+        QVERIFY(QDir().mkdir(file));  // a folder under the name: the write fails
+        TForm1 w;
+        QFileDialog* dialog = &w.chartSaving().saveDialog();
+        QStringList offered;
+        w.chartSaving().setFileChooser([&]() -> std::optional<strs::ChartSaving::ChosenFile> {
+            offered.append(dialog->selectedFiles().value(0));
+            if (offered.size() > 1)
+                return std::nullopt;
+            return strs::ChartSaving::ChosenFile{file, strs::PictureType::Bmp};
+        });
+        RequestMenuOf(w, QStringLiteral("Chart11"));
+        w.findChild<QMenu*>(QStringLiteral("contecst"))->hide();
+        w.findChild<QAction*>(QStringLiteral("N1"))->trigger();
+        QCOMPARE(errors.messages.size(), 1);
+        QCOMPARE(offered.size(), 2);
+        QCOMPARE(offered[1], file);
     }
 
     void legendPressMovesThatPanel_data() {

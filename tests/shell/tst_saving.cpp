@@ -205,6 +205,16 @@ private slots:
         QVERIFY(ReadAll(path).startsWith("\x89PNG"));
     }
 
+    // An installed program's folder takes no files: the dialogs start in the user's own.
+    void startFolderIsTheProgramsOnlyWhereWritable() {
+        QTemporaryDir folder;
+        QCOMPARE(strs::SaveStartFolder(folder.path(), QStandardPaths::PicturesLocation), folder.path());
+        const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+        const QString fallback =
+            strs::SaveStartFolder(folder.filePath(QStringLiteral("missing")), QStandardPaths::PicturesLocation);
+        QCOMPARE(fallback, QFileInfo(pictures).isDir() ? pictures : QDir::homePath());
+    }
+
     void typeFromFileName() {
         QCOMPARE(strs::PictureTypeFromFileName(QStringLiteral("x.jpg")), PictureType::Jpg);
         QCOMPARE(strs::PictureTypeFromFileName(QStringLiteral("/a/b/x.JPEG")), PictureType::Jpeg);
