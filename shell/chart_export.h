@@ -12,9 +12,11 @@ class ChartWidget;
 // The chart's picture, as saved (its own size, without the read-out), on the clipboard.
 void CopyChartPicture(const ChartWidget& chart);
 
-// Every series of the chart as CSV in UTF-8: a header row "x" and the series' legend
-// names, then one row per point index with x and each series' value (empty where a
-// series has no point). In a locale whose decimal mark is a comma, ";" separates the
+// Every series of the chart as CSV in UTF-8, after a byte order mark (so that a
+// spreadsheet on Windows reads the Cyrillic right): a header row "x" and the series'
+// legend names, then one row per point index with x and each series' value (empty where
+// a series has no point). A chart with bar bins has two more columns after x: each bar's
+// lower and upper bound. In a locale whose decimal mark is a comma, ";" separates the
 // fields, otherwise ",". Every number reads back to the same double.
 QByteArray ChartDataCsv(const ChartWidget& chart);
 

@@ -46,11 +46,10 @@ QString ChartWidget::readoutText() const {
     const bool bars = std::any_of(series_.begin(), series_.end(),
                                   [](const auto& s) { return s->kind() == ChartSeries::Kind::Bar; });
     if (bars && barBins_) {
-        // Bar k of n stands for the bin from lo + (hi - lo) * k / n to the next edge.
-        const auto [lo, hi] = *barBins_;
-        const double count = double(std::max<std::size_t>(longestSeries(), 1));
-        const auto edge = [&](std::size_t k) { return lo + (hi - lo) * (double(k) / count); };
-        lines << QStringLiteral("%1 … %2").arg(FloatToStr(edge(index)), FloatToStr(edge(index + 1)));
+        // Bar k of n stands for the bin from edge k to edge k + 1.
+        const std::size_t count = std::max<std::size_t>(longestSeries(), 1);
+        lines << QStringLiteral("%1 … %2").arg(FloatToStr(BinEdge(*barBins_, index, count)),
+                                                FloatToStr(BinEdge(*barBins_, index + 1, count)));
     } else {
         lines << QStringLiteral("i = %1").arg(index);
     }

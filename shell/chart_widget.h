@@ -19,6 +19,12 @@ namespace strs {
 
 class ChartWidget;
 
+// Edge k of count equal bins of [bins.first, bins.second]: edge 0 is the first, edge
+// count the second (lo + (hi - lo) * (k / count)).
+inline double BinEdge(std::pair<double, double> bins, std::size_t k, std::size_t count) {
+    return bins.first + (bins.second - bins.first) * (double(k) / double(count));
+}
+
 struct ChartPoint {
     double x;  // the number of points the series held before this one
     double y;
@@ -84,8 +90,9 @@ public:
     QSize pictureSize() const;
 
     // The bars of a bar series stand for equal bins of [lo, hi], bar 0 first; the
-    // read-out then names a bar by its bin instead of its index.
+    // read-out and the exported data then name a bar by its bin instead of its index.
     void setBarBins(double lo, double hi);
+    std::optional<std::pair<double, double>> barBins() const { return barBins_; }
 
     // The read-out shown under the mouse or moved by the arrow keys: the point index
     // (or the bar's bin) and the value of every series there; empty when none is shown.

@@ -72,6 +72,17 @@
     </message>
 </context>
 <context>
+    <name>strs::ChartExport</name>
+    <message>
+        <source>Нижняя граница</source>
+        <translation>Lower bound</translation>
+    </message>
+    <message>
+        <source>Верхняя граница</source>
+        <translation>Upper bound</translation>
+    </message>
+</context>
+<context>
     <name>strs::ChartSaving</name>
     <message>
         <source>Сохранить</source>

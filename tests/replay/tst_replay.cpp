@@ -119,7 +119,7 @@ private slots:
         QFile data(dir.filePath(QStringLiteral("c.csv")));
         QVERIFY(data.open(QIODevice::ReadOnly));
         const QList<QByteArray> lines = data.readAll().split('\n');
-        QCOMPARE(lines[0], QByteArray("x;Наблюдения y;Исходный сигнал x;Оценки xx\r"));
+        QCOMPARE(lines[0], QByteArray("\xEF\xBB\xBFx;Наблюдения y;Исходный сигнал x;Оценки xx\r"));
         QCOMPARE(lines.size() - 2, series(dumps[0], "Series311").size());
     }
 

@@ -99,6 +99,28 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     }
 
+    // A histogram's rows give each bar's bounds; the file starts with a byte order mark.
+    void histogramDataHasTheBarsBounds() {
+        strs::ChartWidget chart;
+        strs::ChartSeries* bars =
+            chart.addSeries(QStringLiteral("Series12"), strs::ChartSeries::Kind::Bar, strs::clHistogram);
+        for (int k = 0; k < 15; ++k)
+            bars->appendBar(k, strs::clHistogram);
+        chart.setBarBins(-18.5, 1.25);
+        const QByteArray csv = strs::ChartDataCsv(chart);
+        QVERIFY(csv.startsWith("\xEF\xBB\xBF"));
+        const QList<QByteArray> lines = csv.split('\n');
+        std::vector<std::string> cells;
+        QVERIFY(strs::ParseCsvLine(lines[0].chopped(1).toStdString(), ';', cells));
+        QCOMPARE(cells.size(), std::size_t(4));
+        QCOMPARE(cells[1], std::string("Нижняя граница"));
+        QCOMPARE(cells[2], std::string("Верхняя граница"));
+        QVERIFY(strs::ParseCsvLine(lines[1].chopped(1).toStdString(), ';', cells));
+        QCOMPARE(cells, (std::vector<std::string>{"0", "-18,5", "-17,183333333333334", "0"}));
+        QVERIFY(strs::ParseCsvLine(lines[15].chopped(1).toStdString(), ';', cells));
+        QCOMPARE(cells[2], std::string("1,25"));
+    }
+
     void copyPutsTheSavedPictureOnTheClipboard() {
         auto chart = MakeChart();
         strs::CopyChartPicture(*chart);
