@@ -1,10 +1,14 @@
 #include "shell/value_table.h"
 
+#include "core/window_placement.h"
 #include "shell/accessibility.h"
 #include "shell/chart_widget.h"
 #include "shell/number_text.h"
 
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QScreen>
+#include <QScrollBar>
 #include <QKeySequence>
 #include <QShortcut>
 #include <QTableWidget>
@@ -20,7 +24,6 @@ ValueTableWindow::ValueTableWindow(const ChartWidget& chart, QWidget* owner)
     setAttribute(Qt::WA_DeleteOnClose);
     const QString title = ChartTitle(chart);
     setWindowTitle(tr("Таблица значений: %1").arg(title));
-    resize(460, 380);
 
     const auto& all = chart.allSeries();
     std::size_t rows = 0;
@@ -53,8 +56,34 @@ ValueTableWindow::ValueTableWindow(const ChartWidget& chart, QWidget* owner)
     connect(close, &QShortcut::activated, this, &QWidget::close);
 }
 
+namespace {
+
+constexpr int kRowsShown = 20;  // about this many rows before the table scrolls
+
+// Wide enough for every column and tall enough for kRowsShown rows, within the screen's
+// available area, and centred over the owner's window as far as the screen allows.
+void FitOverOwner(ValueTableWindow& window, const QWidget* owner) {
+    const QScreen* screen = owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
+    const QRect area = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    QTableWidget& table = *window.table();
+    const int frame = 2 * table.frameWidth() + 8;  // the table's frame and the layout margins
+    const int rows = std::min(table.rowCount(), kRowsShown);
+    const int width = table.horizontalHeader()->length() + table.verticalScrollBar()->sizeHint().width() + frame;
+    const int height = table.horizontalHeader()->sizeHint().height() + rows * table.verticalHeader()->defaultSectionSize() + frame;
+    window.resize(std::min(width, area.width()), std::min(height, area.height()));
+
+    const QRect over = owner != nullptr ? owner->window()->frameGeometry() : area;
+    const QPoint corner = over.center() - QPoint(window.width() / 2, window.height() / 2);
+    const ScreenPoint at = PlaceOnScreen({corner.x(), corner.y(), window.width(), window.height()},
+                                         {area.x(), area.y(), area.width(), area.height()});
+    window.move(at.x, at.y);
+}
+
+}  // namespace
+
 ValueTableWindow* ShowValueTable(const ChartWidget& chart, QWidget* owner) {
     auto* window = new ValueTableWindow(chart, owner);
+    FitOverOwner(*window, owner);
     window->show();
     window->activateWindow();
     window->table()->setFocus();

@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <QScrollBar>
 #include <QtTest>
 
 using strs::TForm1;
@@ -127,6 +128,9 @@ private slots:
 
         auto* window = w.findChild<strs::ValueTableWindow*>();
         QVERIFY(window != nullptr && window->isVisible());
+        // Every column shows without scrolling sideways, and the table lies over the window.
+        QCOMPARE(window->table()->horizontalScrollBar()->maximum(), 0);
+        QVERIFY((window->frameGeometry().center() - w.frameGeometry().center()).manhattanLength() < 4);
         QAccessibleInterface* table = Accessible(window->table());
         QCOMPARE(table->role(), QAccessible::Table);
         QCOMPARE(table->text(QAccessible::Name), QStringLiteral("Результат работы фильтра Калмана"));
