@@ -1,6 +1,5 @@
 #include "core/csv.h"
 
-#include <algorithm>
 #include <charconv>
 
 namespace strs {
@@ -39,13 +38,7 @@ std::string CsvRow(const std::vector<std::string>& cells, char separator) {
 }
 
 bool ParseCsvLine(std::string_view line, char separator, std::vector<std::string>& cells) {
-    CsvRecordReader reader(
-        [line](char* buffer, std::size_t size) mutable {
-            const std::size_t n = line.copy(buffer, size);
-            line.remove_prefix(n);
-            return n;
-        },
-        separator);
+    CsvRecordReader reader(CsvRecordReader::FromText(line), separator);
     int first = 0;
     const CsvRecordReader::Result result = reader.next(cells, first);
     if (result == CsvRecordReader::Result::End)
@@ -55,6 +48,14 @@ bool ParseCsvLine(std::string_view line, char separator, std::vector<std::string
 
 CsvRecordReader::CsvRecordReader(Source source, char separator)
     : source_(std::move(source)), separator_(separator) {}
+
+CsvRecordReader::Source CsvRecordReader::FromText(std::string_view text) {
+    return [text](char* buffer, std::size_t size) mutable {
+        const std::size_t n = text.copy(buffer, size);
+        text.remove_prefix(n);
+        return n;
+    };
+}
 
 int CsvRecordReader::peek() {
     if (at_ == block_.size()) {

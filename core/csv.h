@@ -33,6 +33,8 @@ public:
     using Source = std::function<std::size_t(char* buffer, std::size_t size)>;
 
     CsvRecordReader(Source source, char separator);
+    // Reads a text held in memory; the text must outlive the reader.
+    static Source FromText(std::string_view text);
 
     enum class Result { Record, End, OpenQuote };
     // The next record; line is the 1-based line of the input on which it starts. OpenQuote

@@ -63,12 +63,11 @@ bool IsSpecialFile(const QFileInfo& info) { return info.exists() && !info.isFile
     // A write goes through a link to what it names, so that is what the facts are about.
     const QFileInfo target = name.isSymLink() ? QFileInfo(name.symLinkTarget()) : name;
     const FileFacts facts{target.absoluteDir().exists(), target.isDir(), IsSpecialFile(target), name.isSymLink()};
-    const QString reason = QString::fromStdString(
-        FileFailureText(ClassifyFileFailure(systemError, facts), UserLanguage()));
+    QString reason = QString::fromStdString(FileFailureText(ClassifyFileFailure(systemError, facts), UserLanguage()));
+    if (reason.contains(u"%1"))
+        reason = reason.arg(QDir::toNativeSeparators(target.absolutePath()));
     throw FileCreateError(QDir::toNativeSeparators(fullName).toStdString(),
-                          reason.isEmpty()           ? systemText.toStdString()
-                          : reason.contains(u"%1") ? reason.arg(QDir::toNativeSeparators(target.absolutePath())).toStdString()
-                                                   : reason.toStdString());
+                          (reason.isEmpty() ? systemText : reason).toStdString());
 }
 
 // The system's text for a failed write: a short write (a full disk, a file size limit)

@@ -9,8 +9,6 @@
 #include <QJsonObject>
 #include <QtTest>
 
-#include <algorithm>
-
 using namespace strs::replay;
 
 namespace {
@@ -27,14 +25,8 @@ Run RunTable(const QString& csv) {
     run.badRows = RunVariants(csv, VariantsFormat::Csv,
                               {[&table](const QByteArray& data) { table += data; },
                                [&run](const QString& message) { run.messages << message; }});
-    strs::CsvRecordReader reader(
-        [&table](char* buffer, std::size_t size) {
-            const std::size_t n = std::min(size, std::size_t(table.size()));
-            std::copy_n(table.constData(), n, buffer);
-            table.remove(0, qsizetype(n));
-            return n;
-        },
-        ';');
+    strs::CsvRecordReader reader(strs::CsvRecordReader::FromText({table.constData(), std::size_t(table.size())}),
+                                 ';');
     std::vector<std::string> cells;
     int line = 0;
     for (auto result = reader.next(cells, line); result != strs::CsvRecordReader::Result::End;
