@@ -30,6 +30,8 @@ constexpr std::int64_t kExponentBound = 1'000'000'000'000;
 // C locale, which the GUI toolkit sets from the environment.
 template <typename CharT>
 std::optional<double> Parse(std::basic_string_view<CharT> text, CharT separator) {
+    if (text.size() > kLongestNumberText)
+        return std::nullopt;
     std::size_t pos = 0;
     std::size_t end = text.size();
     while (pos < end && IsBlank(text[pos]))

@@ -138,6 +138,8 @@ std::u16string DecodeUtf8(std::string_view bytes) {
 // The grammar read a second way, by positions of its parts; on a match, plain receives
 // the text as strtod reads it in the C locale (no blanks, a point as the separator).
 bool MatchesGrammar(std::string_view text, char separator, std::string& plain) {
+    if (text.size() > strs::kLongestNumberText)
+        return false;
     const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
     const std::size_t first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos)

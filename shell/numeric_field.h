@@ -4,6 +4,8 @@
 
 #include <QLineEdit>
 
+class QKeyEvent;
+
 namespace strs {
 
 class NumericField : public QLineEdit {
@@ -23,6 +25,9 @@ public:
 public slots:
     // The field rule; runs on every change of the text.
     void applyRule();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     bool allowLoneMinus_;

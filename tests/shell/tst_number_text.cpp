@@ -130,6 +130,9 @@ void NumberTextTest::validTextsGiveTheirValue_data() {
     QTest::newRow("comma: many integer digits with a negative exponent")
         << comma << (QStringLiteral("1") + QString(400, u'0') + QStringLiteral("e-400")) << 1.0;
 
+    QTest::newRow("comma: the longest number text")
+        << comma << (QString(static_cast<int>(kLongestNumberText) - 1, u'0') + QStringLiteral("1")) << 1.0;
+
     QTest::newRow("point: plain") << point << QStringLiteral("1.5") << 1.5;
     QTest::newRow("point: blanks around") << point << QStringLiteral(" -0.9 ") << -0.9;
     QTest::newRow("point: separator first") << point << QStringLiteral(".5") << 0.5;
@@ -200,6 +203,9 @@ void NumberTextTest::invalidTextsAreNoNumbers_data() {
         << comma << QStringLiteral("1,7976931348623159e308");
     QTest::newRow("comma: far overflow") << comma << QStringLiteral("1e99999999999999999999");
     QTest::newRow("comma: overflow by digits") << comma << (QStringLiteral("1") + QString(400, u'0'));
+
+    QTest::newRow("comma: longer than the longest number text")
+        << comma << (QString(static_cast<int>(kLongestNumberText), u'0') + QStringLiteral("1"));
 
     QTest::newRow("point: comma number") << point << QStringLiteral("1,5");
     QTest::newRow("point: comma as thousands separator") << point << QStringLiteral("1,000");

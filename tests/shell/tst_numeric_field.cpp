@@ -1,6 +1,7 @@
 // The numeric-field rule, driven mostly by typed keys, as a user meets it.
 
 #include "core/errors.h"
+#include "core/number_grammar.h"
 #include "shell/number_text.h"
 #include "shell/numeric_field.h"
 
@@ -238,6 +239,33 @@ private slots:
         heard.sort();
         QCOMPARE(heard, QStringList({QStringLiteral("2"), QStringLiteral("2x")}));
         QCOMPARE(e42->text(), QStringLiteral("2"));
+    }
+
+    // At the longest number text, typing is taken back as the rule takes back any text it
+    // refuses (caret to the end), while a pasted longer number is taken back whole and a
+    // typed character over a selection still replaces it.
+    void aFullFieldTakesTypingBackAsTheRuleDoes() {
+        NumericField* e21 = MakeField("0,8");
+        const int longest = static_cast<int>(kLongestNumberText);
+        const QString full = QStringLiteral("0,") + QString(longest - 3, u'0') + QStringLiteral("5");
+        e21->setText(full);
+        QCOMPARE(e21->text(), full);
+
+        e21->setCursorPosition(5);
+        QSignalSpy changes(e21, &QLineEdit::textChanged);
+        QTest::keyClicks(e21, QStringLiteral("7"));
+        QCOMPARE(changes.count(), 0);
+        QCOMPARE(e21->text(), full);
+        QCOMPARE(e21->cursorPosition(), longest);
+
+        e21->setText(full + QStringLiteral("7"));
+        QCOMPARE(e21->text(), full);
+
+        e21->setSelection(longest - 1, 1);
+        QTest::keyClicks(e21, QStringLiteral("7"));
+        QCOMPARE(e21->text(), full.left(longest - 1) + QStringLiteral("7"));
+        QTest::keyClick(e21, Qt::Key_Backspace);
+        QCOMPARE(e21->text(), full.left(longest - 1));
     }
 
     void rememberedTextThatNoLongerPassesDoesNotLoop() {
