@@ -92,6 +92,14 @@ void ChartWidget::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
 }
 
+bool ChartWidget::event(QEvent* event) {
+    // A dialog or error box takes the pointer and the keys: while it blocks the window, the
+    // chart hears of no leave, so a read-out would outlast the pointer.
+    if (event->type() == QEvent::WindowDeactivate)
+        showReadoutAt(std::nullopt);
+    return QWidget::event(event);
+}
+
 void ChartWidget::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     if (key == Qt::Key_Menu || (key == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {

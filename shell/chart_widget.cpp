@@ -311,6 +311,7 @@ void ChartWidget::paintEvent(QPaintEvent* /*event*/) {
 }
 
 void ChartWidget::contextMenuEvent(QContextMenuEvent* event) {
+    showReadoutAt(std::nullopt);  // the menu takes the pointer, which no leave event reports
     if (event->reason() == QContextMenuEvent::Keyboard)
         emit menuKeyPressed(this);
     else

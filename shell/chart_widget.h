@@ -114,6 +114,7 @@ protected:
     void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     // Where the last screen paint put the plot area and which ranges its axes show.

@@ -3,6 +3,8 @@
 
 #include "shell/chart_widget.h"
 
+#include <QDialog>
+#include <QLineEdit>
 #include <QLocale>
 #include <QSignalSpy>
 #include <QtTest>
@@ -68,6 +70,39 @@ private slots:
         Paint(*chart);
         QTest::mouseMove(chart.get(), QPoint(404, 90));
         QCOMPARE(chart->readoutText(), QStringLiteral("5,5 … 6\nДисперсия: 14"));
+    }
+
+    // Menus and dialogs take the pointer without a leave event reaching the chart, which
+    // (as after a right click) need not have the keyboard focus.
+    void theReadoutGoesWhenSomethingElseTakesThePointer() {
+        QWidget window;
+        auto* field = new QLineEdit(&window);
+        auto* chart = new strs::ChartWidget(&window);
+        chart->setGeometry(0, 30, 409, 209);
+        chart->addSeries(QStringLiteral("A"), ChartSeries::Kind::Line, strs::clRed)->appendValue(1, strs::clRed);
+        window.resize(409, 240);
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        field->setFocus();
+        Paint(*chart);
+        int x = 200;
+        const auto hover = [chart, &x] {
+            QTest::mouseMove(chart, QPoint(++x, 100));  // a move, not the same spot again
+            return !chart->readoutText().isEmpty();
+        };
+
+        QVERIFY(hover());
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(200, 100), chart->mapToGlobal(QPoint(200, 100)));
+        QApplication::sendEvent(chart, &menu);
+        QVERIFY(chart->readoutText().isEmpty());
+
+        QVERIFY(hover());
+        QDialog box;
+        box.show();
+        box.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&box));
+        QVERIFY(chart->readoutText().isEmpty());
     }
 
     void keysMoveTheReadoutAndOpenTheMenu() {
