@@ -250,7 +250,7 @@ charts_drawn() {
 # The read-out's box has a pale yellow ground that nothing else in the window has.
 readonly READOUT_COLOUR="rgb(255,255,225)"
 readout_pixels() {
-  count_colour "$1" $((WIN_X + LOWER_CHART_X)) $((WIN_Y + LOWER_CHART_Y)) 409 209 "$READOUT_COLOUR" 2%
+  count_colour "$1" "$WIN_X" "$WIN_Y" "$WIN_W" "$WIN_H" "$READOUT_COLOUR" 2%
 }
 readout_shown() { shot "$SCREEN"; [ "$(readout_pixels "$SCREEN")" -gt 500 ]; }
 readout_gone() { shot "$SCREEN"; [ "$(readout_pixels "$SCREEN")" -le "$MAX_STRAY_PIXELS" ]; }
@@ -489,6 +489,44 @@ xdotool key Escape
 poll 10 dialog_closed || fail "Escape did not close the save dialog"
 [ "$(md5sum <"$SAVED")" = "$saved_sum" ] || fail "$SAVED changed although the answer was \"No\""
 log "\"No\" brought the save dialog back (see $OUT/dialog-again.png); the file stayed as it was"
+
+# ---- a save into a missing folder: the error box names it, the dialog comes back with
+# the name, and the read-out under the pointer at the right click does not outlast it
+
+click_in_window "${TAB_X[3]}" "$TAB_Y"
+readonly UPPER_POINT_X=$((CHARTS_X + 8 + 150)) UPPER_POINT_Y=$((CHARTS_Y + 16 + 100))
+xdotool mousemove --window "$MAIN" "$UPPER_POINT_X" "$UPPER_POINT_Y"
+poll 10 readout_shown || fail "no read-out appeared with the mouse over the upper chart of page 3"
+open_save_dialog "$UPPER_POINT_X" "$UPPER_POINT_Y"
+xdotool key ctrl+a
+xdotool type --delay 20 "$OUT/no-such-folder/kalman"
+xdotool key Return
+poll 10 dialog_closed || fail "the save dialog stayed open after Enter on a name in a missing folder"
+poll 10 other_window 100 400 || fail "no error box after saving into a missing folder"
+ERROR_BOX=$OTHER
+shot "$SCREEN"
+convert "$SCREEN" -crop "${GW}x${GH}+${GX}+${GY}" +repage "$OUT/save-error.png"
+poll 10 has_focus "$ERROR_BOX" || xdotool windowfocus "$ERROR_BOX" 2>/dev/null || true
+xdotool key Return
+poll 10 other_window 300 3000 || fail "after the error box the save dialog did not come back (see $OUT/save-error.png)"
+DIALOG=$OTHER
+poll 10 has_focus "$DIALOG" || fail "the save dialog that came back never got the keyboard focus"
+shot "$SCREEN"
+convert "$SCREEN" -crop "${GW}x${GH}+${GX}+${GY}" +repage "$OUT/dialog-after-error.png"
+xdotool key Escape
+poll 10 dialog_closed || fail "Escape did not close the save dialog that came back"
+[ ! -e "$OUT/no-such-folder" ] || fail "the failed save created $OUT/no-such-folder"
+# Outside the window, then over the lower chart and out again.
+xdotool mousemove $((WIN_X + WIN_W + 100)) $((WIN_Y + WIN_H / 2))
+poll 10 readout_gone || fail "the upper chart's read-out stayed after the failed save, the mouse outside the window"
+xdotool mousemove --window "$MAIN" $((LOWER_CHART_X + 150)) $((LOWER_CHART_Y + 100))
+poll 10 readout_shown || fail "no read-out over the lower chart of page 3 after the failed save"
+xdotool mousemove $((WIN_X + WIN_W + 100)) $((WIN_Y + WIN_H / 2))
+poll 10 readout_gone || fail "a read-out stayed on page 3 with the mouse outside the window"
+crop_window "$SCREEN" "$OUT/page3-after-failed-save.png"
+log "a save into a missing folder: error box (see $OUT/save-error.png), the dialog back with the name" \
+  "($OUT/dialog-after-error.png), no read-out left"
+click_in_window "${TAB_X[4]}" "$TAB_Y"
 
 # ---- an SVG drawing: the last type of the dialog's list, read back by another program
 
