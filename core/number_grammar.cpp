@@ -136,7 +136,7 @@ bool ReadsAsFinite(std::string_view scientific) {
 }
 
 template <typename CharT>
-std::basic_string<CharT> Format(double value, CharT separator) {
+std::basic_string<CharT> Format(double value, CharT separator, int significantDigits) {
     if (std::isnan(value))
         return Widen<CharT>("NAN");
     if (std::isinf(value))
@@ -144,13 +144,15 @@ std::basic_string<CharT> Format(double value, CharT separator) {
     if (value == 0.0)
         return Widen<CharT>("0");
 
-    // Fifteen significant digits, correctly rounded: "-d.dddddddddddddde+XX".
+    // The significant digits, correctly rounded: "-d.dddddddddddddde+XX" for fifteen.
+    const int digitCount = std::clamp(significantDigits, 1, kLabelDigits);
     char buffer[40];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+    auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, digitCount - 1);
     if (!ReadsAsFinite(std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer)))) {
         // The few largest doubles round up past the double range; cut their digits instead,
         // so that every label text reads back as a number.
-        result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 16);
+        result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, digitCount + 1);
         const std::string_view full(buffer, static_cast<std::size_t>(result.ptr - buffer));
         const std::size_t e = full.find('e');
         std::string cut(full.substr(0, e - 2));
@@ -181,7 +183,7 @@ std::basic_string<CharT> Format(double value, CharT separator) {
             out.push_back(CharT(c));
     };
     const std::string_view all(digits);
-    if (exponent >= 15 || exponent < -5) {  // >= 1E15 or < 1E-5
+    if (exponent >= digitCount || exponent < -5) {  // >= 1E15 (for fifteen digits) or < 1E-5
         out.push_back(CharT(all[0]));
         if (all.size() > 1) {
             out.push_back(separator);
@@ -220,8 +222,12 @@ std::optional<double> ParseDecimalNumber(std::string_view text, char separator) 
     return Parse(text, separator);
 }
 
-std::u16string FormatGeneralNumber(double value, char16_t separator) { return Format(value, separator); }
+std::u16string FormatGeneralNumber(double value, char16_t separator, int significantDigits) {
+    return Format(value, separator, significantDigits);
+}
 
-std::string FormatGeneralNumber(double value, char separator) { return Format(value, separator); }
+std::string FormatGeneralNumber(double value, char separator, int significantDigits) {
+    return Format(value, separator, significantDigits);
+}
 
 }  // namespace strs

@@ -32,8 +32,11 @@ std::optional<double> ParseDecimalNumber(std::string_view text, char separator);
 // rounded magnitude m satisfies 1E-5 <= m < 1E15 ("0,00001", "18,484",
 // "999999999999999"); exponent notation outside it, with a capital E, a sign only for
 // negative exponents and no leading zeros ("1E15", "1,5E-6"). Zeros of either
-// sign give "0"; non-finite values give "INF", "-INF" or "NAN".
-std::u16string FormatGeneralNumber(double value, char16_t separator);
-std::string FormatGeneralNumber(double value, char separator);
+// sign give "0"; non-finite values give "INF", "-INF" or "NAN". Fewer significant
+// digits d (1 to 15) give the same form with 10^d in place of 1E15, for a text that
+// has little room.
+inline constexpr int kLabelDigits = 15;
+std::u16string FormatGeneralNumber(double value, char16_t separator, int significantDigits = kLabelDigits);
+std::string FormatGeneralNumber(double value, char separator, int significantDigits = kLabelDigits);
 
 }  // namespace strs

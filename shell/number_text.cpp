@@ -32,8 +32,8 @@ double StrToFloat(const QString& text) {
     return value;
 }
 
-QString FloatToStr(double value) {
-    return QString::fromStdU16String(FormatGeneralNumber(value, DecimalSeparator().unicode()));
+QString FloatToStr(double value, int significantDigits) {
+    return QString::fromStdU16String(FormatGeneralNumber(value, DecimalSeparator().unicode(), significantDigits));
 }
 
 QString LocalizedText(const char* commaText) {

@@ -3,6 +3,8 @@
 // Both use the decimal separator of the active locale (QLocale()), a point where the
 // locale names none.
 
+#include "core/number_grammar.h"
+
 #include <QString>
 
 namespace strs {
@@ -21,8 +23,9 @@ bool TryStrToFloat(const QString& text, double& value);
 
 // The general format for labels: shortest text with at most 15 significant digits,
 // locale separator, no thousands separator, exponent form (1,5E-6) for magnitudes
-// >= 1E15 or < 1E-5.
-QString FloatToStr(double value);
+// >= 1E15 or < 1E-5. With fewer significant digits d, the same form rounded to d
+// digits, in exponent form from 10^d.
+QString FloatToStr(double value, int significantDigits = kLabelDigits);
 
 // A built-in text written with a comma ("0,001", "1,2"), with the active locale's
 // separator instead.

@@ -28,7 +28,12 @@ constexpr int kLowerChartTop = 216;
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x, int y, int width,
                   bool windowColour) {
-    auto* label = new QLabel(text, parent);
+    return PlaceLabel(new QLabel(parent), name, text, x, y, width, windowColour);
+}
+
+QLabel* PlaceLabel(QLabel* label, const char* name, const QString& text, int x, int y, int width,
+                   bool windowColour) {
+    label->setText(text);
     label->setObjectName(QString::fromLatin1(name));
     if (width < 0) {
         label->move(x, y);

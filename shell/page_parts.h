@@ -23,6 +23,10 @@ class NumericField;
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x, int y, int width = -1,
                   bool windowColour = true);
 
+// The same for a label made by the caller (a label of a class of its own).
+QLabel* PlaceLabel(QLabel* label, const char* name, const QString& text, int x, int y, int width = -1,
+                   bool windowColour = true);
+
 // A result label: fixed width, empty until the lab writes it; a screen reader reads it
 // with its caption.
 QLabel* MakeResultLabel(QWidget* parent, const char* name, int x, int y, const QLabel* caption);

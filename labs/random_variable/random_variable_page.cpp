@@ -9,6 +9,7 @@
 #include "labs/random_variable/random_variable_laws.h"
 #include "matematic/rounding.h"
 #include "shell/accessibility.h"
+#include "shell/fitting_number_label.h"
 #include "shell/formula_pictures.h"
 #include "shell/number_text.h"
 #include "shell/numeric_field.h"
@@ -22,12 +23,23 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
 #include <array>
 
 namespace strs {
 namespace {
 
 namespace rv = random_variable;
+
+// Where the value scale's labels stand under the histogram; a width of -1 follows the text.
+struct ScalePlace {
+    const char* name;
+    int left;
+    int width;
+};
+constexpr ScalePlace kScalePlaces[] = {
+    {"ch1", 40, 49}, {"ch2", 122, -1}, {"ch3", 216, 41}, {"ch4", 302, 49}, {"ch5", 372, 41}};
+constexpr int kScaleGap = 4;  // the least blank between ch2 and ch3
 
 // A text of the law table, in the window's language.
 QString LawText(const char* source) {
@@ -131,14 +143,10 @@ void RandomVariablePage::buildCharts() {
     SetSeriesCaptions(Chart12_, {tr("Число значений в интервале")});
 
     // The value scale under the histogram, in place of the hidden bottom labels.
-    const struct {
-        const char* name;
-        int left;
-        int width;
-    } scale[] = {{"ch1", 40, 49}, {"ch2", 122, -1}, {"ch3", 216, 41}, {"ch4", 302, 49}, {"ch5", 372, 41}};
-    for (std::size_t i = 0; i < std::size(scale); ++i) {
-        QLabel* label = MakeLabel(Chart12_, scale[i].name, QStringLiteral("0"), scale[i].left, 192,
-                                  scale[i].width, false);
+    for (std::size_t i = 0; i < std::size(kScalePlaces); ++i) {
+        const ScalePlace& place = kScalePlaces[i];
+        QLabel* label = PlaceLabel(new FittingNumberLabel(Chart12_), place.name, QStringLiteral("0"), place.left,
+                                   192, place.width, false);
         QPalette palette = label->palette();
         palette.setColor(QPalette::Window, Qt::white);
         label->setPalette(palette);
@@ -201,7 +209,10 @@ void RandomVariablePage::refresh() {
     const std::array<double, 5> scale = rv::RangeScale(histogram.min, histogram.max);
     for (std::size_t i = 0; i < scale.size(); ++i)
         ShowNumbers(scale_[i], Shown3(scale[i]), {scale[i]});
-    scale_[1]->adjustSize();  // ch2, the one scale label without a fixed width
+    // ch2, the one scale label without a fixed width, grows with its text up to ch3.
+    scale_[1]->adjustSize();
+    scale_[1]->resize(std::min(scale_[1]->width(), kScalePlaces[2].left - kScalePlaces[1].left - kScaleGap),
+                      scale_[1]->height());
 
     const rv::Moments sample = rv::SampleMoments(x);
     if (law->density != nullptr) {

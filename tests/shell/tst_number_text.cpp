@@ -54,6 +54,7 @@ private slots:
     void generalFormat();
 
     void generalFormatUsesTheLocaleSeparator();
+    void fewerDigitsKeepTheForm();
     void nonFiniteValuesDoNotCrash();
 
     void localizedDefaultTexts_data();
@@ -320,6 +321,20 @@ void NumberTextTest::generalFormatUsesTheLocaleSeparator() {
     QCOMPARE(FloatToStr(1234567.5), QStringLiteral("1234567,5"));
     QLocale::setDefault(LocaleNamed(QStringLiteral("point")));
     QCOMPARE(FloatToStr(1234567.5), QStringLiteral("1234567.5"));
+}
+
+// The shorter texts of a narrow label: rounded, exponent form from 10^digits on.
+void NumberTextTest::fewerDigitsKeepTheForm() {
+    QLocale::setDefault(LocaleNamed(QStringLiteral("comma")));
+    QCOMPARE(FloatToStr(3.17778552843568e299, 10), QStringLiteral("3,177785528E299"));
+    QCOMPARE(FloatToStr(1.3024512922857e299, 2), QStringLiteral("1,3E299"));
+    QCOMPARE(FloatToStr(123456.789, 3), QStringLiteral("1,23E5"));
+    QCOMPARE(FloatToStr(123.456, 3), QStringLiteral("123"));
+    QCOMPARE(FloatToStr(-0.000123456, 2), QStringLiteral("-0,00012"));
+    QCOMPARE(FloatToStr(9.96, 2), QStringLiteral("10"));
+    QCOMPARE(FloatToStr(99.6, 2), QStringLiteral("1E2"));
+    QCOMPARE(FloatToStr(DBL_MAX, 1), QStringLiteral("1E308"));  // cut, not rounded past the range
+    QCOMPARE(FloatToStr(0.801, 40), QStringLiteral("0,801"));   // never more than fifteen
 }
 
 void NumberTextTest::nonFiniteValuesDoNotCrash() {

@@ -4,6 +4,7 @@
 
 #include "labs/random_variable/random_variable_page.h"
 #include "matematic/random.h"
+#include "shell/fitting_number_label.h"
 #include "shell/formula_pictures.h"
 #include "shell/ui_texts.h"
 #include "support/components.h"
@@ -43,6 +44,23 @@ double Total(const strs::ChartSeries* series) {
 QStringList RangeTexts(const Page& w) {
     return {Label(w, "ch1")->text(), Label(w, "ch2")->text(), Label(w, "ch3")->text(),
             Label(w, "ch4")->text(), Label(w, "ch5")->text()};
+}
+
+// Whether the range labels, as the window shows them, stand apart and within the chart.
+bool RangeLabelsStayApart(const Page& w) {
+    const QWidget* chart = Chart(w, "Chart12");
+    const char* const names[] = {"ch1", "ch2", "ch3", "ch4", "ch5"};
+    for (std::size_t i = 0; i < std::size(names); ++i) {
+        const auto* label = qobject_cast<const strs::FittingNumberLabel*>(Label(w, names[i]));
+        if (label == nullptr)
+            return false;
+        const int right = label->x() + label->contentsRect().left() +
+                          QFontMetrics(label->font()).horizontalAdvance(label->shownText());
+        const int limit = i + 1 < std::size(names) ? Label(w, names[i + 1])->x() : chart->width();
+        if (right > limit)
+            return false;
+    }
+    return true;
 }
 
 bool SamePicture(const QPixmap& a, const QPixmap& b) { return !a.isNull() && a.toImage() == b.toImage(); }
@@ -163,6 +181,7 @@ private slots:
         QCOMPARE(Total(Series(*w, "Series12")), 1000.0);
         QVERIFY(Label(*w, "ch1")->text().startsWith(QLatin1Char('-')));
         QVERIFY2(Label(*w, "ch1")->text().contains(Text("E30")), qPrintable(Label(*w, "ch1")->text()));
+        QVERIFY2(RangeLabelsStayApart(*w), qPrintable(RangeTexts(*w).join(u' ')));
         QVERIFY(Series(*w, "Series11")->points().empty());
         QCOMPARE(Label(*w, "L14")->text(), mean);
     }
