@@ -6,6 +6,7 @@
 #include "labs/kalman/kalman_page.h"
 #include "labs/random_variable/random_variable_page.h"
 #include "labs/wiener/wiener_page.h"
+#include "shell/accessibility.h"
 #include "shell/chart_widget.h"
 #include "shell/focus_frame.h"
 #include "shell/pictures.h"
@@ -44,6 +45,7 @@ TForm1::TForm1(QWidget* parent)
     tabs->setObjectName(QStringLiteral("PageControl1"));
     tabs->setGeometry(0, 0, kClientWidth, kClientHeight);
     tabs->setAccessibleName(tr("Лабораторные работы"));
+    ReadAsWindow(this);
     AddPage<RandomVariablePage>(tabs, tr("Лаб. №1"));
     AddPage<ArSequencePage>(tabs, tr("Лаб. №2"));
     AddPage<KalmanPage>(tabs, tr("Лаб. №3"));

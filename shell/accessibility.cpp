@@ -20,9 +20,11 @@ struct Texts {
     Q_DECLARE_TR_FUNCTIONS(strs::Accessibility)
 };
 
-constexpr const char* kCaptionProperty = "strsCaption";
+constexpr const char* kCaptionProperty = "strsCaption";  // the caption label
+constexpr const char* kMeaningProperty = "strsMeaning";  // or a fixed text
+constexpr const char* kWindowProperty = "strsWindow";
 
-// A result label: its caption and its text as one name.
+// A result label: its caption (or meaning) and its text as one name.
 class ResultAccessible : public QAccessibleWidget {
 public:
     explicit ResultAccessible(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
@@ -31,11 +33,12 @@ public:
         if (t != QAccessible::Name)
             return QAccessibleWidget::text(t);
         const auto* label = static_cast<const QLabel*>(widget());
-        const auto* caption = label->property(kCaptionProperty).value<QLabel*>();
-        if (caption == nullptr)
+        QString heading = label->property(kMeaningProperty).toString();
+        if (const auto* caption = label->property(kCaptionProperty).value<QLabel*>())
+            heading = caption->text();
+        if (heading.isEmpty())
             return label->text();
-        return label->text().isEmpty() ? caption->text()
-                                       : Texts::tr("%1: %2").arg(caption->text(), label->text());
+        return label->text().isEmpty() ? heading : Texts::tr("%1: %2").arg(heading, label->text());
     }
 };
 
@@ -61,8 +64,12 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
     if (auto* chart = qobject_cast<ChartWidget*>(object))
         return new ChartAccessible(chart);
     auto* label = qobject_cast<QLabel*>(object);
-    if (label != nullptr && label->property(kCaptionProperty).isValid())
+    if (label != nullptr
+        && (label->property(kCaptionProperty).isValid() || label->property(kMeaningProperty).isValid()))
         return new ResultAccessible(label);
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (widget != nullptr && widget->property(kWindowProperty).toBool())
+        return new QAccessibleWidget(widget, QAccessible::Window);
     return nullptr;
 }
 
@@ -81,6 +88,16 @@ void Describe(QWidget* control, const QString& name, const QString& description)
 void ReadWithCaption(QLabel* result, const QLabel* caption) {
     InstallFactory();
     result->setProperty(kCaptionProperty, QVariant::fromValue(const_cast<QLabel*>(caption)));
+}
+
+void ReadWithMeaning(QLabel* result, const QString& meaning) {
+    InstallFactory();
+    result->setProperty(kMeaningProperty, meaning);
+}
+
+void ReadAsWindow(QWidget* window) {
+    InstallFactory();
+    window->setProperty(kWindowProperty, true);
 }
 
 void SetSeriesCaptions(ChartWidget* chart, const QStringList& captions) {
@@ -113,9 +130,10 @@ QString ChartSummary(const ChartWidget& chart) {
             continue;
         const auto [low, high] = std::minmax_element(
             points.begin(), points.end(), [](const ChartPoint& a, const ChartPoint& b) { return a.y < b.y; });
-        parts << Texts::tr("%1: значений %2, от %3 до %4")
-                     .arg(SeriesCaption(chart, int(i)), QString::number(points.size()), FloatToStr(low->y),
-                          FloatToStr(high->y));
+        constexpr int kSpokenDigits = 4;
+        parts << Texts::tr("%1: %n значений, от %2 до %3", nullptr, int(points.size()))
+                     .arg(SeriesCaption(chart, int(i)), FloatToStr(low->y, kSpokenDigits),
+                          FloatToStr(high->y, kSpokenDigits));
     }
     if (parts.isEmpty())
         return Texts::tr("Нет значений");

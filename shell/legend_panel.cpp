@@ -48,6 +48,7 @@ LegendPanel::LegendPanel(QWidget* chart, const QString& pictureName)
     setFocusPolicy(Qt::TabFocus);
     setAccessibleName(tr("Легенда"));
     const QStringList lines = LegendCaptions();
+    picture_->setAccessibleName(tr("Легенда: %1").arg(lines.join(QStringLiteral(", "))));
     setAccessibleDescription(tr("Красная линия: %1, зелёная: %2, синяя: %3. Стрелки передвигают легенду")
                                  .arg(lines[0], lines[1], lines[2]));
 }

@@ -1,16 +1,35 @@
 #include "shell/radio_group.h"
 
 #include <QRadioButton>
+#include <QStyleOptionButton>
 
 namespace strs {
+namespace {
+
+// The window's focus frame marks the focused item; the style's own dotted mark round the
+// caption would be a second one.
+class ItemButton : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    void initStyleOption(QStyleOptionButton* option) const override {
+        QRadioButton::initStyleOption(option);
+        option->state &= ~QStyle::State_HasFocus;
+    }
+};
+
+}  // namespace
 
 RadioGroup::RadioGroup(const QString& title, const QStringList& items, const QRect& geometry, QWidget* parent)
     : QGroupBox(title, parent) {
     setGeometry(geometry);
     for (int i = 0; i < items.size(); ++i) {
-        auto* button = new QRadioButton(items[i], this);
+        auto* button = new ItemButton(items[i], this);
         // Named by position, so that the names do not change with the window's language.
         button->setObjectName(QStringLiteral("item%1").arg(i));
+        // Some captions end in a blank, which a screen reader would read out.
+        button->setAccessibleName(items[i].trimmed());
         connect(button, &QRadioButton::clicked, this, &RadioGroup::clicked);
         buttons_.push_back(button);
     }

@@ -77,7 +77,8 @@ void InstallTranslations(UiLanguage language) {
 
     const bool english = language == UiLanguage::English;
     // The program's texts are Russian already; only English needs a translation.
-    Replace(program, english ? QStringLiteral("strs_en") : QString(), QStringLiteral(":/translations"));
+    // The Russian file only chooses the plural forms of the Russian source texts.
+    Replace(program, english ? QStringLiteral("strs_en") : QStringLiteral("strs_ru"), QStringLiteral(":/translations"));
     Replace(toolkit, english ? QStringLiteral("qtbase_en") : QStringLiteral("qtbase_ru"),
             QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     if (toolkitGaps) {

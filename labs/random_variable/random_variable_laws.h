@@ -25,6 +25,7 @@ enum class ResultForm {
 struct LawLabelling {
     const char* listName;       // the law's line in CB1
     const char* picture;        // formula picture for I0
+    const char* formula;        // the picture's formula in words, for screen readers
     const char* firstCaption;   // L11
     const char* secondCaption;  // L12; nullptr: L12 is left as it is (exponential law)
     bool secondFieldShown;      // L12 and E12

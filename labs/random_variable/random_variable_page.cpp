@@ -36,9 +36,14 @@ struct ScalePlace {
     const char* name;
     int left;
     int width;
+    const char* meaning;  // what a screen reader says before the number
 };
 constexpr ScalePlace kScalePlaces[] = {
-    {"ch1", 40, 49}, {"ch2", 122, -1}, {"ch3", 216, 41}, {"ch4", 302, 49}, {"ch5", 372, 41}};
+    {"ch1", 40, 49, QT_TRANSLATE_NOOP("strs::RandomVariablePage", "Шкала гистограммы, минимум")},
+    {"ch2", 122, -1, QT_TRANSLATE_NOOP("strs::RandomVariablePage", "Шкала гистограммы, первая четверть")},
+    {"ch3", 216, 41, QT_TRANSLATE_NOOP("strs::RandomVariablePage", "Шкала гистограммы, середина")},
+    {"ch4", 302, 49, QT_TRANSLATE_NOOP("strs::RandomVariablePage", "Шкала гистограммы, третья четверть")},
+    {"ch5", 372, 41, QT_TRANSLATE_NOOP("strs::RandomVariablePage", "Шкала гистограммы, максимум")}};
 constexpr int kScaleGap = 4;  // the least blank between ch2 and ch3
 
 // A text of the law table, in the window's language.
@@ -93,7 +98,12 @@ RandomVariablePage::RandomVariablePage(QWidget* parent) : QWidget(parent) {
     PaintPageColour(this);
     build();
     buildCharts();
-    I0_->setPixmap(FormulaPicture(QStringLiteral("norm")));
+    showFormula(rv::LawAt(0)->labelling);  // the normal law's, "norm"
+}
+
+void RandomVariablePage::showFormula(const rv::LawLabelling& labelling) {
+    I0_->setPixmap(FormulaPicture(QString::fromLatin1(labelling.picture)));
+    Describe(I0_, tr("Формула: %1").arg(LawText(labelling.formula)));
 }
 
 void RandomVariablePage::build() {
@@ -145,8 +155,9 @@ void RandomVariablePage::buildCharts() {
     // The value scale under the histogram, in place of the hidden bottom labels.
     for (std::size_t i = 0; i < std::size(kScalePlaces); ++i) {
         const ScalePlace& place = kScalePlaces[i];
-        QLabel* label = PlaceLabel(new FittingNumberLabel(Chart12_), place.name, QStringLiteral("0"), place.left,
-                                   192, place.width, false);
+        auto* label = new FittingNumberLabel(Chart12_);
+        ReadWithMeaning(label, tr(place.meaning));  // before its first text is announced
+        PlaceLabel(label, place.name, QStringLiteral("0"), place.left, 192, place.width, false);
         QPalette palette = label->palette();
         palette.setColor(QPalette::Window, Qt::white);
         label->setPalette(palette);
@@ -161,7 +172,7 @@ void RandomVariablePage::showLaw() {
         return;
     const rv::LawLabelling& labelling = law->labelling;
 
-    I0_->setPixmap(FormulaPicture(QString::fromLatin1(labelling.picture)));
+    showFormula(labelling);
     if (labelling.secondCaption != nullptr) {
         L11_->setFont(WindowFont());
         L12_->setFont(WindowFont());

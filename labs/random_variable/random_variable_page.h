@@ -12,6 +12,9 @@ namespace strs {
 class ChartSeries;
 class ChartWidget;
 class NumericField;
+namespace random_variable {
+struct LawLabelling;
+}
 
 class RandomVariablePage : public QWidget {
     Q_OBJECT
@@ -24,6 +27,8 @@ private:
 
     // The law picked: its picture, captions, second field and chart title.
     void showLaw();
+    // The law's formula picture in I0, named by its formula for screen readers.
+    void showFormula(const random_variable::LawLabelling& labelling);
     // The fields' accessible names follow their captions.
     void describeLawFields();
     // Refresh: draws a sample, shows it or its density, its histogram and moments.

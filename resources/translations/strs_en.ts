@@ -8,12 +8,15 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>%1: значений %2, от %3 до %4</source>
-        <translation>%1: %2 values, from %3 to %4</translation>
-    </message>
-    <message>
         <source>Нет значений</source>
         <translation>No values</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n значений, от %2 до %3</source>
+        <translation>
+            <numerusform>%1: %n value, from %2 to %3</numerusform>
+            <numerusform>%1: %n values, from %2 to %3</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -173,6 +176,10 @@
         <source>Красная линия: %1, зелёная: %2, синяя: %3. Стрелки передвигают легенду</source>
         <translation>Red line: %1, green: %2, blue: %3. The arrow keys move the legend</translation>
     </message>
+    <message>
+        <source>Легенда: %1</source>
+        <translation>Legend: %1</translation>
+    </message>
 </context>
 <context>
     <name>strs::OrderLayout</name>
@@ -293,6 +300,30 @@
         <source>Параметр %1</source>
         <translation>Parameter %1</translation>
     </message>
+    <message>
+        <source>Шкала гистограммы, минимум</source>
+        <translation>Histogram scale, minimum</translation>
+    </message>
+    <message>
+        <source>Шкала гистограммы, первая четверть</source>
+        <translation>Histogram scale, first quarter</translation>
+    </message>
+    <message>
+        <source>Шкала гистограммы, середина</source>
+        <translation>Histogram scale, midpoint</translation>
+    </message>
+    <message>
+        <source>Шкала гистограммы, третья четверть</source>
+        <translation>Histogram scale, third quarter</translation>
+    </message>
+    <message>
+        <source>Шкала гистограммы, максимум</source>
+        <translation>Histogram scale, maximum</translation>
+    </message>
+    <message>
+        <source>Формула: %1</source>
+        <translation>Formula: %1</translation>
+    </message>
 </context>
 <context>
     <name>strs::TForm1</name>
@@ -404,6 +435,26 @@
     <message>
         <source>Экспоненциальное распределение</source>
         <translation>Exponential distribution</translation>
+    </message>
+    <message>
+        <source>Y = 1/6 · сумма Xi при i от 1 до 6</source>
+        <translation>Y = 1/6 · sum of Xi for i from 1 to 6</translation>
+    </message>
+    <message>
+        <source>ω(x) = 1 / (b − a)</source>
+        <translation>ω(x) = 1 / (b − a)</translation>
+    </message>
+    <message>
+        <source>Y = корень степени β из (−ln X / α)</source>
+        <translation>Y = root of degree β of (−ln X / α)</translation>
+    </message>
+    <message>
+        <source>Y = квадратный корень из (X1² + X2²)</source>
+        <translation>Y = square root of (X1² + X2²)</translation>
+    </message>
+    <message>
+        <source>Y = −(1/λ) · ln X</source>
+        <translation>Y = −(1/λ) · ln X</translation>
     </message>
 </context>
 </TS>

@@ -5,12 +5,14 @@
 #include "app/chart_saving.h"
 #include "app/main_window.h"
 #include "shell/number_text.h"
+#include "shell/translations.h"
 #include "shell/value_table.h"
 #include "support/components.h"
 #include "support/error_recorder.h"
 
 #include <QAccessible>
 #include <QAction>
+#include <QComboBox>
 #include <QLocale>
 #include <QMenu>
 #include <QRadioButton>
@@ -40,7 +42,10 @@ private:
     ErrorRecorder errors_;
 
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
+    void initTestCase() {
+        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+        strs::InstallTranslations(strs::UiLanguage::Russian);  // as the program starts
+    }
 
     void everyControlTabReachesHasANameAndRole() {
         TForm1 w;
@@ -103,14 +108,49 @@ private slots:
         const QString description = a->text(QAccessible::Description);
         const QStringList parts = description.split(QStringLiteral("; "));
         QCOMPARE(parts.size(), 3);
-        QVERIFY2(parts[1].startsWith(QStringLiteral("Исходный сигнал x: значений 100, от ")),
+        QVERIFY2(parts[1].startsWith(QStringLiteral("Исходный сигнал x: 100 значений, от ")),
                  qPrintable(description));
         double low = 1e300, high = -1e300;
         for (const strs::ChartPoint& p : Series(w, "Series312")->points()) {
             low = std::min(low, p.y);
             high = std::max(high, p.y);
         }
-        QVERIFY(parts[1].endsWith(strs::FloatToStr(low) + QStringLiteral(" до ") + strs::FloatToStr(high)));
+        // Four significant digits are what a listener can take in.
+        QVERIFY(parts[1].endsWith(strs::FloatToStr(low, 4) + QStringLiteral(" до ") + strs::FloatToStr(high, 4)));
+
+        // The noun agrees with the count, in either language.
+        strs::ChartWidget* histogram = Chart(w, "Chart12");
+        strs::ChartSeries* bars = Series(w, "Series12");
+        for (const auto& [count, words] : {std::pair{1, "1 значение"}, {3, "3 значения"}, {11, "11 значений"},
+                                           {22, "22 значения"}}) {
+            bars->clear();
+            for (int i = 0; i < count; ++i)
+                bars->appendBar(i, strs::clHistogram);
+            QVERIFY2(Accessible(histogram)->text(QAccessible::Description).contains(QString::fromUtf8(words)),
+                     words);
+        }
+        strs::InstallTranslations(strs::UiLanguage::English);
+        QVERIFY(Accessible(histogram)->text(QAccessible::Description).contains(QStringLiteral(": 22 values, from 0 to 21")));
+        bars->clear();
+        bars->appendBar(5, strs::clHistogram);
+        QVERIFY(Accessible(histogram)->text(QAccessible::Description).endsWith(QStringLiteral(": 1 value, from 5 to 5")));
+        strs::InstallTranslations(strs::UiLanguage::Russian);
+    }
+
+    // What has no text of its own is named by its meaning: the window as a window, the
+    // formula by its formula, the legend by its series, the scale under the histogram.
+    void picturesAndScaleAreNamedByTheirMeaning() {
+        TForm1 w;
+        QCOMPARE(Accessible(&w)->role(), QAccessible::Window);
+        QCOMPARE(NameOf(Named<QWidget>(w, "I0")), QStringLiteral("Формула: Y = 1/6 · сумма Xi при i от 1 до 6"));
+        List(w, "CB1")->setCurrentIndex(3);
+        QVERIFY(NameOf(Named<QWidget>(w, "I0")).contains(QStringLiteral("(X1² + X2²)")));
+        QCOMPARE(NameOf(Named<QWidget>(w, "Image3")),
+                 QStringLiteral("Легенда: Наблюдения y, Исходный сигнал x, Оценки xx"));
+        QCOMPARE(NameOf(Radio(w, "RG2")->button(1)), QStringLiteral("СП второго порядка"));
+        Button(w, "BB1")->click();
+        QCOMPARE(NameOf(Label(w, "ch1")), QStringLiteral("Шкала гистограммы, минимум: ") + Label(w, "ch1")->text());
+        QCOMPARE(NameOf(Label(w, "ch5")), QStringLiteral("Шкала гистограммы, максимум: ") + Label(w, "ch5")->text());
     }
 
     void chartMenuOpensATableAScreenReaderCanWalk() {

@@ -124,6 +124,15 @@ private slots:
         ctrl(Qt::Key_2);  // the focus follows to the shown page, and the frame with it
         QVERIFY(frame->isVisible());
         QCOMPARE(frame->framed(), QApplication::focusWidget());
+
+        // The frame is the one focus mark: a radio item looks the same with the focus.
+        QRadioButton* item = Radio(*w_, "RG2")->button(1);
+        const QImage unfocused = item->grab().toImage();
+        item->setFocus(Qt::TabFocusReason);
+        w_->setAttribute(Qt::WA_KeyboardFocusChange);  // as a Tab key sets it
+        QVERIFY(item->hasFocus());
+        QCOMPARE(frame->framed(), item);
+        QCOMPARE(item->grab().toImage(), unfocused);
     }
 };
 
