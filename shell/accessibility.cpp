@@ -33,9 +33,7 @@ public:
         if (t != QAccessible::Name)
             return QAccessibleWidget::text(t);
         const auto* label = static_cast<const QLabel*>(widget());
-        QString heading = label->property(kMeaningProperty).toString();
-        if (const auto* caption = label->property(kCaptionProperty).value<QLabel*>())
-            heading = caption->text();
+        const QString heading = ReadingCaption(*label);
         if (heading.isEmpty())
             return label->text();
         return label->text().isEmpty() ? heading : Texts::tr("%1: %2").arg(heading, label->text());
@@ -93,6 +91,12 @@ void ReadWithCaption(QLabel* result, const QLabel* caption) {
 void ReadWithMeaning(QLabel* result, const QString& meaning) {
     InstallFactory();
     result->setProperty(kMeaningProperty, meaning);
+}
+
+QString ReadingCaption(const QLabel& result) {
+    if (const auto* caption = result.property(kCaptionProperty).value<QLabel*>())
+        return caption->text();
+    return result.property(kMeaningProperty).toString();
 }
 
 void ReadAsWindow(QWidget* window) {

@@ -24,6 +24,9 @@ void ReadWithCaption(QLabel* result, const QLabel* caption);
 // Given before the label's first text: a screen reader keeps the reading it first met.
 void ReadWithMeaning(QLabel* result, const QString& meaning);
 
+// The caption or meaning a result label is read with; empty for other labels.
+QString ReadingCaption(const QLabel& result);
+
 // The top-level widget is read as a window (a plain widget is read as a filler).
 void ReadAsWindow(QWidget* window);
 

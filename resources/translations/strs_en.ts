@@ -457,4 +457,39 @@
         <translation>Y = −(1/λ) · ln X</translation>
     </message>
 </context>
+<context>
+    <name>strs::replay::Variants</name>
+    <message>
+        <source>первое</source>
+        <translation>first</translation>
+    </message>
+    <message>
+        <source>последнее</source>
+        <translation>last</translation>
+    </message>
+    <message>
+        <source>наименьшее</source>
+        <translation>smallest</translation>
+    </message>
+    <message>
+        <source>наибольшее</source>
+        <translation>largest</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>Ответы по вариантам</source>
+        <translation>Answers by variant</translation>
+    </message>
+    <message>
+        <source>Строка</source>
+        <translation>Row</translation>
+    </message>
+    <message>
+        <source>Ошибка</source>
+        <translation>Error</translation>
+    </message>
+</context>
 </TS>

@@ -16,8 +16,8 @@
 #include <QLocale>
 #include <QMenu>
 #include <QRadioButton>
-#include <QTableWidget>
 #include <QScrollBar>
+#include <QTableWidget>
 #include <QtTest>
 
 using strs::TForm1;
@@ -116,13 +116,14 @@ private slots:
             high = std::max(high, p.y);
         }
         // Four significant digits are what a listener can take in.
-        QVERIFY(parts[1].endsWith(strs::FloatToStr(low, 4) + QStringLiteral(" до ") + strs::FloatToStr(high, 4)));
+        QVERIFY(
+            parts[1].endsWith(strs::FloatToStr(low, 4) + QStringLiteral(" до ") + strs::FloatToStr(high, 4)));
 
         // The noun agrees with the count, in either language.
         strs::ChartWidget* histogram = Chart(w, "Chart12");
         strs::ChartSeries* bars = Series(w, "Series12");
-        for (const auto& [count, words] : {std::pair{1, "1 значение"}, {3, "3 значения"}, {11, "11 значений"},
-                                           {22, "22 значения"}}) {
+        for (const auto& [count, words] :
+             {std::pair{1, "1 значение"}, {3, "3 значения"}, {11, "11 значений"}, {22, "22 значения"}}) {
             bars->clear();
             for (int i = 0; i < count; ++i)
                 bars->appendBar(i, strs::clHistogram);
@@ -130,10 +131,14 @@ private slots:
                      words);
         }
         strs::InstallTranslations(strs::UiLanguage::English);
-        QVERIFY(Accessible(histogram)->text(QAccessible::Description).contains(QStringLiteral(": 22 values, from 0 to 21")));
+        QVERIFY(Accessible(histogram)
+                    ->text(QAccessible::Description)
+                    .contains(QStringLiteral(": 22 values, from 0 to 21")));
         bars->clear();
         bars->appendBar(5, strs::clHistogram);
-        QVERIFY(Accessible(histogram)->text(QAccessible::Description).endsWith(QStringLiteral(": 1 value, from 5 to 5")));
+        QVERIFY(Accessible(histogram)
+                    ->text(QAccessible::Description)
+                    .endsWith(QStringLiteral(": 1 value, from 5 to 5")));
         strs::InstallTranslations(strs::UiLanguage::Russian);
     }
 
@@ -142,15 +147,18 @@ private slots:
     void picturesAndScaleAreNamedByTheirMeaning() {
         TForm1 w;
         QCOMPARE(Accessible(&w)->role(), QAccessible::Window);
-        QCOMPARE(NameOf(Named<QWidget>(w, "I0")), QStringLiteral("Формула: Y = 1/6 · сумма Xi при i от 1 до 6"));
+        QCOMPARE(NameOf(Named<QWidget>(w, "I0")),
+                 QStringLiteral("Формула: Y = 1/6 · сумма Xi при i от 1 до 6"));
         List(w, "CB1")->setCurrentIndex(3);
         QVERIFY(NameOf(Named<QWidget>(w, "I0")).contains(QStringLiteral("(X1² + X2²)")));
         QCOMPARE(NameOf(Named<QWidget>(w, "Image3")),
                  QStringLiteral("Легенда: Наблюдения y, Исходный сигнал x, Оценки xx"));
         QCOMPARE(NameOf(Radio(w, "RG2")->button(1)), QStringLiteral("СП второго порядка"));
         Button(w, "BB1")->click();
-        QCOMPARE(NameOf(Label(w, "ch1")), QStringLiteral("Шкала гистограммы, минимум: ") + Label(w, "ch1")->text());
-        QCOMPARE(NameOf(Label(w, "ch5")), QStringLiteral("Шкала гистограммы, максимум: ") + Label(w, "ch5")->text());
+        QCOMPARE(NameOf(Label(w, "ch1")),
+                 QStringLiteral("Шкала гистограммы, минимум: ") + Label(w, "ch1")->text());
+        QCOMPARE(NameOf(Label(w, "ch5")),
+                 QStringLiteral("Шкала гистограммы, максимум: ") + Label(w, "ch5")->text());
     }
 
     void chartMenuOpensATableAScreenReaderCanWalk() {

@@ -2,11 +2,14 @@
 // presses gives, and a bad row gets its message without stopping the run.
 
 #include "core/csv.h"
+#include "shell/number_text.h"
 #include "tools/replay/replay_session.h"
 #include "tools/replay/variants.h"
 
+#include <QBuffer>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QStringEncoder>
 #include <QtTest>
 
 using namespace strs::replay;
@@ -25,8 +28,8 @@ Run RunTable(const QString& csv) {
     run.badRows = RunVariants(csv, VariantsFormat::Csv,
                               {[&table](const QByteArray& data) { table += data; },
                                [&run](const QString& message) { run.messages << message; }});
-    strs::CsvRecordReader reader(strs::CsvRecordReader::FromText({table.constData(), std::size_t(table.size())}),
-                                 ';');
+    strs::CsvRecordReader reader(
+        strs::CsvRecordReader::FromText({table.constData(), std::size_t(table.size())}), ';');
     std::vector<std::string> cells;
     int line = 0;
     for (auto result = reader.next(cells, line); result != strs::CsvRecordReader::Result::End;
@@ -39,6 +42,21 @@ Run RunTable(const QString& csv) {
         run.rows << row;
     }
     return run;
+}
+
+// The figure of a snapshot's series that a heading names ("…: первое\nSeries313").
+QString Figure(const QJsonValue& series, const QString& heading) {
+    QList<double> y;
+    for (const QJsonValue& point : series.toArray())
+        y << point.toArray()[1].toDouble();
+    if (y.isEmpty())
+        return QStringLiteral("no series");
+    const QString figure = heading.section(u'\n', 0, 0).section(QStringLiteral(": "), -1);
+    const double value = figure == QStringLiteral("первое")       ? y.first()
+                         : figure == QStringLiteral("последнее")  ? y.last()
+                         : figure == QStringLiteral("наименьшее") ? *std::min_element(y.begin(), y.end())
+                                                                  : *std::max_element(y.begin(), y.end());
+    return strs::FloatToStr(value);
 }
 
 QJsonObject ReplayOnce(const QString& script) {
@@ -77,16 +95,57 @@ private slots:
             const QJsonObject labels = dump[QStringLiteral("labels")].toObject();
             const QStringList& row = run.rows[i + 1];
             int compared = 0;
+            const QJsonObject series = dump[QStringLiteral("series")].toObject();
             for (qsizetype c = header.indexOf(QStringLiteral("E42")) + 1; c + 1 < header.size(); ++c) {
+                const QString name = header[c].section(u'\n', 1);  // the heading's second line
                 if (row[c].isEmpty())
                     continue;
-                QCOMPARE(row[c], labels[header[c]].toString());
+                QCOMPARE(row[c],
+                         labels.contains(name) ? labels[name].toString() : Figure(series[name], header[c]));
                 ++compared;
             }
             QCOMPARE(row.last(), dump[QStringLiteral("errors")].toVariant().toStringList().join(u'\n'));
             QVERIFY(compared > 0 || !row.last().isEmpty());
         }
         QVERIFY(!run.rows[3].last().isEmpty());
+
+        // Headed by the captions the window shows; the inputs in the output's format.
+        QVERIFY(header.contains(QStringLiteral("Математическое ожидание\nL14")));
+        QVERIFY(header.contains(QStringLiteral("Шкала гистограммы, минимум\nch1")));
+        QVERIFY(!header.join(u' ').contains(QStringLiteral("L11")));  // a caption, no answer
+        QCOMPARE(run.rows[1][header.indexOf(QStringLiteral("E12"))], QStringLiteral("0,5"));
+        QCOMPARE(run.rows[3][header.indexOf(QStringLiteral("E34"))], QStringLiteral("0"));
+    }
+
+    // A page of charts only gives each series' first, last, smallest and largest value
+    // (their values are compared with a replay above), the upper chart first.
+    void chartPagesGiveTheirSeriesFigures() {
+        const Run run = RunTable(QStringLiteral("page;E32\n3;0.95\n"));
+        QCOMPARE(run.rows.size(), 2);
+        QCOMPARE(run.rows[0].size(), 1 + 2 + 4 * 4 + 1);  // row, inputs, four series, error
+        QCOMPARE(run.rows[0][3],
+                 QStringLiteral("Дисперсия ошибок оценивания, Дисперсия ошибки: первое\nSeries32"));
+        QCOMPARE(run.rows[1].size(), run.rows[0].size());
+        QVERIFY(std::all_of(run.rows[1].begin() + 3, run.rows[1].end() - 1,
+                            [](const QString& v) { return !v.isEmpty(); }));
+    }
+
+    // "Unicode text" from a spreadsheet: UTF-16 with its byte order mark, tabs between cells.
+    void unicodeTextReadsLikeCsv() {
+        const QString rows = QStringLiteral("id\tpage\tE11\r\nИванов\t1\t2,5\r\n");
+        for (const auto encoding : {QStringConverter::Utf16LE, QStringConverter::Utf16BE}) {
+            QByteArray bytes = QStringEncoder(encoding, QStringConverter::Flag::WriteBom)(rows);
+            QBuffer file(&bytes);
+            file.open(QIODevice::ReadOnly);
+            QByteArray table;
+            QStringList messages;
+            QCOMPARE(RunVariants(file, VariantsFormat::Csv,
+                                 {[&table](const QByteArray& data) { table += data; },
+                                  [&messages](const QString& m) { messages << m; }}),
+                     0);
+            QVERIFY2(messages.isEmpty(), qPrintable(messages.join(u' ')));
+            QVERIFY(table.contains(QStringLiteral("\r\n2;Иванов;1;2,5;").toUtf8()));
+        }
     }
 
     void htmlIsOneEscapedTableRowPerVariant() {
@@ -96,8 +155,19 @@ private slots:
         QCOMPARE(html.count("<tr>"), 3);
         QVERIFY(html.contains("<td>&lt;b&gt;&amp;1</td>"));
         QVERIFY(html.contains("<th>id</th>"));  // the byte order mark is not part of the name
-        QVERIFY(html.contains("<th>L14</th>"));
+        QVERIFY(html.contains(
+            QStringLiteral("<th title=\"L14\">Математическое ожидание<br><small>L14</small></th>").toUtf8()));
+        QVERIFY(html.contains("<html lang=\"ru\">"));
         QVERIFY(html.endsWith("</table>\n</body>\n</html>\n"));
+
+        // The language it is written in names itself.
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        html.clear();
+        RunVariants(QStringLiteral("page\n1\n"), VariantsFormat::Html,
+                    {[&html](const QByteArray& data) { html += data; }, [](const QString&) {}});
+        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+        QVERIFY(html.contains("<html lang=\"en\">"));
+        QVERIFY(html.contains("<th title=\"L14\">Expected value<br><small>L14</small></th>"));
     }
 
     void badRowsAreNamedAndTheRunGoesOn() {
@@ -133,7 +203,8 @@ private slots:
         const Run cr = RunTable(QStringLiteral("page;E11\r1;2\r\r1;3\r"));
         QCOMPARE(cr.badRows, 0);
         QCOMPARE(cr.rows.size(), 3);
-        QCOMPARE(cr.rows[2].mid(0, 3), (QStringList{QStringLiteral("4"), QStringLiteral("1"), QStringLiteral("3")}));
+        QCOMPARE(cr.rows[2].mid(0, 3),
+                 (QStringList{QStringLiteral("4"), QStringLiteral("1"), QStringLiteral("3")}));
     }
 
     // A header that is no header, or names a column twice, stops the run before any row.
@@ -141,7 +212,8 @@ private slots:
         QTest::addColumn<QString>("csv");
         QTest::addColumn<QString>("message");
         QTest::newRow("no page column")
-            << QStringLiteral("\n1;2\n1;3\n") << QStringLiteral("row 2 is no header row: no column is named 'page'");
+            << QStringLiteral("\n1;2\n1;3\n")
+            << QStringLiteral("row 2 is no header row: no column is named 'page'");
         QTest::newRow("a name twice") << QStringLiteral("page;E11;E11\n1;2;3\n")
                                       << QStringLiteral("row 1: columns 2 and 3 are both named 'E11'");
         QTest::newRow("nothing") << QStringLiteral("\r\n") << QStringLiteral("no header row");

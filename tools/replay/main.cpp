@@ -11,6 +11,7 @@
 #include "tools/replay/variants.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QFile>
 #include <QTextStream>
 
@@ -60,9 +61,15 @@ int RunVariantsFile(QStringList args) {
                                               }};
     const auto format = html ? strs::replay::VariantsFormat::Html : strs::replay::VariantsFormat::Csv;
     // A pipe cannot be read twice: it is held in memory instead.
-    const int badRows = input.isSequential()
-                            ? strs::replay::RunVariants(QString::fromUtf8(input.readAll()), format, output)
-                            : strs::replay::RunVariants(input, format, output);
+    int badRows = 0;
+    if (input.isSequential()) {
+        QByteArray bytes = input.readAll();
+        QBuffer held(&bytes);
+        held.open(QIODevice::ReadOnly);
+        badRows = strs::replay::RunVariants(held, format, output);
+    } else {
+        badRows = strs::replay::RunVariants(input, format, output);
+    }
     std::fflush(stdout);
     return badRows > 0 ? 1 : 0;
 }

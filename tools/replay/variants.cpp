@@ -2,17 +2,23 @@
 
 #include "app/main_window.h"
 #include "core/csv.h"
+#include "shell/accessibility.h"
 #include "shell/chart_export.h"
+#include "shell/chart_widget.h"
 #include "shell/number_text.h"
 #include "shell/numeric_field.h"
+#include "shell/translations.h"
+#include "tools/replay/decoded_input.h"
 #include "tools/replay/replay_session.h"
 #include "tools/replay/snapshot.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QStringList>
 #include <QTabWidget>
 
+#include <algorithm>
 #include <map>
 #include <optional>
 #include <string>
@@ -26,10 +32,42 @@ namespace {
 const char* const kRefreshButtons[] = {"BB1", "BitBtn1", "BB3", "BitBtn2"};
 const char* const kOrderSwitches[] = {nullptr, "RG2", nullptr, "RG4"};
 
+// The output's words, in the window's language.
+QString Tr(const char* source) { return QCoreApplication::translate("strs::replay::Variants", source); }
+
+// What a page that shows only charts reports of each series.
+enum class Figure { First, Last, Smallest, Largest };
+constexpr Figure kFigures[] = {Figure::First, Figure::Last, Figure::Smallest, Figure::Largest};
+
+QString FigureWord(Figure figure) {
+    switch (figure) {
+    case Figure::First:
+        return Tr(QT_TRANSLATE_NOOP("strs::replay::Variants", "первое"));
+    case Figure::Last:
+        return Tr(QT_TRANSLATE_NOOP("strs::replay::Variants", "последнее"));
+    case Figure::Smallest:
+        return Tr(QT_TRANSLATE_NOOP("strs::replay::Variants", "наименьшее"));
+    case Figure::Largest:
+        return Tr(QT_TRANSLATE_NOOP("strs::replay::Variants", "наибольшее"));
+    }
+    return {};
+}
+
+// An output column after the inputs: a result label, or one figure of a chart's series.
+// Found by name in each fresh window.
+struct ResultColumn {
+    int page = 0;
+    QString heading;  // what the window shows beside the value
+    QString name;     // the label's or the series' name, a second line under the heading
+    QString chart;    // the series' chart; empty for a label
+    std::size_t series = 0;
+    Figure figure = Figure::First;
+};
+
 struct Variant {
     int row = 0;  // line number in the file
     int page = 0;
-    QStringList cells;                // as read, for the output
+    QStringList cells;                // as read, numbers in the output's format
     std::vector<ScriptLine> actions;  // after the fresh start
 };
 
@@ -54,47 +92,90 @@ ScriptLine Action(int row, const char* action, QStringList args) {
     return {row, QString::fromLatin1(action), std::move(args)};
 }
 
-// What the window offers: the field names on each page, the written labels on each.
+// What the window offers: the field names on each page, and the results each shows:
+// its result labels, or where it has none, the figures of its charts' series.
 class WindowMap {
 public:
     explicit WindowMap(TForm1& window) {
         const auto* pages = window.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+        const QStringList labelNames = WrittenLabelNames();
         for (int i = 0; i < pages->count(); ++i) {
-            for (const NumericField* field : pages->widget(i)->findChildren<NumericField*>())
+            const QWidget* page = pages->widget(i);
+            for (const NumericField* field : page->findChildren<NumericField*>())
                 fieldPage_[field->objectName()] = i + 1;
-        }
-        for (const QString& name : WrittenLabelNames()) {
-            const auto* label = window.findChild<QLabel*>(name);
-            for (int i = 0; i < pages->count(); ++i) {
-                if (pages->widget(i)->isAncestorOf(label))
-                    labelPage_.push_back({name, i + 1});
+            bool anyLabel = false;
+            for (const QString& name : labelNames) {
+                const auto* label = page->findChild<QLabel*>(name);
+                // A label without a caption names a field (L11 "a"): no answer.
+                if (label == nullptr || ReadingCaption(*label).isEmpty())
+                    continue;
+                columns_.push_back({i + 1, ReadingCaption(*label), name, {}});
+                anyLabel = true;
             }
+            if (!anyLabel)
+                addSeriesColumns(i + 1, *page);
         }
     }
     std::optional<int> pageOfField(const QString& name) const {
         const auto found = fieldPage_.find(name);
         return found == fieldPage_.end() ? std::nullopt : std::optional<int>(found->second);
     }
-    QStringList labelsOn(const std::vector<bool>& pages) const {
-        QStringList names;
-        for (const auto& [name, page] : labelPage_) {
-            if (pages[std::size_t(page)])
-                names << name;
-        }
-        return names;
-    }
-    int pageOfLabel(const QString& name) const {
-        for (const auto& [label, page] : labelPage_) {
-            if (label == name)
-                return page;
-        }
-        return 0;
+    std::vector<ResultColumn> columnsOn(const std::vector<bool>& pages) const {
+        std::vector<ResultColumn> used;
+        std::copy_if(columns_.begin(), columns_.end(), std::back_inserter(used),
+                     [&pages](const ResultColumn& c) { return pages[std::size_t(c.page)]; });
+        return used;
     }
 
 private:
+    void addSeriesColumns(int page, const QWidget& widget) {
+        QList<ChartWidget*> charts = widget.findChildren<ChartWidget*>();
+        // In reading order: the upper chart first.
+        std::sort(charts.begin(), charts.end(),
+                  [](const ChartWidget* a, const ChartWidget* b) { return a->y() < b->y(); });
+        for (const ChartWidget* chart : charts) {
+            const auto& series = chart->allSeries();
+            for (std::size_t k = 0; k < series.size(); ++k) {
+                for (Figure figure : kFigures) {
+                    const QString heading =
+                        Tr(QT_TRANSLATE_NOOP("strs::replay::Variants", "%1, %2: %3"))
+                            .arg(ChartTitle(*chart), series[k]->legendName(), FigureWord(figure));
+                    columns_.push_back({page, heading, series[k]->name(), chart->objectName(), k, figure});
+                }
+            }
+        }
+    }
+
     std::map<QString, int> fieldPage_;
-    std::vector<std::pair<QString, int>> labelPage_;
+    std::vector<ResultColumn> columns_;
 };
+
+// The column's value as the variant's page shows it; empty for another page's column.
+QString ValueOf(const ResultColumn& column, int page, const QWidget& window) {
+    if (column.page != page)
+        return {};
+    if (column.chart.isEmpty()) {
+        const auto* label = window.findChild<QLabel*>(column.name);
+        return label->isVisibleTo(&window) ? label->text() : QString();
+    }
+    const auto* chart = window.findChild<ChartWidget*>(column.chart);
+    const auto& points = chart->allSeries()[column.series]->points();
+    if (points.empty())
+        return {};
+    const auto [low, high] = std::minmax_element(
+        points.begin(), points.end(), [](const ChartPoint& a, const ChartPoint& b) { return a.y < b.y; });
+    switch (column.figure) {
+    case Figure::First:
+        return FloatToStr(points.front().y);
+    case Figure::Last:
+        return FloatToStr(points.back().y);
+    case Figure::Smallest:
+        return FloatToStr(low->y);
+    case Figure::Largest:
+        return FloatToStr(high->y);
+    }
+    return {};
+}
 
 Variant ReadVariant(int row, const QStringList& header, const QStringList& cells, const WindowMap& map) {
     Variant v;
@@ -135,6 +216,7 @@ Variant ReadVariant(int row, const QStringList& header, const QStringList& cells
             if (!TryStrToFloat(text, number))
                 Bad(row, column, QStringLiteral("'%1' is not a number").arg(value));
             v.actions.push_back(Action(row, "set", {column, text}));
+            v.cells[c] = FloatToStr(number);  // written as the results are
         } else {
             Bad(row, column, QStringLiteral("unknown column"));
         }
@@ -147,11 +229,9 @@ Variant ReadVariant(int row, const QStringList& header, const QStringList& cells
 class VariantRecords {
 public:
     VariantRecords(QIODevice& input, char separator)
-        : reader_([&input](char* buffer, std::size_t size) {
-                      const qint64 got = input.read(buffer, qint64(size));
-                      return got > 0 ? std::size_t(got) : std::size_t(0);
-                  },
-                  separator) {}
+        : decoded_(input),
+          reader_([this](char* buffer, std::size_t size) { return decoded_.read(buffer, size); }, separator) {
+    }
 
     // False at the end of the input; throws BadCell at a quotation mark left open.
     bool next(QStringList& cells, int& row) {
@@ -172,22 +252,30 @@ public:
     }
 
 private:
+    DecodedInput decoded_;
     CsvRecordReader reader_;
 };
 
-// ";" when the first line that is not blank holds one, "," otherwise; the input is left
-// at its start.
+// A tab when the first line that is not blank holds one (a spreadsheet's "Unicode
+// text"), else ";" when it holds one, else ",".
 char SeparatorOf(QIODevice& input) {
-    char separator = ',';
-    while (!input.atEnd()) {
-        const QByteArray line = input.readLine(1 << 20).trimmed();
-        if (!line.isEmpty()) {
-            separator = line.contains(';') ? ';' : ',';
+    DecodedInput decoded(input);
+    QByteArray start;
+    char block[4096];
+    while (start.size() < (1 << 20)) {
+        const std::size_t got = decoded.read(block, sizeof block);
+        if (got == 0)
             break;
-        }
+        start.append(block, qsizetype(got));
+        const QByteArray text = start.trimmed();
+        if (!text.isEmpty() && (text.contains('\n') || text.contains('\r')))
+            break;
     }
-    input.seek(0);
-    return separator;
+    const QByteArray text = start.trimmed();
+    const auto lineEnd =
+        std::find_if(text.begin(), text.end(), [](char c) { return c == '\n' || c == '\r'; });
+    const QByteArray first = text.left(lineEnd - text.begin());
+    return first.contains('\t') ? '\t' : first.contains(';') ? ';' : ',';
 }
 
 // The header's column names, trimmed; throws BadCell when a row that is no header comes
@@ -213,26 +301,45 @@ QStringList ReadHeader(VariantRecords& records) {
     return header;
 }
 
-// Writes the output table as CSV or as an HTML page.
+// A column heading: what it shows, and the component name as a second line.
+struct Heading {
+    QString text;
+    QString name;
+};
+
+// Writes the output table as CSV or as an HTML page, in the window's language.
 class TableWriter {
 public:
     TableWriter(VariantsFormat format, std::function<void(const QByteArray&)> out)
         : format_(format), out_(std::move(out)) {}
-    void begin(const QStringList& header) {
-        if (format_ == VariantsFormat::Html) {
-            out_(QByteArrayLiteral("<!DOCTYPE html>\n<html lang=\"ru\">\n<head>\n<meta charset=\"utf-8\">\n"
-                                   "<title>Ответы по вариантам</title>\n<style>\n"
-                                   "body { font-family: sans-serif; font-size: 10pt; }\n"
-                                   "table { border-collapse: collapse; }\n"
-                                   "th, td { border: 1px solid #888; padding: 2px 6px; text-align: left; }\n"
-                                   "th { background: #eee; }\n"
-                                   "tr { page-break-inside: avoid; }\n"
-                                   "</style>\n</head>\n<body>\n<table>\n<thead>\n"));
-            row(header, "th");
-            out_(QByteArrayLiteral("</thead>\n<tbody>\n"));
-        } else {
-            row(header, nullptr);
+    void begin(const std::vector<Heading>& headings) {
+        if (format_ == VariantsFormat::Csv) {
+            QStringList cells;
+            for (const Heading& h : headings)
+                cells << (h.name.isEmpty() ? h.text : h.text + u'\n' + h.name);
+            row(cells, nullptr);
+            return;
         }
+        const bool english = InstalledLanguage() == UiLanguage::English;
+        out_(QStringLiteral("<!DOCTYPE html>\n<html lang=\"%1\">\n<head>\n<meta charset=\"utf-8\">\n"
+                            "<title>%2</title>\n<style>\n"
+                            "body { font-family: sans-serif; font-size: 10pt; }\n"
+                            "table { border-collapse: collapse; }\n"
+                            "th, td { border: 1px solid #888; padding: 2px 6px; text-align: left; }\n"
+                            "th { background: #eee; vertical-align: bottom; }\n"
+                            "th small { font-weight: normal; color: #555; }\n"
+                            "tr { page-break-inside: avoid; }\n"
+                            "</style>\n</head>\n<body>\n<table>\n<thead>\n<tr>")
+                 .arg(english ? QStringLiteral("en") : QStringLiteral("ru"),
+                      Tr(QT_TRANSLATE_NOOP("strs::replay::Variants", "Ответы по вариантам")))
+                 .toUtf8());
+        QString html;
+        for (const Heading& h : headings) {
+            html += h.name.isEmpty() ? QStringLiteral("<th>%1</th>").arg(Escaped(h.text))
+                                     : QStringLiteral("<th title=\"%2\">%1<br><small>%2</small></th>")
+                                           .arg(Escaped(h.text), Escaped(h.name));
+        }
+        out_((html + QStringLiteral("</tr>\n</thead>\n<tbody>\n")).toUtf8());
     }
     void add(const QStringList& cells) { row(cells, "td"); }
     void end() {
@@ -241,6 +348,10 @@ public:
     }
 
 private:
+    static QString Escaped(const QString& text) {
+        return text.toHtmlEscaped().replace(u'\n', QStringLiteral("<br>"));
+    }
+
     void row(const QStringList& cells, const char* tag) {
         if (format_ == VariantsFormat::Csv) {
             std::vector<std::string> text;
@@ -253,7 +364,7 @@ private:
         const QString close = QStringLiteral("</%1>").arg(QLatin1String(tag));
         QString html = QStringLiteral("<tr>");
         for (const QString& cell : cells)
-            html += open + cell.toHtmlEscaped().replace(u'\n', QStringLiteral("<br>")) + close;
+            html += open + Escaped(cell) + close;
         out_((html + QStringLiteral("</tr>\n")).toUtf8());
     }
 
@@ -262,19 +373,16 @@ private:
 };
 
 // Runs one variant in the session (after its fresh start) and writes its output row: the
-// row number, the cells as read, the labels its page shows and the error text.
-void runVariant(ReplaySession& session, const Variant& v, const QStringList& header, const QStringList& labels,
-                const WindowMap& map, TableWriter& table) {
+// row number, the cells as read, the results its page shows and the error text.
+void runVariant(ReplaySession& session, const Variant& v, const QStringList& header,
+                const std::vector<ResultColumn>& results, TableWriter& table) {
     for (const ScriptLine& action : v.actions)
         session.execute(action);
     QStringList cells{QString::number(v.row)};
     for (qsizetype c = 0; c < header.size(); ++c)
         cells << v.cells.value(c);
-    for (const QString& name : labels) {
-        const auto* label = session.window().findChild<QLabel*>(name);
-        const bool shown = map.pageOfLabel(name) == v.page && label->isVisibleTo(&session.window());
-        cells << (shown ? label->text() : QString());
-    }
+    for (const ResultColumn& column : results)
+        cells << ValueOf(column, v.page, session.window());
     cells << session.takeErrors().join(u'\n');
     table.add(cells);
 }
@@ -311,9 +419,15 @@ int RunVariants(QIODevice& input, VariantsFormat format, const VariantsOutput& o
         ++badRows;
     }
 
-    const QStringList labels = map.labelsOn(pagesUsed);
+    const std::vector<ResultColumn> results = map.columnsOn(pagesUsed);
+    std::vector<Heading> headings{{Tr(QT_TRANSLATE_NOOP("strs::replay::Variants", "Строка")), {}}};
+    for (const QString& name : header)
+        headings.push_back({name, {}});
+    for (const ResultColumn& column : results)
+        headings.push_back({column.heading, column.name});
+    headings.push_back({Tr(QT_TRANSLATE_NOOP("strs::replay::Variants", "Ошибка")), {}});
     TableWriter table(format, output.table);
-    table.begin(QStringList{QStringLiteral("row")} + header + labels + QStringList{QStringLiteral("error")});
+    table.begin(headings);
     input.seek(0);
     VariantRecords records(input, separator);
     QStringList cells;
@@ -331,7 +445,7 @@ int RunVariants(QIODevice& input, VariantsFormat format, const VariantsOutput& o
             if (!first)
                 session.execute(Action(row, "restart", {}));
             first = false;
-            runVariant(session, *variant, header, labels, map, table);
+            runVariant(session, *variant, header, results, table);
         }
     } catch (const BadCell&) {  // the open quotation mark, named in the first pass
     }
