@@ -388,8 +388,11 @@ rm -f "$OUT/legend-now.png"
 
 # ---- Enter and Space press the focused «Обновить»
 
+shot "$SCREEN"
+crop_window "$SCREEN" "$OUT/before-click.png"
 click_in_window "$BUTTON_X" "$BUTTON_Y"
-sleep 0.3
+poll 10 window_changed_from "$OUT/before-click.png" || fail "a click on \"Обновить\" of page 4 drew nothing new"
+rm -f "$OUT/before-click.png"
 for key in Return space; do
   shot "$SCREEN"
   convert "$SCREEN" -crop "409x209+$((WIN_X + LOWER_CHART_X))+$((WIN_Y + LOWER_CHART_Y))" +repage "$OUT/before-key.png"
@@ -539,10 +542,11 @@ xdotool type --delay 20 "$OUT/drawing"
 # The type list is the lowest row of the dialog, right of its label.
 xdotool mousemove $((GX + GW / 3)) $((GY + GH - 24))
 sleep 0.1
+open_windows=$(visible_windows | wc -l)
 xdotool click 1
-sleep 0.3
+poll 10 windows_more_than "$open_windows" || fail "a click on the type list opened no list (see $OUT/dialog.png)"
 xdotool key End Return
-sleep 0.3
+poll 10 windows_at_most "$open_windows" || fail "End and Return did not close the type list"
 shot "$SCREEN"
 convert "$SCREEN" -crop "${GW}x${GH}+${GX}+${GY}" +repage "$OUT/dialog-svg.png"
 xdotool key Return  # the dialog's default button, «Сохранить»
@@ -641,7 +645,7 @@ WIN_X=$GX WIN_Y=$GY WIN_W=$GW WIN_H=$GH
 poll 20 painted || fail "the main window at 200 % was never painted"
 crop_window "$SCREEN" "$OUT/window-200-page1.png"
 click_in_window $((TAB_X[4] * 2)) $((TAB_Y * 2))
-sleep 0.3
+poll 10 window_changed_from "$OUT/window-200-page1.png" || fail "the tab of page 4 did not switch at 200 %"
 click_in_window $((BUTTON_X * 2)) $((BUTTON_Y * 2))
 legend_sharp() {
   shot "$SCREEN"

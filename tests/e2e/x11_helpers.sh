@@ -37,6 +37,18 @@ poll() {
 # Full-screen screenshot; the file's ending picks the format.
 shot() { import -window root "$1"; }
 
+# window_changed_from PNG: the main window's client area no longer looks like PNG (a crop
+# of it taken before), so what an action set off has been drawn.
+window_changed_from() {
+  shot "$SCREEN"
+  crop_window "$SCREEN" "$OUT/window-now.png"
+  awk -v d="$(rmse_of "$1" "$OUT/window-now.png" "${WIN_W}x${WIN_H}+0+0")" 'BEGIN { exit !(d > 0.005) }'
+}
+
+# windows_more_than N: more than N of the program's windows are mapped (a popup is open).
+windows_more_than() { [ "$(visible_windows | wc -l)" -gt "$1" ]; }
+windows_at_most() { [ "$(visible_windows | wc -l)" -le "$1" ]; }
+
 # crop_window SCREENSHOT OUT_PNG: cuts the main window's client area out of a screenshot.
 crop_window() { convert "$1" -crop "${WIN_W}x${WIN_H}+${WIN_X}+${WIN_Y}" +repage "$2"; }
 
