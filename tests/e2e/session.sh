@@ -471,20 +471,27 @@ log "saved the lower chart of page 4: $picture, like the screen (RMSE $plain_dif
 
 # ---- "No" to replacing the file brings the dialog back; a cancel then keeps the file
 
+# name_then_box NAME BOX_PNG WHAT: types NAME into the open save dialog and presses Enter;
+# a box (WHAT: a question, an error) takes the dialog's place, its picture goes to BOX_PNG,
+# Return gives its default answer, and the dialog comes back (left in DIALOG).
+name_then_box() {
+  xdotool key ctrl+a
+  xdotool type --delay 20 "$1"
+  xdotool key Return
+  poll 10 dialog_closed || fail "the save dialog stayed open after Enter on $1"
+  poll 10 other_window 100 400 || fail "no $3 after Enter on $1"
+  local box=$OTHER
+  shot "$SCREEN"
+  convert "$SCREEN" -crop "${GW}x${GH}+${GX}+${GY}" +repage "$2"
+  poll 10 has_focus "$box" || xdotool windowfocus "$box" 2>/dev/null || true
+  xdotool key Return
+  poll 10 other_window 300 3000 || fail "after the $3 the save dialog did not come back (see $2)"
+  DIALOG=$OTHER
+}
+
 saved_sum=$(md5sum <"$SAVED")
 open_save_dialog $((LOWER_CHART_X + 100)) $((LOWER_CHART_Y + 120))
-xdotool key ctrl+a
-xdotool type --delay 20 "$OUT/saved"
-xdotool key Return
-poll 10 dialog_closed || fail "the save dialog stayed open after Enter on an existing name"
-poll 10 other_window 100 400 || fail "no question before replacing $SAVED"
-QUESTION=$OTHER
-shot "$SCREEN"
-convert "$SCREEN" -crop "${GW}x${GH}+${GX}+${GY}" +repage "$OUT/question.png"
-poll 10 has_focus "$QUESTION" || xdotool windowfocus "$QUESTION" 2>/dev/null || true
-xdotool key Return  # the default answer: "No"
-poll 10 other_window 300 3000 || fail "after \"No\" the save dialog did not come back (see $OUT/question.png)"
-DIALOG=$OTHER
+name_then_box "$OUT/saved" "$OUT/question.png" "question before replacing"  # "No", the default
 sleep 0.3
 shot "$SCREEN"
 convert "$SCREEN" -crop "${GW}x${GH}+${GX}+${GY}" +repage "$OUT/dialog-again.png"
@@ -501,18 +508,7 @@ readonly UPPER_POINT_X=$((CHARTS_X + 8 + 150)) UPPER_POINT_Y=$((CHARTS_Y + 16 + 
 xdotool mousemove --window "$MAIN" "$UPPER_POINT_X" "$UPPER_POINT_Y"
 poll 10 readout_shown || fail "no read-out appeared with the mouse over the upper chart of page 3"
 open_save_dialog "$UPPER_POINT_X" "$UPPER_POINT_Y"
-xdotool key ctrl+a
-xdotool type --delay 20 "$OUT/no-such-folder/kalman"
-xdotool key Return
-poll 10 dialog_closed || fail "the save dialog stayed open after Enter on a name in a missing folder"
-poll 10 other_window 100 400 || fail "no error box after saving into a missing folder"
-ERROR_BOX=$OTHER
-shot "$SCREEN"
-convert "$SCREEN" -crop "${GW}x${GH}+${GX}+${GY}" +repage "$OUT/save-error.png"
-poll 10 has_focus "$ERROR_BOX" || xdotool windowfocus "$ERROR_BOX" 2>/dev/null || true
-xdotool key Return
-poll 10 other_window 300 3000 || fail "after the error box the save dialog did not come back (see $OUT/save-error.png)"
-DIALOG=$OTHER
+name_then_box "$OUT/no-such-folder/kalman" "$OUT/save-error.png" "error box"
 poll 10 has_focus "$DIALOG" || fail "the save dialog that came back never got the keyboard focus"
 shot "$SCREEN"
 convert "$SCREEN" -crop "${GW}x${GH}+${GX}+${GY}" +repage "$OUT/dialog-after-error.png"
