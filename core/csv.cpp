@@ -1,18 +1,43 @@
 #include "core/csv.h"
 
-#include <charconv>
+#include "core/decimal_conversion.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace strs {
 
 std::string RoundTripNumber(double value, char decimalMark) {
-    char buffer[64];
-    const std::to_chars_result written = std::to_chars(buffer, buffer + sizeof buffer, value);
-    std::string text(buffer, written.ptr);
-    for (char& c : text) {
-        if (c == '.')
-            c = decimalMark;
+    if (std::isnan(value))
+        return std::signbit(value) ? "-nan" : "nan";
+    if (std::isinf(value))
+        return value < 0 ? "-inf" : "inf";
+    const DecimalDigits d = ShortestDigits(value);
+    const std::string sign = d.negative ? "-" : "";
+    // Both of printf's forms of the shortest digits; the shorter is written, the plain one
+    // where they are as long ("1e+300", "0,001", "123456").
+    std::string scientific = sign + d.digits.substr(0, 1);
+    if (d.digits.size() > 1)
+        scientific += decimalMark + d.digits.substr(1);
+    const int power = d.pointExponent;
+    const std::string powerDigits = std::to_string(power < 0 ? -power : power);
+    scientific += std::string("e") + (power < 0 ? '-' : '+') + (powerDigits.size() < 2 ? "0" : "") + powerDigits;
+    std::string plain = sign;
+    if (power >= 0) {
+        const std::size_t integerCount = std::size_t(power) + 1;
+        if (d.digits.size() < integerCount) {
+            // A whole number: printf writes all its digits, not the shortest padded with
+            // zeros ("1152921504606846976"); where it is long, the exponent form wins anyway.
+            plain += SignificantDigits(value, int(integerCount)).digits;
+        } else {
+            plain += d.digits.substr(0, integerCount);
+            if (d.digits.size() > integerCount)
+                plain += decimalMark + d.digits.substr(integerCount);
+        }
+    } else {
+        plain += std::string("0") + decimalMark + std::string(std::size_t(-power - 1), '0') + d.digits;
     }
-    return text;
+    return plain.size() <= scientific.size() ? plain : scientific;
 }
 
 std::string CsvRow(const std::vector<std::string>& cells, char separator) {

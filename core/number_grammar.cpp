@@ -1,11 +1,11 @@
 #include "core/number_grammar.h"
 
+#include "core/decimal_conversion.h"
+
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <string>
-#include <system_error>
 
 namespace strs {
 namespace {
@@ -24,10 +24,8 @@ bool IsDigit(CharT c) {
 // memory and carries a larger exponent is far outside the double range (or zero).
 constexpr std::int64_t kExponentBound = 1'000'000'000'000;
 
-// The grammar is checked here, character by character, while the text is rewritten into
-// the plain form std::from_chars reads ("-12.5e-3": no blanks, no '+', a point).
-// std::from_chars then does the correctly rounded conversion; it is independent of the
-// C locale, which the GUI toolkit sets from the environment.
+// The grammar is checked here, character by character, while the mantissa's digits and
+// the power of ten are collected; DecimalToDouble then rounds them to the nearest double.
 template <typename CharT>
 std::optional<double> Parse(std::basic_string_view<CharT> text, CharT separator) {
     if (text.size() > kLongestNumberText)
@@ -39,63 +37,43 @@ std::optional<double> Parse(std::basic_string_view<CharT> text, CharT separator)
     while (end > pos && IsBlank(text[end - 1]))
         --end;
 
-    std::string plain;
-    plain.reserve(end - pos + 1);
-
     bool negative = false;
     if (pos < end && (text[pos] == CharT('+') || text[pos] == CharT('-'))) {
         negative = text[pos] == CharT('-');
-        if (negative)
-            plain.push_back('-');
         ++pos;
     }
 
-    // Mantissa. The power of ten of its first nonzero digit (leadExponent below) tells an
-    // overflow from an underflow further down.
-    std::int64_t integerDigits = 0;
+    std::string digits;
+    digits.reserve(end - pos);
     std::int64_t fractionDigits = 0;
     bool seenSeparator = false;
-    bool seenNonzero = false;
-    bool leadInFraction = false;
-    std::int64_t leadIndex = 0;  // index of the first nonzero digit in its part
     for (; pos < end; ++pos) {
         const CharT c = text[pos];
         if (IsDigit(c)) {
-            if (!seenNonzero && c != CharT('0')) {
-                seenNonzero = true;
-                leadInFraction = seenSeparator;
-                leadIndex = seenSeparator ? fractionDigits : integerDigits;
-            }
-            (seenSeparator ? fractionDigits : integerDigits) += 1;
-            plain.push_back(static_cast<char>(c));
+            digits.push_back(static_cast<char>(c));
+            if (seenSeparator)
+                ++fractionDigits;
         } else if (c == separator && !seenSeparator) {
             seenSeparator = true;
-            plain.push_back('.');
         } else {
             break;
         }
     }
-    if (integerDigits + fractionDigits == 0)
+    if (digits.empty())
         return std::nullopt;
-    const std::int64_t leadExponent = leadInFraction ? -(leadIndex + 1) : integerDigits - 1 - leadIndex;
 
-    // Exponent.
     std::int64_t exponent = 0;
     if (pos < end && (text[pos] == CharT('e') || text[pos] == CharT('E'))) {
-        plain.push_back('e');
         ++pos;
         bool negativeExponent = false;
         if (pos < end && (text[pos] == CharT('+') || text[pos] == CharT('-'))) {
             negativeExponent = text[pos] == CharT('-');
-            if (negativeExponent)
-                plain.push_back('-');
             ++pos;
         }
         const std::size_t firstExponentDigit = pos;
         for (; pos < end && IsDigit(text[pos]); ++pos) {
             if (exponent < kExponentBound)
                 exponent = exponent * 10 + (text[pos] - CharT('0'));
-            plain.push_back(static_cast<char>(text[pos]));
         }
         if (pos == firstExponentDigit)
             return std::nullopt;
@@ -104,35 +82,12 @@ std::optional<double> Parse(std::basic_string_view<CharT> text, CharT separator)
     }
     if (pos != end)
         return std::nullopt;
-
-    double value = 0.0;
-    const char* const first = plain.data();
-    const char* const last = plain.data() + plain.size();
-    const auto [stop, error] = std::from_chars(first, last, value);
-    if (stop != last)
-        return std::nullopt;  // cannot happen after the check above
-    if (error == std::errc::result_out_of_range) {
-        if (leadExponent + exponent >= 0)
-            return std::nullopt;       // beyond the double range
-        return negative ? -0.0 : 0.0;  // below the smallest denormal
-    }
-    if (error != std::errc())
-        return std::nullopt;
-    return value;
+    return DecimalToDouble(negative, digits, exponent - fractionDigits);
 }
 
 template <typename CharT>
 std::basic_string<CharT> Widen(std::string_view ascii) {
     return std::basic_string<CharT>(ascii.begin(), ascii.end());
-}
-
-// Whether a "d.ddde+XX" text lies inside the double range.
-bool ReadsAsFinite(std::string_view scientific) {
-    double parsed = 0.0;
-    const auto [end, error] =
-        std::from_chars(scientific.data(), scientific.data() + scientific.size(), parsed);
-    (void)end;
-    return error == std::errc();
 }
 
 template <typename CharT>
@@ -144,36 +99,17 @@ std::basic_string<CharT> Format(double value, CharT separator, int significantDi
     if (value == 0.0)
         return Widen<CharT>("0");
 
-    // The significant digits, correctly rounded: "-d.dddddddddddddde+XX" for fifteen.
+    // The significant digits, correctly rounded. The few largest doubles round up past
+    // the double range; their digits are cut instead, so that every label text reads back.
     const int digitCount = std::clamp(significantDigits, 1, kLabelDigits);
-    char buffer[40];
-    auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, digitCount - 1);
-    if (!ReadsAsFinite(std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer)))) {
-        // The few largest doubles round up past the double range; cut their digits instead,
-        // so that every label text reads back as a number.
-        result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, digitCount + 1);
-        const std::string_view full(buffer, static_cast<std::size_t>(result.ptr - buffer));
-        const std::size_t e = full.find('e');
-        std::string cut(full.substr(0, e - 2));
-        cut += full.substr(e);
-        std::copy(cut.begin(), cut.end(), buffer);
-        result.ptr = buffer + cut.size();
-    }
-    const std::string_view scientific(buffer, static_cast<std::size_t>(result.ptr - buffer));
-
-    const bool negative = scientific.front() == '-';
-    const std::size_t ePos = scientific.find('e');
-    std::string digits;
-    for (const char c : scientific.substr(0, ePos))
-        if (c >= '0' && c <= '9')
-            digits.push_back(c);
+    DecimalDigits rounded = SignificantDigits(value, digitCount);
+    if (!DecimalToDouble(false, rounded.digits, std::int64_t(rounded.pointExponent) - digitCount + 1))
+        rounded = CutDigits(value, digitCount);
+    const bool negative = rounded.negative;
+    std::string digits = rounded.digits;
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();
-    int exponent = 0;
-    const std::string_view exponentText = scientific.substr(ePos + 1);
-    const char* exponentFirst = exponentText.data() + (exponentText.front() == '+' ? 1 : 0);
-    std::from_chars(exponentFirst, exponentText.data() + exponentText.size(), exponent);
+    const int exponent = rounded.pointExponent;
 
     std::basic_string<CharT> out;
     if (negative)
