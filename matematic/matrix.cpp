@@ -21,7 +21,8 @@ constexpr std::size_t kN = kMatrixOrder;
 // it stored. The scans use integer operations on the bits, in four independent
 // lanes, which the compiler packs into vector registers.
 
-std::uint64_t Magnitude(double v) { return std::bit_cast<std::uint64_t>(v) & ~(std::uint64_t{1} << 63); }
+// The compiler's own bit_cast: not every C++ library has std::bit_cast yet.
+std::uint64_t Magnitude(double v) { return __builtin_bit_cast(std::uint64_t, v) & ~(std::uint64_t{1} << 63); }
 
 // Bit 63 is set exactly for an infinity or a NaN (exponent field all ones).
 std::uint64_t NonFiniteMark(double v) { return Magnitude(v) + (std::uint64_t{1} << 52); }
@@ -276,7 +277,8 @@ void InvertMatrix(Matrix100& a) {
     // needs no copy; A receives the last completed step when the work ends.
     // A symmetric matrix goes through the half form, which computes about half of
     // the elements, and is made whole again at the end.
-    auto work = std::make_unique_for_overwrite<Matrix100>();
+    // Left uninitialised, as make_unique_for_overwrite would (which not every library has).
+    const std::unique_ptr<Matrix100> work(new Matrix100);
     const bool symmetric = IsFiniteSymmetric(a);
     Matrix100* current = &a;
     Matrix100* next = work.get();

@@ -6,7 +6,7 @@
 // an x87 unit; on x86 it can replace the hardware (STRS_SOFTWARE_EXTENDED) and is tested
 // against it.
 
-#include <bit>
+#include <bit>  // and the compiler's __builtin_bit_cast: not every C++ library has std::bit_cast yet
 #include <compare>
 #include <concepts>
 #include <cstdint>
@@ -59,7 +59,7 @@ public:
             // The integer bit adds one to the exponent field, a carry out another (up to inf).
             const std::uint64_t bits = (negative() ? std::uint64_t{1} << 63 : 0) +
                                        (static_cast<std::uint64_t>(biased - kLowestNormalDouble) << 52) + rounded;
-            return std::bit_cast<double>(bits);
+            return __builtin_bit_cast(double, bits);
         }
         return otherToDouble();
     }
@@ -107,7 +107,7 @@ private:
     static bool IsNormal(int biased) { return static_cast<unsigned>(biased - 1) < 0x7FFE; }
 
     bool fromNormalDouble(double v) {
-        const auto bits = std::bit_cast<std::uint64_t>(v);
+        const auto bits = __builtin_bit_cast(std::uint64_t, v);
         const auto exponent = static_cast<int>((bits >> 52) & 0x7FF);
         if (static_cast<unsigned>(exponent - 1) >= 0x7FE) {
             return false;  // zero, subnormal, infinity or NaN
@@ -213,7 +213,7 @@ constexpr void SoftExtended::fromLongDouble(long double v) {
         fromLongDoubleAtRunTime(v);
         return;
     }
-    const bool negative = __builtin_signbit(v);
+    const bool negative = v < 0 || (v == 0 && __builtin_copysignl(1.0L, v) < 0);  // clang 14 cannot fold signbit
     long double a = negative ? -v : v;
     if (a == 0) {
         *this = FromFields(negative, 0, 0);
