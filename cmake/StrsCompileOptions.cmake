@@ -18,7 +18,8 @@ endif()
 
 # The extended type: the x87 unit on x86, the software type elsewhere. ON on x86 checks
 # the software type with the whole suite; the results are the same bits either way.
-if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(x86_64|AMD64|amd64|i.86)$")
+# Emscripten calls its target x86, but WebAssembly has no x87.
+if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(x86_64|AMD64|amd64|i.86)$" AND NOT EMSCRIPTEN)
   set(STRS_HAVE_X87 ON)
 else()
   set(STRS_HAVE_X87 OFF)
