@@ -103,7 +103,8 @@ std::basic_string<CharT> Format(double value, CharT separator, int significantDi
     // the double range; their digits are cut instead, so that every label text reads back.
     const int digitCount = std::clamp(significantDigits, 1, kLabelDigits);
     DecimalDigits rounded = SignificantDigits(value, digitCount);
-    if (!DecimalToDouble(false, rounded.digits, std::int64_t(rounded.pointExponent) - digitCount + 1))
+    if (rounded.pointExponent >= 308 &&
+        !DecimalToDouble(false, rounded.digits, std::int64_t(rounded.pointExponent) - digitCount + 1))
         rounded = CutDigits(value, digitCount);
     const bool negative = rounded.negative;
     std::string digits = rounded.digits;

@@ -132,12 +132,11 @@ QString ChartSummary(const ChartWidget& chart) {
         const auto& points = all[i]->points();
         if (points.empty())
             continue;
-        const auto [low, high] = std::minmax_element(
-            points.begin(), points.end(), [](const ChartPoint& a, const ChartPoint& b) { return a.y < b.y; });
+        const auto [low, high] = all[i]->valueRange();
         constexpr int kSpokenDigits = 4;
         parts << Texts::tr("%1: %n значений, от %2 до %3", nullptr, int(points.size()))
-                     .arg(SeriesCaption(chart, int(i)), FloatToStr(low->y, kSpokenDigits),
-                          FloatToStr(high->y, kSpokenDigits));
+                     .arg(SeriesCaption(chart, int(i)), FloatToStr(low, kSpokenDigits),
+                          FloatToStr(high, kSpokenDigits));
     }
     if (parts.isEmpty())
         return Texts::tr("Нет значений");

@@ -41,6 +41,12 @@ void ChartSeries::append(double y, TColor colour) {
     chart_.changed();
 }
 
+std::pair<double, double> ChartSeries::valueRange() const {
+    const auto [low, high] = std::minmax_element(
+        points_.begin(), points_.end(), [](const ChartPoint& a, const ChartPoint& b) { return a.y < b.y; });
+    return {low->y, high->y};
+}
+
 // ---------------------------------------------------------------- axis scaling
 
 namespace {

@@ -43,6 +43,8 @@ public:
     void appendBar(double y, TColor colour);    // bar series
 
     const std::vector<ChartPoint>& points() const { return points_; }
+    // The smallest and the largest y; requires a point.
+    std::pair<double, double> valueRange() const;
     const QString& name() const { return name_; }
     // The series' name in the chart's legend picture and in exported data; the chart's
     // title when the series has none of its own.

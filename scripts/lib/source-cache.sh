@@ -7,6 +7,19 @@
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 
+# Installs those of the Debian packages named that are not installed yet.
+install_missing() {
+  local missing=()
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  if [ ${#missing[@]} -gt 0 ]; then
+    export DEBIAN_FRONTEND=noninteractive
+    $sudo apt-get update -qq
+    $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  fi
+}
+
 # The host's own package: with arm64 beside it (scripts/arm64), dpkg names both.
 installed_version() { dpkg-query -W -f='${Version}\n' "$1:$(dpkg --print-architecture)" 2>/dev/null | head -n1; }
 

@@ -159,20 +159,19 @@ QString ValueOf(const ResultColumn& column, int page, const QWidget& window) {
         return label->isVisibleTo(&window) ? label->text() : QString();
     }
     const auto* chart = window.findChild<ChartWidget*>(column.chart);
-    const auto& points = chart->allSeries()[column.series]->points();
+    const ChartSeries& series = *chart->allSeries()[column.series];
+    const auto& points = series.points();
     if (points.empty())
         return {};
-    const auto [low, high] = std::minmax_element(
-        points.begin(), points.end(), [](const ChartPoint& a, const ChartPoint& b) { return a.y < b.y; });
     switch (column.figure) {
     case Figure::First:
         return FloatToStr(points.front().y);
     case Figure::Last:
         return FloatToStr(points.back().y);
     case Figure::Smallest:
-        return FloatToStr(low->y);
+        return FloatToStr(series.valueRange().first);
     case Figure::Largest:
-        return FloatToStr(high->y);
+        return FloatToStr(series.valueRange().second);
     }
     return {};
 }
