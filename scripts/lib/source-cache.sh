@@ -20,8 +20,12 @@ install_missing() {
   fi
 }
 
-# The host's own package: with arm64 beside it (scripts/arm64), dpkg names both.
-installed_version() { dpkg-query -W -f='${Version}\n' "$1:$(dpkg --print-architecture)" 2>/dev/null | head -n1; }
+# The host's own package: with arm64 beside it (scripts/arm64), dpkg names both. A package
+# for all architectures (emscripten) has no architecture in its name.
+installed_version() {
+  { dpkg-query -W -f='${Version}\n' "$1:$(dpkg --print-architecture)" 2>/dev/null ||
+    dpkg-query -W -f='${Version}\n' "$1" 2>/dev/null; } | head -n1
+}
 
 # Debian versions carry ':' and '+'; folder names keep '+' but not ':'.
 prefix_of() {
