@@ -1,6 +1,7 @@
 // STRS Workbench: the course's four labs in one window.
 
 #include "app/main_window.h"
+#include "app/page_events.h"
 #include "app/startup.h"
 #include "app/window_on_screen.h"
 #include "matematic/extended_arithmetic.h"
@@ -44,10 +45,14 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     QApplication app(argc, argv);
+    // The name of the error boxes' title: the program file's, also where there is no file
+    // to take it from (the browser).
+    QApplication::setApplicationName(QStringLiteral("strs-workbench"));
     strs::InstallTranslations(strs::ChosenLanguage(QLocale()));
     QApplication::setWindowIcon(strs::ProgramIcon());  // the splash's, the window's, the dialogs'
-    std::unique_ptr<strs::TForm1> mainWindow = strs::ShowSplashThenCreateMainWindow();
+    std::unique_ptr<strs::TForm1> mainWindow = strs::ShowSplashThenCreateMainWindow(strs::TellPage);
     mainWindow->show();
     strs::KeepOnScreen(*mainWindow);  // at 150 or 200 % the design position may not fit
+    strs::TellPage("main window shown");
     return QApplication::exec();  // closing the main window ends the program
 }

@@ -8,11 +8,6 @@
 #include <QTimer>
 
 namespace strs {
-namespace {
-
-constexpr int kHeartbeatMs = 25;
-
-}  // namespace
 
 std::unique_ptr<TForm1> ShowSplashThenCreateMainWindow(const StartupTrace& trace) {
     auto note = [&trace](const char* step) {
@@ -36,6 +31,7 @@ std::unique_ptr<TForm1> ShowSplashThenCreateMainWindow(const StartupTrace& trace
     if (splash->Timer1->isActive())
         untilTick.exec();
 #else
+    constexpr int kHeartbeatMs = 25;
     QTimer heartbeat;
     heartbeat.setTimerType(Qt::CoarseTimer);
     heartbeat.start(kHeartbeatMs);

@@ -7,6 +7,11 @@ target_compile_options(strs_options INTERFACE
 target_compile_definitions(strs_options INTERFACE
   QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII)
 target_include_directories(strs_options INTERFACE ${PROJECT_SOURCE_DIR})
+# The error guard catches what the computations throw; emscripten leaves C++ exceptions
+# uncatchable unless asked (the program's link asks too: app/CMakeLists.txt).
+if(EMSCRIPTEN)
+  target_compile_options(strs_options INTERFACE -fexceptions)
+endif()
 
 # Sanitizer builds (the asan preset) set STRS_SANITIZE.
 option(STRS_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)

@@ -1,0 +1,180 @@
+// What the browser edition offers the page's JavaScript, for answer keys and tests:
+//
+//   const json = await strsReplay(scriptText);
+//       runs a replay script and gives what strs-replay prints for it on the desktop;
+//       rejects with the error of a bad line
+//   strsWidget(objectName)
+//       where the student's window shows that widget, in the canvas's CSS pixels, its
+//       text (a field's, label's or button's text, a chart's summary, a window's
+//       title) and whether it has the keyboard focus: {x, y, width, height, text,
+//       focused}, or null while it is hidden; for tests that use the mouse and the keys
+//
+// A script runs from the event loop, as a user's presses do, on a window of its own
+// started afresh in the keys' locale (C, as their tests set it). The student's window
+// keeps its locale, language and random stream.
+
+#include "app/main_window.h"
+#include "matematic/random.h"
+#include "shell/accessibility.h"
+#include "shell/chart_widget.h"
+#include "shell/translations.h"
+#include "tools/replay/replay_script.h"
+#include "tools/replay/replay_session.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QBuffer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPointer>
+#include <QWidget>
+
+#include <emscripten.h>
+
+#include <cstdint>
+#include <exception>
+
+namespace {
+
+EM_JS(void, InstallPageFunctions, (), {
+    // One script at a time; the settlers wait in strsReplayPending until it has run.
+    globalThis.strsReplay = function(script) {
+        return new Promise(function(resolve, reject) {
+            if (globalThis.strsReplayPending) {
+                reject(new Error("strsReplay: another script is running"));
+                return;
+            }
+            globalThis.strsReplayPending = {resolve: resolve, reject: reject};
+            globalThis.strsTextForProgram = String(script);
+            _strs_replay_post();
+        });
+    };
+    globalThis.strsWidget = function(objectName) {
+        globalThis.strsTextForProgram = String(objectName);
+        globalThis.strsWidgetFound = null;
+        _strs_widget();
+        return globalThis.strsWidgetFound;
+    };
+});
+
+EM_JS(int, TextForProgramSize, (), { return lengthBytesUTF8(globalThis.strsTextForProgram); });
+
+// Copies the text as UTF-8 with a terminating zero, into room for size + 1 bytes.
+EM_JS(void, CopyTextForProgram, (char* into, int size), {
+    stringToUTF8(globalThis.strsTextForProgram, into, size + 1);
+    globalThis.strsTextForProgram = null;
+});
+
+// The text the page has just handed over.
+QByteArray TakeTextForProgram() {
+    QByteArray text(TextForProgramSize(), Qt::Uninitialized);
+    CopyTextForProgram(text.data(), int(text.size()));
+    return text;
+}
+
+// Settles strsReplay's promise: with the printed lines, or with the error when not null.
+EM_JS(void, SettleReplay, (const char* output, int size, const char* error), {
+    const pending = globalThis.strsReplayPending;
+    globalThis.strsReplayPending = null;
+    if (error)
+        pending.reject(new Error("strs-replay: " + UTF8ToString(error)));
+    else
+        pending.resolve(UTF8ToString(output, size));
+});
+
+EM_JS(void, ReportWidget, (int x, int y, int width, int height, const char* text, bool focused), {
+    globalThis.strsWidgetFound = {x: x, y: y, width: width, height: height, text: UTF8ToString(text),
+                                  focused: !!focused};
+});
+
+// What the widget shows as its text; for a chart, what a screen reader hears of its series.
+QString TextOf(const QWidget& widget) {
+    if (const auto* chart = qobject_cast<const strs::ChartWidget*>(&widget))
+        return strs::ChartSummary(*chart);
+    if (const auto* field = qobject_cast<const QLineEdit*>(&widget))
+        return field->text();
+    if (const auto* label = qobject_cast<const QLabel*>(&widget))
+        return label->text();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(&widget))
+        return button->text();
+    return widget.windowTitle();
+}
+
+// The student's window: the first main window shown (a replay's comes later).
+strs::TForm1* StudentWindow() {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* window = qobject_cast<strs::TForm1*>(widget); window != nullptr && window->isVisible())
+            return window;
+    return nullptr;
+}
+
+// What a replay changes that belongs to the student's window, put back when it ends.
+class StudentState {
+public:
+    StudentState() : locale_(QLocale()), randomState_(strs::RandomGeneratorState()) {}
+    ~StudentState() {
+        QLocale::setDefault(locale_);
+        strs::InstallTranslations(strs::ChosenLanguage(locale_));
+        strs::SetRandomGeneratorState(randomState_);
+    }
+    StudentState(const StudentState&) = delete;
+    StudentState& operator=(const StudentState&) = delete;
+
+private:
+    QLocale locale_;
+    std::uint32_t randomState_;
+};
+
+void RunScript(QByteArray script) {
+    QByteArray output;
+    QByteArray error;
+    {
+        const StudentState kept;
+        QLocale::setDefault(QLocale::c());
+        // Two full-screen windows (show() makes every main window one here) hand the
+        // activation back and forth for ever in Qt's browser platform: the student's
+        // window steps aside while the script runs.
+        QPointer<QWidget> student = StudentWindow();
+        if (student)
+            student->hide();
+        try {
+            strs::replay::ReplaySession session([&output](const QByteArray& json) {
+                output += json;
+                output += '\n';
+            });
+            QBuffer input(&script);
+            input.open(QIODevice::ReadOnly);
+            session.runStream(input);
+        } catch (const std::exception& e) {  // a bad line (ScriptError), or no memory left
+            error = e.what();
+        }
+        if (student) {
+            student->show();
+            student->activateWindow();
+        }
+    }
+    SettleReplay(output.constData(), int(output.size()), error.isNull() ? nullptr : error.constData());
+}
+
+[[maybe_unused]] const bool kInstalled = (InstallPageFunctions(), true);
+
+}  // namespace
+
+// strsReplay: the script runs once the page's handler has returned.
+extern "C" EMSCRIPTEN_KEEPALIVE void strs_replay_post() {
+    QMetaObject::invokeMethod(qApp, [script = TakeTextForProgram()] { RunScript(script); }, Qt::QueuedConnection);
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE void strs_widget() {
+    const QString name = QString::fromUtf8(TakeTextForProgram());
+    strs::TForm1* window = StudentWindow();
+    QWidget* widget = window == nullptr ? nullptr
+                      : window->objectName() == name ? window
+                                                     : window->findChild<QWidget*>(name);
+    if (widget == nullptr || !widget->isVisible())
+        return;
+    const QPoint topLeft = widget->mapToGlobal(QPoint(0, 0));
+    ReportWidget(topLeft.x(), topLeft.y(), widget->width(), widget->height(), TextOf(*widget).toUtf8().constData(),
+                 widget->hasFocus());
+}
