@@ -1,5 +1,6 @@
 #include "app/chart_saving.h"
 
+#include "shell/browser_download.h"
 #include "shell/chart_export.h"
 #include "shell/chart_preview.h"
 #include "shell/chart_widget.h"
@@ -83,10 +84,12 @@ void ChartSaving::saveChart() {
         const std::optional<ChosenFile> chosen = chooser_ ? chooser_() : askWithDialog();
         if (!chosen || chosen->name.isEmpty())
             return;
-        bool saved = false;
+        std::optional<QString> saved;
         RunGuarded(window_, [&] { saved = SaveChartPicture(window_, *target_, chosen->name, chosen->type); });
-        if (saved)
+        if (saved) {
+            HandSavedFileToUser(*saved);
             return;
+        }
         saveDialog().selectFile(chosen->name);
     }
 }
@@ -98,9 +101,7 @@ void ChartSaving::saveData(ChartWidget& chart) {
         if (dataChooser_) {
             name = dataChooser_();
         } else {
-            if (dataFolder_.isEmpty())
-                dataFolder_ = SaveStartFolder(QCoreApplication::applicationDirPath(), QStandardPaths::DocumentsLocation);
-            name = QFileDialog::getSaveFileName(window_, tr("Сохранить данные"), dataFolder_, tr("CSV (*.csv)"));
+            name = askForDataFile();
             if (!name.isEmpty() && QFileInfo(name).suffix().isEmpty())
                 name += QStringLiteral(".csv");
         }
@@ -114,14 +115,45 @@ void ChartSaving::saveData(ChartWidget& chart) {
         });
         if (saved) {
             dataFolder_ = QFileInfo(name).absolutePath();
+            HandSavedFileToUser(name);
             return;
         }
     }
 }
 
+namespace {
+
+// Qt's browser platform activates only a window shown for the first time: shown again, a
+// dialog would leave the keys with the main window. Queued, this runs once it is up.
+int ExecActive(QFileDialog& dialog) {
+    QMetaObject::invokeMethod(&dialog, [&dialog] { dialog.activateWindow(); }, Qt::QueuedConnection);
+    return dialog.exec();
+}
+
+}  // namespace
+
+QString ChartSaving::askForDataFile() {
+    // One dialog, kept: a new one each time now and then hangs the page in the browser.
+    if (dataDialog_ == nullptr) {
+        dataDialog_ = new QFileDialog(window_, tr("Сохранить данные"), QString(), tr("CSV (*.csv)"));
+        dataDialog_->setObjectName(QStringLiteral("SaveDataDialog"));
+        dataDialog_->setAcceptMode(QFileDialog::AcceptSave);
+    }
+    if (dataFolder_.isEmpty())
+        dataFolder_ = SaveStartFolder(QCoreApplication::applicationDirPath(), QStandardPaths::DocumentsLocation);
+    if (QFileInfo(dataFolder_).isDir())
+        dataDialog_->setDirectory(dataFolder_);
+    else
+        dataDialog_->selectFile(dataFolder_);
+    if (ExecActive(*dataDialog_) != QDialog::Accepted)
+        return {};
+    const QStringList files = dataDialog_->selectedFiles();
+    return files.isEmpty() ? QString() : files.first();
+}
+
 std::optional<ChartSaving::ChosenFile> ChartSaving::askWithDialog() {
     QFileDialog& dialog = saveDialog();
-    if (dialog.exec() != QDialog::Accepted)
+    if (ExecActive(dialog) != QDialog::Accepted)
         return std::nullopt;
     const QStringList files = dialog.selectedFiles();
     if (files.isEmpty())

@@ -3,8 +3,8 @@
 // commands act on. «Сохранить» comes first: it asks for a file in the reused save dialog
 // and writes the chart's picture there; «Копировать» puts the picture on the clipboard;
 // «Сохранить данные…» writes the chart's series as CSV; «Таблица значений» opens a
-// window with the chart's values. Further commands are appended
-// with addCommand.
+// window with the chart's values. In the browser a saved file becomes a download.
+// Further commands are appended with addCommand.
 
 #include "shell/picture_file.h"
 
@@ -67,11 +67,14 @@ private:
     std::optional<ChosenFile> askWithDialog();
     // «Сохранить данные…»: the file, then the chart's series.
     void saveData(ChartWidget& chart);
+    // The data file from the data dialog; empty when the user cancels.
+    QString askForDataFile();
 
     QWidget* window_;
     QMenu* menu_;                      // "contecst"
     QAction* saveAction_;              // "N1"
     QFileDialog* dialog_ = nullptr;    // "SavePictureDialog", made by saveDialog()
+    QFileDialog* dataDialog_ = nullptr;  // "SaveDataDialog", made by askForDataFile()
     ChartPreview* preview_ = nullptr;  // in the dialog: the picture of the chart to be saved
     ChartWidget* target_ = nullptr;    // set by every menu request, never cleared
     FileChooser chooser_;

@@ -4,6 +4,7 @@
 #include "shell/number_text.h"
 
 #include <QContextMenuEvent>
+#include <QMouseEvent>
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
@@ -314,6 +315,15 @@ void ChartWidget::paintEvent(QPaintEvent* /*event*/) {
     // Screen only: the saved pictures come from paint() and do not show it. The focus
     // frame is the window's one frame around whatever control has the focus.
     paintReadout(painter);
+}
+
+void ChartWidget::mousePressEvent(QMouseEvent* event) {
+    // The right press that brings the menu is the chart's: a press no widget takes makes
+    // Qt's browser platform close every popup, the menu just opened among them.
+    if (event->button() == Qt::RightButton)
+        event->accept();
+    else
+        QWidget::mousePressEvent(event);
 }
 
 void ChartWidget::contextMenuEvent(QContextMenuEvent* event) {

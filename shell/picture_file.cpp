@@ -2,6 +2,7 @@
 
 #include "core/errors.h"
 #include "core/file_failure.h"
+#include "shell/browser_download.h"
 #include "shell/chart_svg.h"
 #include "shell/chart_widget.h"
 #include "shell/jpeg_codec.h"
@@ -232,6 +233,9 @@ void WriteFileAtomically(const QByteArray& data, const QString& fullName) {
 void SetPictureFileSpaceLimit(qint64 bytes) { SpaceLimit() = bytes; }
 
 QString SaveStartFolder(const QString& programFolder, QStandardPaths::StandardLocation usersFolder) {
+    // The browser's files are downloads: the page's own memory has only the empty home.
+    if (SavedFilesAreDownloads())
+        return QDir::homePath();
     const QFileInfo program(programFolder);
     if (program.isDir() && program.isWritable())
         return programFolder;
@@ -257,8 +261,8 @@ PictureType SelectedPictureType(const QFileDialog& dialog) {
 
 void SetOverwriteQuestion(OverwriteQuestion question) { InstalledQuestion() = std::move(question); }
 
-bool SaveChartPicture(QWidget* parent, const ChartWidget& chart, const QString& chosenName,
-                      PictureType type) {
+std::optional<QString> SaveChartPicture(QWidget* parent, const ChartWidget& chart, const QString& chosenName,
+                                        PictureType type) {
     const auto [fullName, chosenType] = PictureFileFor(chosenName, type);
     const QFileInfo target(fullName);
     if (target.isFile()) {  // a folder or a device fails in the write, without a question
@@ -266,10 +270,10 @@ bool SaveChartPicture(QWidget* parent, const ChartWidget& chart, const QString& 
         const OverwriteQuestion& question = InstalledQuestion();
         const bool replace = question ? question(parent, shownName) : AskWithMessageBox(parent, shownName);
         if (!replace)
-            return false;
+            return std::nullopt;
     }
     WriteChartPicture(chart, fullName, chosenType);
-    return true;
+    return fullName;
 }
 
 }  // namespace strs

@@ -8,6 +8,7 @@
 #include <QtGlobal>
 
 #include <functional>
+#include <optional>
 
 class QByteArray;
 class QFileDialog;
@@ -85,8 +86,10 @@ using OverwriteQuestion = std::function<bool(QWidget* parent, const QString& ful
 void SetOverwriteQuestion(OverwriteQuestion question);
 
 // Everything the Save command does after its dialog: names the file and its type
-// (PictureFileFor), asks before replacing an existing file and writes the chart's picture. False when the user would
-// not replace the file: nothing is written, and the name is to be chosen again.
-bool SaveChartPicture(QWidget* parent, const ChartWidget& chart, const QString& chosenName, PictureType type);
+// (PictureFileFor), asks before replacing an existing file and writes the chart's
+// picture. Gives the file written; nothing when the user would not replace the file:
+// nothing is written, and the name is to be chosen again.
+std::optional<QString> SaveChartPicture(QWidget* parent, const ChartWidget& chart, const QString& chosenName,
+                                        PictureType type);
 
 }  // namespace strs

@@ -9,7 +9,12 @@
 #include <cstring>
 
 // Must stand outside any namespace.
-static void registerTranslationResource() { Q_INIT_RESOURCE(translations); }
+static void registerTranslationResource() {
+    Q_INIT_RESOURCE(translations);
+#ifdef Q_OS_WASM
+    Q_INIT_RESOURCE(toolkit_translations);
+#endif
+}
 
 namespace strs {
 
@@ -57,6 +62,15 @@ public:
     bool isEmpty() const override { return false; }
 };
 
+// Qt's folder of its translations; in the browser, which has none, the program's copy.
+QString ToolkitTranslationsFolder() {
+#ifdef Q_OS_WASM
+    return QStringLiteral(":/toolkit-translations");
+#else
+    return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+#endif
+}
+
 }  // namespace
 
 UiLanguage ChosenLanguage(const QLocale& locale) {
@@ -79,8 +93,7 @@ void InstallTranslations(UiLanguage language) {
     // The program's texts are Russian already; only English needs a translation.
     // The Russian file only chooses the plural forms of the Russian source texts.
     Replace(program, english ? QStringLiteral("strs_en") : QStringLiteral("strs_ru"), QStringLiteral(":/translations"));
-    Replace(toolkit, english ? QStringLiteral("qtbase_en") : QStringLiteral("qtbase_ru"),
-            QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    Replace(toolkit, english ? QStringLiteral("qtbase_en") : QStringLiteral("qtbase_ru"), ToolkitTranslationsFolder());
     if (toolkitGaps) {
         QCoreApplication::removeTranslator(toolkitGaps);
         delete toolkitGaps;

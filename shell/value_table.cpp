@@ -84,7 +84,9 @@ void FitOverOwner(ValueTableWindow& window, const QWidget* owner) {
 ValueTableWindow* ShowValueTable(const ChartWidget& chart, QWidget* owner) {
     auto* window = new ValueTableWindow(chart, owner);
     FitOverOwner(*window, owner);
-    window->show();
+    // A window of its own size and place, also where show() would fill the screen (the
+    // browser: a full-screen window has no title bar to close it by).
+    window->showNormal();
     window->activateWindow();
     window->table()->setFocus();
     return window;

@@ -300,9 +300,11 @@ private slots:
         QTemporaryDir folder;
         QVERIFY(folder.isValid());
         auto chart = MakeChart();
-        strs::SaveChartPicture(nullptr, *chart, folder.filePath(QStringLiteral("chart")), PictureType(type));
+        const std::optional<QString> written =
+            strs::SaveChartPicture(nullptr, *chart, folder.filePath(QStringLiteral("chart")), PictureType(type));
 
         QCOMPARE(FolderContents(folder.path()), QStringList{fileName});
+        QCOMPARE(written, std::optional(folder.filePath(fileName)));  // the name the download takes
         const QByteArray data = ReadAll(folder.filePath(fileName));
         QVERIFY(data.startsWith("\xFF\xD8"));
         const QImage decoded = strs::DecodeJpeg(data);
