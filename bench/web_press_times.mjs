@@ -2,9 +2,9 @@
 // (through the page's replay function) and in the desktop build's strs-replay, on this
 // machine. Each figure is the time of a script with PRESSES presses less that of the same
 // script without them, divided by PRESSES; the best of three runs.
-//   node tests/web/press_times.mjs URL DESKTOP_STRS_REPLAY [PRESSES]
+//   node bench/web_press_times.mjs URL DESKTOP_STRS_REPLAY [PRESSES]
 import { spawnSync } from 'node:child_process';
-import { launchBrowser, openWorkbench } from './workbench_page.mjs';
+import { launchBrowser, openWorkbench } from '../tests/web/workbench_page.mjs';
 
 const [url, desktopReplay, pressesText = '20'] = process.argv.slice(2);
 const presses = Number(pressesText);
