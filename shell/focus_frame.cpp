@@ -37,7 +37,10 @@ void FocusFrame::place() {
         setParent(target_->parentWidget());
     setGeometry(target_->geometry().adjusted(-kWidth, -kWidth, kWidth, kWidth));
     raise();
-    show();
+    // Not show(): where windows open full screen (the browser), show() also activates the
+    // widget's window, and with a dialog up that window hands the activation back to the
+    // dialog, whose focus change frames the window's control again: the page loops for ever.
+    setVisible(true);
 }
 
 bool FocusFrame::eventFilter(QObject* watched, QEvent* event) {

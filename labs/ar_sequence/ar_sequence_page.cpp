@@ -85,8 +85,8 @@ void ArSequencePage::build() {
 void ArSequencePage::showOrder() { ApplyOrderLayout(RG2_->itemIndex() == 0, *L21_, *E21_, *Es_); }
 
 void ArSequencePage::refresh() {
-    Chart21_->show();
-    Chart22_->show();
+    Chart21_->setVisible(true);
+    Chart22_->setVisible(true);
     Series21_->clear();
     Series22_->clear();
     Series23_->clear();

@@ -63,8 +63,8 @@ void KalmanPage::build() {
 void KalmanPage::moveLegend() { Panel2_->startMove(); }
 
 void KalmanPage::refresh() {
-    Chart31_->show();
-    Chart32_->show();
+    Chart31_->setVisible(true);
+    Chart32_->setVisible(true);
     Series32_->clear();
     Series311_->clear();
     Series312_->clear();

@@ -202,8 +202,8 @@ void RandomVariablePage::describeLawFields() {
 }
 
 void RandomVariablePage::refresh() {
-    Chart11_->show();
-    Chart12_->show();
+    Chart11_->setVisible(true);
+    Chart12_->setVisible(true);
     Series11_->clear();
     Series12_->clear();
     const rv::Law* law = rv::LawAt(CB1_->currentIndex());

@@ -118,8 +118,8 @@ void WienerPage::moveLegend() { Panel1_->startMove(); }
 void WienerPage::showOrder() { ApplyOrderLayout(RG4_->itemIndex() == 0, *L41_, *E41_, *Es4_); }
 
 void WienerPage::refresh() {
-    Chart41_->show();
-    Chart42_->show();
+    Chart41_->setVisible(true);
+    Chart42_->setVisible(true);
     Series411_->clear();
     Series421_->clear();
     Series422_->clear();

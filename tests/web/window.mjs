@@ -23,9 +23,21 @@ const shot = (page, name) => page.screenshot({ path: join(out, `${name}.png`) })
 // Input reaches the program in the page's own handlers: two frames later it is painted.
 const painted = (page) => page.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));
 
+// A page that stops answering leaves the browser's input calls waiting for ever: a step
+// that takes this long fails.
+const kStepLimitMs = 60000;
+
 async function step(name, body) {
   const started = Date.now();
-  await body();
+  let timer;
+  const limit = new Promise((_, reject) => {
+    timer = setTimeout(() => reject(new Error(`the page stopped answering: ${name}`)), kStepLimitMs);
+  });
+  try {
+    await Promise.race([body(), limit]);
+  } finally {
+    clearTimeout(timer);
+  }
   console.log(`ok      ${name} (${Date.now() - started} ms)`);
 }
 
@@ -113,6 +125,17 @@ try {
     const data = await download(page, 'histogram');
     assert.equal(data.name, 'histogram.csv');
     assert.ok(data.bytes.toString('utf8').split('\n').length > 10, 'the histogram rows');
+  });
+
+  // A dialog over a window whose focus moves once made the two hand the activation back
+  // and forth for ever, now and then: saved a few times more, the page must keep answering.
+  await step('saving again and again', async () => {
+    for (let round = 2; round <= 4; ++round) {
+      await chooseFromMenu(page, 'Chart11', 0);
+      assert.equal((await download(page, `chart11-${round}`)).name, `chart11-${round}.jpg`);
+      await chooseFromMenu(page, 'Chart12', 2);
+      assert.equal((await download(page, `histogram-${round}`)).name, `histogram-${round}.csv`);
+    }
   });
 
   await step('a copied picture is on the clipboard', async () => {
