@@ -132,12 +132,8 @@ void RunScript(QByteArray script) {
     {
         const StudentState kept;
         QLocale::setDefault(QLocale::c());
-        // Two full-screen windows (show() makes every main window one here) hand the
-        // activation back and forth for ever in Qt's browser platform: the student's
-        // window steps aside while the script runs.
+        // The script's window opens over the student's, which gets the keys back after it.
         QPointer<QWidget> student = StudentWindow();
-        if (student)
-            student->hide();
         try {
             strs::replay::ReplaySession session([&output](const QByteArray& json) {
                 output += json;
@@ -149,10 +145,8 @@ void RunScript(QByteArray script) {
         } catch (const std::exception& e) {  // a bad line (ScriptError), or no memory left
             error = e.what();
         }
-        if (student) {
-            student->show();
+        if (student)
             student->activateWindow();
-        }
     }
     SettleReplay(output.constData(), int(output.size()), error.isNull() ? nullptr : error.constData());
 }
