@@ -124,11 +124,26 @@ void CreditDisplay::draw() {
         overlay_->update();  // drawn again over the same picture
     } else {
         QScreen* screen = window_->screen();
-        // Where the platform allows no grab (Wayland, offscreen) the picture is null and
-        // the overlay stays transparent.
-        overlay_->present(screen->geometry(), screen->grabWindow(0));
+        overlay_->present(screen->geometry(), screenPicture(*screen));
     }
     hideTimer_->start();
+}
+
+QPixmap CreditDisplay::screenPicture(QScreen& screen) const {
+    QPixmap picture = screen.grabWindow(0);
+#ifdef Q_OS_WASM
+    // The browser's platform grabs nothing and shows a window's transparent parts black:
+    // the texts go over the window's own picture, on the page's colour around it.
+    if (picture.isNull()) {
+        picture = QPixmap(screen.geometry().size());
+        picture.fill(window_->palette().color(QPalette::Window));
+        QPainter painter(&picture);
+        painter.drawPixmap(window_->geometry().topLeft() - screen.geometry().topLeft(), window_->grab());
+    }
+#endif
+    // Elsewhere without a grab (Wayland, offscreen) the picture is null and the overlay
+    // stays transparent.
+    return picture;
 }
 
 bool CreditDisplay::isShown() const { return overlay_ != nullptr && overlay_->isVisible(); }

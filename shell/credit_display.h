@@ -21,6 +21,7 @@
 #include <QWidget>
 
 class QPainter;
+class QScreen;
 class QTimer;
 
 namespace strs {
@@ -78,6 +79,8 @@ protected:
 private:
     void watchInput();
     void hide();
+    // What the credits are drawn over: the screen as it is now.
+    QPixmap screenPicture(QScreen& screen) const;
 
     QWidget* window_;
     KeySequence sequence_;

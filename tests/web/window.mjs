@@ -169,10 +169,15 @@ try {
     await shot(page, 'keyboard');
   });
 
-  await step('the credits, typed on the keyboard', async () => {
+  await step('the credits, typed on the keyboard, over the window', async () => {
+    // A place of the chart that no credit text covers.
+    const chart = await centreOf(page, 'Chart11');
+    const clip = { x: chart.x - 20, y: chart.y - 20, width: 40, height: 40 };
+    const before = await page.screenshot({ clip });
     await page.keyboard.type('about');
     await painted(page);
     assert.ok(await widget(page, 'CreditOverlay'), 'the credits are shown');
+    assert.ok(before.equals(await page.screenshot({ clip })), 'the window is seen under the credits');
     await shot(page, 'credits');
   });
 
