@@ -190,6 +190,9 @@ try {
     assert.match((await widget(english.page, 'L14')).text, /^[0-9.-]+$/, 'a point as the decimal separator');
     await shot(english.page, 'english');
   });
+  for (const messages of [session.messages, failedMessages]) {
+    assert.deepEqual(messages.filter((m) => m.startsWith('page error')), [], 'no uncaught error in the page');
+  }
   failedMessages = [];
 } finally {
   for (const m of failedMessages) console.log(`console: ${m}`);
