@@ -130,6 +130,14 @@ int ExecActive(QFileDialog& dialog) {
     return dialog.exec();
 }
 
+// The name the user chose in the dialog; empty for a cancel.
+QString AskForName(QFileDialog& dialog) {
+    if (ExecActive(dialog) != QDialog::Accepted)
+        return {};
+    const QStringList files = dialog.selectedFiles();
+    return files.isEmpty() ? QString() : files.first();
+}
+
 }  // namespace
 
 QString ChartSaving::askForDataFile() {
@@ -145,20 +153,15 @@ QString ChartSaving::askForDataFile() {
         dataDialog_->setDirectory(dataFolder_);
     else
         dataDialog_->selectFile(dataFolder_);
-    if (ExecActive(*dataDialog_) != QDialog::Accepted)
-        return {};
-    const QStringList files = dataDialog_->selectedFiles();
-    return files.isEmpty() ? QString() : files.first();
+    return AskForName(*dataDialog_);
 }
 
 std::optional<ChartSaving::ChosenFile> ChartSaving::askWithDialog() {
     QFileDialog& dialog = saveDialog();
-    if (ExecActive(dialog) != QDialog::Accepted)
+    const QString name = AskForName(dialog);
+    if (name.isEmpty())
         return std::nullopt;
-    const QStringList files = dialog.selectedFiles();
-    if (files.isEmpty())
-        return std::nullopt;
-    return ChosenFile{files.first(), SelectedPictureType(dialog)};
+    return ChosenFile{name, SelectedPictureType(dialog)};
 }
 
 }  // namespace strs
