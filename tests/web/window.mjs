@@ -153,7 +153,7 @@ try {
   });
 
   // Ctrl+1 to Ctrl+4 are the browser's own keys for its tabs: not tried here.
-  await step('the keyboard: a value typed, Tab to «Обновить», Space', async () => {
+  await step('the keyboard: a value typed, Tab to «Обновить», Space, the pages by arrow keys', async () => {
     await clickWidget(page, 'E11');
     await painted(page);
     assert.ok((await widget(page, 'E11')).focused, 'a click gives the field the keys');
@@ -167,6 +167,12 @@ try {
     await painted(page);
     assert.notEqual((await widget(page, 'Chart11')).text, before, 'Space pressed «Обновить»');
     await shot(page, 'keyboard');
+    // Where Ctrl+1 to Ctrl+4 stay the browser's, the tab bar takes the arrow keys.
+    for (let i = 0; i < 30 && !(await widget(page, 'qt_tabwidget_tabbar')).focused; ++i) await page.keyboard.press('Tab');
+    await page.keyboard.press('ArrowRight');
+    assert.ok(await widget(page, kPages[1].button), 'the arrow key opened page 2');
+    await page.keyboard.press('ArrowLeft');
+    assert.ok(await widget(page, kPages[0].button), 'and back to page 1');
   });
 
   await step('the credits, typed on the keyboard, over the window', async () => {
