@@ -101,7 +101,9 @@ void ChartSaving::saveData(ChartWidget& chart) {
         if (dataChooser_) {
             name = dataChooser_();
         } else {
-            name = askForDataFile();
+            if (dataFolder_.isEmpty())
+                dataFolder_ = SaveStartFolder(QCoreApplication::applicationDirPath(), QStandardPaths::DocumentsLocation);
+            name = QFileDialog::getSaveFileName(window_, tr("Сохранить данные"), dataFolder_, tr("CSV (*.csv)"));
             if (!name.isEmpty() && QFileInfo(name).suffix().isEmpty())
                 name += QStringLiteral(".csv");
         }
@@ -121,47 +123,17 @@ void ChartSaving::saveData(ChartWidget& chart) {
     }
 }
 
-namespace {
-
-// Qt's browser platform activates only a window shown for the first time: shown again, a
-// dialog would leave the keys with the main window. Queued, this runs once it is up.
-int ExecActive(QFileDialog& dialog) {
-    QMetaObject::invokeMethod(&dialog, [&dialog] { dialog.activateWindow(); }, Qt::QueuedConnection);
-    return dialog.exec();
-}
-
-// The name the user chose in the dialog; empty for a cancel.
-QString AskForName(QFileDialog& dialog) {
-    if (ExecActive(dialog) != QDialog::Accepted)
-        return {};
-    const QStringList files = dialog.selectedFiles();
-    return files.isEmpty() ? QString() : files.first();
-}
-
-}  // namespace
-
-QString ChartSaving::askForDataFile() {
-    // One dialog, kept: a new one each time now and then hangs the page in the browser.
-    if (dataDialog_ == nullptr) {
-        dataDialog_ = new QFileDialog(window_, tr("Сохранить данные"), QString(), tr("CSV (*.csv)"));
-        dataDialog_->setObjectName(QStringLiteral("SaveDataDialog"));
-        dataDialog_->setAcceptMode(QFileDialog::AcceptSave);
-    }
-    if (dataFolder_.isEmpty())
-        dataFolder_ = SaveStartFolder(QCoreApplication::applicationDirPath(), QStandardPaths::DocumentsLocation);
-    if (QFileInfo(dataFolder_).isDir())
-        dataDialog_->setDirectory(dataFolder_);
-    else
-        dataDialog_->selectFile(dataFolder_);
-    return AskForName(*dataDialog_);
-}
-
 std::optional<ChartSaving::ChosenFile> ChartSaving::askWithDialog() {
     QFileDialog& dialog = saveDialog();
-    const QString name = AskForName(dialog);
-    if (name.isEmpty())
+    // Qt's browser platform activates only a window shown for the first time: shown again,
+    // the dialog would leave the keys with the main window. Queued, this runs once it is up.
+    QMetaObject::invokeMethod(&dialog, [&dialog] { dialog.activateWindow(); }, Qt::QueuedConnection);
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return ChosenFile{name, SelectedPictureType(dialog)};
+    const QStringList files = dialog.selectedFiles();
+    if (files.isEmpty())
+        return std::nullopt;
+    return ChosenFile{files.first(), SelectedPictureType(dialog)};
 }
 
 }  // namespace strs

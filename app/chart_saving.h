@@ -67,14 +67,11 @@ private:
     std::optional<ChosenFile> askWithDialog();
     // «Сохранить данные…»: the file, then the chart's series.
     void saveData(ChartWidget& chart);
-    // The data file from the data dialog; empty when the user cancels.
-    QString askForDataFile();
 
     QWidget* window_;
     QMenu* menu_;                      // "contecst"
     QAction* saveAction_;              // "N1"
     QFileDialog* dialog_ = nullptr;    // "SavePictureDialog", made by saveDialog()
-    QFileDialog* dataDialog_ = nullptr;  // "SaveDataDialog", made by askForDataFile()
     ChartPreview* preview_ = nullptr;  // in the dialog: the picture of the chart to be saved
     ChartWidget* target_ = nullptr;    // set by every menu request, never cleared
     FileChooser chooser_;
