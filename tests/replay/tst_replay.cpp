@@ -2,7 +2,11 @@
 // dumps hold, errors and restarts included, is pinned by the answer keys
 // (tests/answer_keys/).
 
+#include "matematic/extended_arithmetic.h"
 #include "matematic/rounding.h"
+#if !STRS_SOFTWARE_EXTENDED
+#include "matematic/x87.h"
+#endif
 #include "shell/picture_file.h"
 #include "shell/number_text.h"
 #include "tools/replay/replay_session.h"
@@ -42,6 +46,16 @@ QList<QJsonObject> run(const QString& script) {
 
 QJsonArray series(const QJsonObject& dump, const char* name) {
     return dump[QStringLiteral("series")].toObject()[QString::fromLatin1(name)].toArray();
+}
+
+// What the tool itself said on standard error, one line a message (Qt's own warnings
+// about the test machine left out).
+QByteArray ToolMessages(QProcess& replay) {
+    QByteArrayList own;
+    for (const QByteArray& line : replay.readAllStandardError().split('\n'))
+        if (line.startsWith("strs-replay: "))
+            own << line.trimmed();
+    return own.join('\n');
 }
 
 // strs-replay reading from the test through a pipe.
@@ -123,6 +137,30 @@ private slots:
         QCOMPARE(lines.size() - 2, series(dumps[0], "Series311").size());
     }
 
+    // A library that changes the x87's precision and rounding between two presses (a
+    // driver on Windows) changes no number: every handler sets the labs' mode again.
+    void anotherX87ModeBetweenPressesChangesNoNumber() {
+#if STRS_SOFTWARE_EXTENDED
+        QSKIP("the software extended type has no mode to change");
+#else
+        const QString script = QStringLiteral(
+            "locale ru_RU\npage 4\nradio RG4 1\npress BitBtn2\npress BitBtn2\ndump\npage 2\npress BitBtn1\ndump\n");
+        const QList<QJsonObject> expected = run(script);
+        QList<QJsonObject> dumps;
+        {
+            ReplaySession session([&dumps](const QByteArray& json) { dumps << QJsonDocument::fromJson(json).object(); });
+            const QStringList lines = script.split(u'\n');
+            for (int i = 0; i < lines.size(); ++i) {
+                constexpr std::uint16_t k53BitsRoundingUp = 0x0A7F;
+                strs::SetX87ControlWord(k53BitsRoundingUp);
+                session.execute(strs::replay::ParseScriptLine(lines[i], i + 1));
+            }
+        }
+        strs::SetExtendedPrecisionMode();
+        QCOMPARE(dumps, expected);
+#endif
+    }
+
     void badLinesNameTheirLine_data() {
         QTest::addColumn<QString>("script");
         QTest::addColumn<QString>("message");
@@ -166,10 +204,11 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write("old");
         }
-        strs::SetPictureFileSpaceLimit(1000);
         for (const QString& path : {old, dir.filePath(QStringLiteral("new.png"))}) {
             try {
-                run(QStringLiteral("locale ru_RU\nshot \"%1\"\n").arg(path));
+                ReplaySession session([](const QByteArray&) {});
+                session.setDiskSpace(strs::DiskSpace{1000});
+                session.runScript(QStringLiteral("locale ru_RU\nshot \"%1\"\n").arg(path));
                 QFAIL("the shot was written");
             } catch (const ScriptError& e) {
                 QCOMPARE(QString::fromStdString(e.what()),
@@ -177,7 +216,6 @@ private slots:
                              .arg(QDir::toNativeSeparators(path)));
             }
         }
-        strs::SetPictureFileSpaceLimit(-1);
         QFile file(old);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("old"));
@@ -251,6 +289,99 @@ private slots:
             const QString named = QStringLiteral("strs-replay: cannot read %1: ").arg(path);
             QVERIFY2(last.startsWith(named) && last.size() > named.size(), qPrintable(last));
         }
+    }
+
+    // The same script gives the same output and exit whether it comes through a pipe, as
+    // a file on standard input (as CTest gives it) or as a file named, with LF or CR LF;
+    // a NUL or a byte that is not UTF-8 stops it at its line in each.
+    void scriptReadsAlikeFromAPipeAFileAndItsName_data() {
+        QTest::addColumn<QByteArray>("script");
+        QTest::addColumn<int>("dumps");
+        QTest::addColumn<QByteArray>("error");
+        const QByteArray lines = "# a comment of more than eighty characters as an answer key begins with, "
+                                 "and UTF-8: \xD0\xBF\xD1\x80\xD0\xB8\xD0\xBC\xD0\xB5\xD1\x80\n"
+                                 "locale ru_RU\npage 3\npress BB3\ndump\nset E32 0,5\npress BB3\ndump\n";
+        QTest::newRow("LF") << lines << 2 << QByteArray();
+        QTest::newRow("CR LF") << QByteArray(lines).replace("\n", "\r\n") << 2 << QByteArray();
+        QTest::newRow("NUL") << QByteArray("dump\nset E11 1,5\0junk\ndump\n", 27) << 1
+                             << QByteArray("strs-replay: line 2: a control character in 'set E11 1,5\\x00junk'");
+        QTest::newRow("not UTF-8") << QByteArray("dump\nset E11 \xE9\ndump\n") << 1
+                                   << QByteArray("strs-replay: line 2: a byte that is not UTF-8: \\xe9 at byte 9");
+    }
+    void scriptReadsAlikeFromAPipeAFileAndItsName() {
+#ifdef STRS_UNDER_QEMU_USER
+        QSKIP("qemu-user cannot start a process from an emulated one");
+#endif
+        QFETCH(QByteArray, script);
+        QFETCH(int, dumps);
+        QFETCH(QByteArray, error);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("script.replay"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(script) == script.size());
+        file.close();
+        QByteArray first;
+        for (const char* way : {"pipe", "file on standard input", "file named"}) {
+            QProcess replay;
+            if (way == QByteArrayView("file on standard input"))
+                replay.setStandardInputFile(path);
+            replay.start(QStringLiteral(STRS_REPLAY_EXECUTABLE),
+                         way == QByteArrayView("file named") ? QStringList{path} : QStringList{});
+            if (way == QByteArrayView("pipe")) {
+                replay.write(script);
+                replay.closeWriteChannel();
+            }
+            QVERIFY2(replay.waitForFinished(60000), way);
+            const QByteArray output = replay.readAllStandardOutput();
+            QCOMPARE(output.count('\n'), dumps);
+            QCOMPARE(replay.exitCode(), error.isEmpty() ? 0 : 1);
+            QCOMPARE(ToolMessages(replay), error);
+            if (first.isEmpty())
+                first = output;
+            QVERIFY2(output == first, way);
+        }
+    }
+
+    // Output that does not arrive is a failure with its cause and exit code 4, for the
+    // dumps and for a class's table alike; a reader that stops early ends the tool quietly.
+    void outputThatCannotBeWrittenIsAFailure() {
+#if defined(STRS_UNDER_QEMU_USER) || !defined(Q_OS_LINUX)
+        QSKIP("needs /dev/full and a process of its own");
+#endif
+        QTemporaryDir dir;
+        const QString table = dir.filePath(QStringLiteral("class.csv"));
+        QFile file(table);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("page;E32\n3;0,5\n") > 0);
+        file.close();
+        for (const QStringList& args : {QStringList{}, QStringList{QStringLiteral("--variants"), table},
+                                        QStringList{QStringLiteral("--variants"), table, QStringLiteral("--html")}}) {
+            QProcess replay;
+            replay.setStandardOutputFile(QStringLiteral("/dev/full"));
+            replay.start(QStringLiteral(STRS_REPLAY_EXECUTABLE), args);
+            replay.write("dump\n");
+            replay.closeWriteChannel();
+            QVERIFY(replay.waitForFinished(60000));
+            QCOMPARE(replay.exitCode(), 4);
+            QCOMPARE(ToolMessages(replay), QByteArray("strs-replay: cannot write the output: No space left on device"));
+        }
+    }
+    void aReaderThatStopsEarlyEndsTheToolQuietly() {
+#if defined(STRS_UNDER_QEMU_USER) || !defined(Q_OS_LINUX)
+        QSKIP("needs head(1) and a process of its own");
+#endif
+        QProcess replay;
+        QProcess head;
+        replay.setStandardOutputProcess(&head);
+        head.start(QStringLiteral("head"), {QStringLiteral("-n"), QStringLiteral("1")});
+        QVERIFY(Started(replay));
+        replay.write(QByteArray("dump\n").repeated(2000));
+        replay.closeWriteChannel();
+        QVERIFY(replay.waitForFinished(60000));
+        QCOMPARE(replay.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(replay.exitCode(), 0);
+        QCOMPARE(ToolMessages(replay), QByteArray());
+        QVERIFY(head.waitForFinished(60000));
+        QCOMPARE(head.readAllStandardOutput().count('\n'), 1);
     }
 
     void executableStopsWithNonZeroExitOnABadLine() {

@@ -148,6 +148,22 @@ private slots:
         }
     }
 
+    // «CSV (разделители — запятые)» from a Russian spreadsheet: Windows-1251, the
+    // students' names arrive as typed.
+    void windows1251ReadsAsTyped() {
+        QByteArray bytes("id;page;E11\r\n\xCF\xB8\xF2\xF0 \xC8\xE2\xE0\xED\xEE\xE2;1;2,5\r\n");
+        QBuffer file(&bytes);
+        file.open(QIODevice::ReadOnly);
+        QByteArray table;
+        QStringList messages;
+        QCOMPARE(RunVariants(file, VariantsFormat::Csv,
+                             {[&table](const QByteArray& data) { table += data; },
+                              [&messages](const QString& m) { messages << m; }}),
+                 0);
+        QVERIFY2(messages.isEmpty(), qPrintable(messages.join(u' ')));
+        QVERIFY(table.contains(QStringLiteral("\r\n2;Пётр Иванов;1;2,5;").toUtf8()));
+    }
+
     void htmlIsOneEscapedTableRowPerVariant() {
         QByteArray html;
         RunVariants(QStringLiteral("\uFEFFid,page\n<b>&1,1\nb,3\n"), VariantsFormat::Html,

@@ -7,18 +7,24 @@
 
 #include "matematic/extended_arithmetic.h"
 #include "core/information_option.h"
+#include "tools/replay/checked_output.h"
 #include "tools/replay/replay_session.h"
+#include "tools/replay/standard_input.h"
 #include "tools/replay/variants.h"
 
 #include <QApplication>
 #include <QBuffer>
 #include <QFile>
-#include <QTextStream>
 
 #include <cstdio>
 #include <new>
 
 namespace {
+
+using strs::replay::CheckedOutput;
+using strs::replay::StandardInput;
+
+constexpr int kOutputFailed = 4;  // exit code when the output could not be written
 
 constexpr const char* kHelp =
     "usage: strs-replay [SCRIPT]\n"
@@ -37,14 +43,14 @@ constexpr const char* kHelp =
     "The actions are described in strs-replay(1).\n";
 
 // The file that cannot be opened, and why (missing, a folder, no permission).
-void CannotRead(const QFile& file, const QString& name) {
-    std::fprintf(stderr, "strs-replay: cannot read %s: %s\n", qPrintable(name), qPrintable(file.errorString()));
+void CannotRead(const QString& name, const QString& why) {
+    std::fprintf(stderr, "strs-replay: cannot read %s: %s\n", qPrintable(name), qPrintable(why));
 }
 
-void Print(const QByteArray& data) { std::fwrite(data.constData(), 1, std::size_t(data.size()), stdout); }
+void SayProblem(const QString& message) { std::fprintf(stderr, "strs-replay: %s\n", message.toUtf8().constData()); }
 
 // --variants FILE.csv [--html]: exit code 1 when a row was bad, 2 when nothing could run.
-int RunVariantsFile(QStringList args) {
+int RunVariantsFile(QStringList args, CheckedOutput& out) {
     const bool html = args.removeAll(QStringLiteral("--html")) > 0;
     if (args.size() != 2 || args[0] != QLatin1String("--variants")) {
         std::fputs("usage: strs-replay --variants FILE.csv [--html]\n", stderr);
@@ -52,13 +58,10 @@ int RunVariantsFile(QStringList args) {
     }
     QFile input(args[1]);
     if (!input.open(QIODevice::ReadOnly)) {
-        CannotRead(input, args[1]);
+        CannotRead(args[1], input.errorString());
         return 2;
     }
-    const strs::replay::VariantsOutput output{Print, [](const QString& message) {
-                                                  std::fprintf(stderr, "strs-replay: %s\n",
-                                                               message.toUtf8().constData());
-                                              }};
+    const strs::replay::VariantsOutput output{[&out](const QByteArray& bytes) { out.write(bytes); }, SayProblem};
     const auto format = html ? strs::replay::VariantsFormat::Html : strs::replay::VariantsFormat::Csv;
     // A pipe cannot be read twice: it is held in memory instead.
     int badRows = 0;
@@ -70,39 +73,53 @@ int RunVariantsFile(QStringList args) {
     } else {
         badRows = strs::replay::RunVariants(input, format, output);
     }
-    std::fflush(stdout);
     return badRows > 0 ? 1 : 0;
 }
 
-// Runs the script or the variants the arguments name; returns the exit code.
-int Run(QStringList args) {
-    if (args.value(0) == QLatin1String("--variants") || args.value(1) == QLatin1String("--variants"))
-        return RunVariantsFile(args);
-    if (args.size() > 1) {
-        std::fputs("usage: strs-replay [SCRIPT]\n", stderr);
-        return 2;
-    }
-    QFile input;
+// The script from the file named, or from standard input.
+int RunScript(const QStringList& args, CheckedOutput& out) {
     const bool fromFile = !args.isEmpty() && args[0] != QLatin1String("-");
-    if (fromFile)
-        input.setFileName(args[0]);
-    const bool opened = fromFile ? input.open(QIODevice::ReadOnly) : input.open(stdin, QIODevice::ReadOnly);
-    if (!opened) {
-        CannotRead(input, args.value(0));
+    QFile file(fromFile ? args[0] : QString());
+    if (fromFile && !file.open(QIODevice::ReadOnly)) {
+        CannotRead(args[0], file.errorString());
         return 2;
     }
+    StandardInput standardInput;
+    QIODevice& input = fromFile ? static_cast<QIODevice&>(file) : standardInput;
     try {
-        strs::replay::ReplaySession session([](const QByteArray& json) {
-            std::fwrite(json.constData(), 1, std::size_t(json.size()), stdout);
-            std::fputc('\n', stdout);
-            std::fflush(stdout);
-        });
+        strs::replay::ReplaySession session([&out](const QByteArray& json) { out.writeLine(json); });
         session.runStream(input);
     } catch (const strs::replay::ScriptError& e) {
         std::fprintf(stderr, "strs-replay: %s\n", e.what());
         return 1;
     }
+    const QString failure = fromFile ? (file.error() == QFileDevice::NoError ? QString() : file.errorString())
+                                     : standardInput.failure();
+    if (!failure.isEmpty()) {
+        CannotRead(fromFile ? args[0] : QStringLiteral("the standard input"), failure);
+        return 2;
+    }
     return 0;
+}
+
+// Runs the script or the variants the arguments name; returns the exit code.
+int Run(QStringList args, CheckedOutput& out) {
+    if (args.value(0) == QLatin1String("--variants") || args.value(1) == QLatin1String("--variants"))
+        return RunVariantsFile(args, out);
+    if (args.size() > 1) {
+        std::fputs("usage: strs-replay [SCRIPT]\n", stderr);
+        return 2;
+    }
+    return RunScript(args, out);
+}
+
+// What a run ends with once its output is closed: a failed write outweighs the run's own
+// status, except where the reader stopped reading early, which ends the tool quietly.
+int Finished(int status, CheckedOutput& out) {
+    if (out.finish() || out.readerGone())
+        return status;
+    SayProblem(QStringLiteral("cannot write the output: %1").arg(out.failure()));
+    return kOutputFailed;
 }
 
 }  // namespace
@@ -117,8 +134,11 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
 
+    CheckedOutput out;
     try {
-        return Run(QCoreApplication::arguments().mid(1));
+        return Finished(Run(QCoreApplication::arguments().mid(1), out), out);
+    } catch (const strs::replay::OutputFailed&) {
+        return Finished(0, out);
     } catch (const std::bad_alloc&) {
         std::fputs("strs-replay: out of memory\n", stderr);
         return 3;

@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "core/errors.h"
+#include "core/text_encoding.h"
 #include "matematic/random.h"
 #include "shell/chart_export.h"
 #include "shell/chart_widget.h"
@@ -64,16 +65,21 @@ int PageHolding(const QTabWidget& pages, const QWidget& widget) {
 
 }  // namespace
 
-ReplaySession::ReplaySession(std::function<void(const QByteArray&)> print) : print_(std::move(print)) {
+ReplaySession::ReplaySession(std::function<void(const QByteArray&)> print)
+    : print_(std::move(print)), pixmapCacheLimit_(QPixmapCache::cacheLimit()) {
     // The style caches pictures of controls under names that hold their palette's key, and
     // every new window brings new palettes: the cache would keep a name for each control of
-    // every window since the first. Uncached, a restart leaves nothing behind.
+    // every window since the first. Uncached, a restart leaves nothing behind. The program
+    // around the session (the browser's page) gets its cache back afterwards.
     QPixmapCache::setCacheLimit(0);
     SetErrorPresenter([this](const QString& text) { errors_ << text; });
     restart();
 }
 
-ReplaySession::~ReplaySession() { SetErrorPresenter(nullptr); }
+ReplaySession::~ReplaySession() {
+    SetErrorPresenter(nullptr);
+    QPixmapCache::setCacheLimit(pixmapCacheLimit_);
+}
 
 void ReplaySession::restart() {
     // A fresh program start: a new window in the locale's language, and the generator
@@ -103,6 +109,10 @@ void ReplaySession::runStream(QIODevice& input) {
             bytes.chop(1);
         else if (bytes.size() > kLongestLine)
             throw ScriptError(number, QStringLiteral("longer than %1 bytes").arg(kLongestLine));
+        if (const auto bad = FirstInvalidUtf8(std::string_view(bytes.constData(), std::size_t(bytes.size()))))
+            throw ScriptError(number, QStringLiteral("a byte that is not UTF-8: \\x%1 at byte %2")
+                                          .arg(uint(std::uint8_t(bytes[qsizetype(*bad)])), 2, 16, QLatin1Char('0'))
+                                          .arg(*bad + 1));
         execute(ParseScriptLine(QString::fromUtf8(bytes), number));
     }
 }
@@ -165,12 +175,12 @@ void ReplaySession::perform(const ScriptLine& line) {
         requireArgs(line, 2, "save CHART PATH");
         auto* chart = findNamed<ChartWidget>(w, line, line.args[0], "chart");
         const QString path = line.args[1];
-        RunGuarded(&w, [chart, &path] { WriteChartPicture(*chart, path, PictureTypeFromFileName(path)); });
+        RunGuarded(&w, [this, chart, &path] { WriteChartPicture(*chart, path, PictureTypeFromFileName(path), space_); });
     } else if (a == QLatin1String("savedata")) {
         requireArgs(line, 2, "savedata CHART PATH");
         auto* chart = findNamed<ChartWidget>(w, line, line.args[0], "chart");
         const QString path = line.args[1];
-        RunGuarded(&w, [chart, &path] { WriteChartData(*chart, path); });
+        RunGuarded(&w, [this, chart, &path] { WriteChartData(*chart, path, space_); });
     } else if (a == QLatin1String("copy")) {
         requireArgs(line, 1, "copy CHART");
         CopyChartPicture(*findNamed<ChartWidget>(w, line, line.args[0], "chart"));
@@ -180,7 +190,7 @@ void ReplaySession::perform(const ScriptLine& line) {
         // Written as the chart pictures are: an old file stays whole when the write fails.
         QApplication::processEvents();
         try {
-            WritePicture(w.grab().toImage(), line.args[0], PictureType::Png);
+            WritePicture(w.grab().toImage(), line.args[0], PictureType::Png, space_);
         } catch (const FileCreateError& e) {
             throw ScriptError(line.number, QString::fromStdString(e.what()));
         }

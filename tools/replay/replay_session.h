@@ -1,6 +1,7 @@
 #pragma once
 // Carries out replay script lines on a real main window (no splash, no waits).
 
+#include "core/atomic_file.h"
 #include "tools/replay/replay_script.h"
 
 #include <QStringList>
@@ -32,6 +33,9 @@ public:
     static constexpr qint64 kLongestLine = 1 << 20;
     void execute(const ScriptLine& line);
 
+    // The disk the session's files go to (a test passes a small one).
+    void setDiskSpace(DiskSpace space) { space_ = space; }
+
     TForm1& window() { return *window_; }
     const QStringList& pendingErrors() const { return errors_; }
     // The error texts shown since the last dump or take; they are cleared.
@@ -45,6 +49,8 @@ private:
     std::function<void(const QByteArray&)> print_;
     std::unique_ptr<TForm1> window_;
     QStringList errors_;  // shown by the error box since the last dump
+    DiskSpace space_;
+    int pixmapCacheLimit_;  // the program's own, given back at the end
 };
 
 }  // namespace strs::replay

@@ -3,11 +3,12 @@
 // start (page, law or order, field values, one press of the page's «Обновить»), and
 // one output row with every label the page shows afterwards and the error text.
 //
-// The input is CSV with a header row; ";" separates the fields when the header holds
-// one, "," otherwise. Quoted cells may hold line ends; lines end in LF, CR LF or CR. Columns: "page" (1-4, required), "law" (page 1, 0-4), "order"
-// (pages 2 and 4, 0 or 1), "id" (free text copied to the output), and any field by
-// its component name (E11, E21, ...). A number may be written with a point or a comma;
-// an empty cell leaves the field's start text.
+// The input is CSV with a header row (variant_rows.h): columns "page" (1-4, required),
+// "law" (page 1, 0-4), "order" (pages 2 and 4, 0 or 1), "id" (free text copied to the
+// output), and any field by its component name (E11, E21, ...). A number may be written
+// with a point or a comma; an empty cell leaves the field's start text.
+
+#include "tools/replay/variant_table.h"
 
 #include <QByteArray>
 #include <QString>
@@ -18,11 +19,12 @@ class QIODevice;
 
 namespace strs::replay {
 
-enum class VariantsFormat { Csv, Html };
-
 struct VariantsOutput {
     std::function<void(const QByteArray&)> table;  // the output, piece by piece
     std::function<void(const QString&)> message;   // one line for each bad row
+    // After each variant run: how many have run, of how many good rows; false stops the
+    // run there (the table is ended). None: every row runs.
+    std::function<bool(int done, int total)> progress = {};
 };
 
 // Runs every good row of the input, which must be seekable: it is read twice, a row at
