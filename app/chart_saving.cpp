@@ -5,6 +5,8 @@
 #include "shell/chart_preview.h"
 #include "shell/chart_widget.h"
 #include "shell/error_guard.h"
+#include "shell/picture_file.h"
+#include "shell/save_dialog.h"
 #include "shell/save_dialog_preview.h"
 #include "shell/value_table.h"
 
@@ -56,6 +58,10 @@ QFileDialog& ChartSaving::saveDialog() {
     return *dialog_;
 }
 
+void ChartSaving::setOverwriteQuestion(OverwriteQuestion question) {
+    question_ = question ? std::move(question) : AskInMessageBox;
+}
+
 void ChartSaving::offerFor(ChartWidget* chart) {
     connect(chart, &ChartWidget::contextMenuRequested, this,
             [this](ChartWidget* c) { RunGuarded(window_, [this, c] { openMenuFor(c); }); });
@@ -85,7 +91,8 @@ void ChartSaving::saveChart() {
         if (!chosen || chosen->name.isEmpty())
             return;
         std::optional<QString> saved;
-        RunGuarded(window_, [&] { saved = SaveChartPicture(window_, *target_, chosen->name, chosen->type); });
+        RunGuarded(window_,
+                   [&] { saved = SaveChartPicture(window_, *target_, chosen->name, chosen->type, question_); });
         if (saved) {
             HandSavedFileToUser(*saved);
             return;
@@ -95,21 +102,16 @@ void ChartSaving::saveChart() {
 }
 
 void ChartSaving::saveData(ChartWidget& chart) {
-    // As for pictures: a failed write brings the dialog back with the name.
+    // As for pictures: a "No" to replacing the file, or a failed write, brings the dialog
+    // back with the name. The question is about the name written, ".csv" completed.
     while (true) {
-        QString name;
-        if (dataChooser_) {
-            name = dataChooser_();
-        } else {
-            if (dataFolder_.isEmpty())
-                dataFolder_ = SaveStartFolder(QCoreApplication::applicationDirPath(), QStandardPaths::DocumentsLocation);
-            name = QFileDialog::getSaveFileName(window_, tr("Сохранить данные"), dataFolder_, tr("CSV (*.csv)"));
-            if (!name.isEmpty() && QFileInfo(name).suffix().isEmpty())
-                name += QStringLiteral(".csv");
-        }
+        QString name = dataChooser_ ? dataChooser_() : askForDataFile();
         if (name.isEmpty())
             return;
+        name = DataFileName(name);
         dataFolder_ = name;  // the next dialog opens on this name, in this folder
+        if (!MayWriteOver(window_, name, question_))
+            continue;
         bool saved = false;
         RunGuarded(window_, [&] {
             WriteChartData(chart, name);
@@ -121,6 +123,14 @@ void ChartSaving::saveData(ChartWidget& chart) {
             return;
         }
     }
+}
+
+QString ChartSaving::askForDataFile() {
+    if (dataFolder_.isEmpty())
+        dataFolder_ = SaveStartFolder(QCoreApplication::applicationDirPath(), QStandardPaths::DocumentsLocation);
+    // The dialog's own question would be about the name as typed, not the one written.
+    return QFileDialog::getSaveFileName(window_, tr("Сохранить данные"), dataFolder_, tr("CSV (*.csv)"), nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
 }
 
 std::optional<ChartSaving::ChosenFile> ChartSaving::askWithDialog() {

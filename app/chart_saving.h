@@ -6,7 +6,8 @@
 // window with the chart's values. In the browser a saved file becomes a download.
 // Further commands are appended with addCommand.
 
-#include "shell/picture_file.h"
+#include "shell/overwrite_question.h"
+#include "shell/picture_types.h"
 
 #include <QObject>
 #include <QString>
@@ -48,6 +49,8 @@ public:
     void setFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
     // nullptr restores the data file dialog.
     void setDataFileChooser(DataFileChooser chooser) { dataChooser_ = std::move(chooser); }
+    // Asked before a file is replaced; nullptr restores the Yes/No box.
+    void setOverwriteQuestion(OverwriteQuestion question);
 
     // Appends a command to the end of the menu.
     QAction* addCommand(const QString& text, const QString& objectName, ChartCommand command);
@@ -67,6 +70,7 @@ private:
     std::optional<ChosenFile> askWithDialog();
     // «Сохранить данные…»: the file, then the chart's series.
     void saveData(ChartWidget& chart);
+    QString askForDataFile();
 
     QWidget* window_;
     QMenu* menu_;                      // "contecst"
@@ -76,6 +80,7 @@ private:
     ChartWidget* target_ = nullptr;    // set by every menu request, never cleared
     FileChooser chooser_;
     DataFileChooser dataChooser_;
+    OverwriteQuestion question_ = AskInMessageBox;
     QString dataFolder_;  // where the data dialog opens: the last folder used, or a file in it
 };
 

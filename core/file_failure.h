@@ -1,7 +1,8 @@
 #pragma once
 // Why a file could not be written, told in the user's language: the system's error
-// number read together with what the file system shows about the target and its folder
-// (a missing folder and a folder that refuses new files give the same error number).
+// number (errno, or on Windows the Win32 error) read together with what the file system
+// shows about the target and its folder (a missing folder and a folder that refuses new
+// files give the same error number).
 
 #include <string>
 
@@ -18,6 +19,7 @@ enum class FileFailure {
     NotARegularFile,        // a device, pipe or socket: never replaced by a file
     LinkIntoMissingFolder,  // the name is a link into a folder that does not exist
     InvalidName,
+    HeldOpen,  // another program holds the file open and does not let it be replaced
     Other,
 };
 
@@ -28,9 +30,13 @@ struct FileFacts {
     bool targetIsFolder = false;
     bool targetIsSpecial = false;  // it exists and is neither a regular file nor a folder
     bool throughLink = false;      // the name is a symbolic link
+    bool heldOpen = false;         // another program has the file open without sharing it
 };
 
+// From errno.
 FileFailure ClassifyFileFailure(int systemError, const FileFacts& facts);
+// From a Win32 error (GetLastError).
+FileFailure ClassifyWindowsFileFailure(unsigned long win32Error, const FileFacts& facts);
 
 enum class MessageLanguage { Russian, English };
 

@@ -3,10 +3,11 @@
 #include "core/csv.h"
 #include "shell/chart_widget.h"
 #include "shell/number_text.h"
-#include "shell/picture_file.h"
+#include "shell/file_writing.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 
@@ -59,8 +60,12 @@ QByteArray ChartDataCsv(const ChartWidget& chart) {
     return QByteArray::fromStdString(text);
 }
 
-void WriteChartData(const ChartWidget& chart, const QString& fullName) {
-    WriteFileAtomically(ChartDataCsv(chart), fullName);
+QString DataFileName(const QString& chosenName) {
+    return QFileInfo(chosenName).suffix().isEmpty() ? chosenName + QStringLiteral(".csv") : chosenName;
+}
+
+void WriteChartData(const ChartWidget& chart, const QString& fullName, DiskSpace space) {
+    WriteFile(ChartDataCsv(chart), fullName, space);
 }
 
 }  // namespace strs

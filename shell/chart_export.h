@@ -2,6 +2,8 @@
 // A chart's contents leaving the program: its picture on the clipboard and its series
 // as comma-separated values.
 
+#include "core/atomic_file.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -23,7 +25,11 @@ QByteArray ChartDataCsv(const ChartWidget& chart);
 // The separator ChartDataCsv uses in the active locale.
 char CsvFieldSeparator();
 
-// Writes ChartDataCsv to fullName as WriteFileAtomically does.
-void WriteChartData(const ChartWidget& chart, const QString& fullName);
+// The file a chosen data file name stands for: ".csv" completes a name without an
+// extension.
+QString DataFileName(const QString& chosenName);
+
+// Writes ChartDataCsv to fullName, whole or not at all (WriteFile).
+void WriteChartData(const ChartWidget& chart, const QString& fullName, DiskSpace space = {});
 
 }  // namespace strs

@@ -1,6 +1,7 @@
 #include "shell/error_guard.h"
 
 #include "core/errors.h"
+#include "matematic/extended_arithmetic.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
@@ -46,6 +47,10 @@ QString ErrorBoxText(const QString& message) {
 }
 
 void RunGuarded(QWidget* parent, const std::function<void()>& handler) {
+    // The x87's mode is the process's, and a library loaded since the last handler (a file
+    // dialog's shell extension, a printer or graphics driver on Windows) may have changed
+    // its precision or rounding: every handler starts from the labs' own mode.
+    SetExtendedPrecisionMode();
     // The box is shown after the catch block has been left, so that its event loop
     // does not run inside exception handling.
     std::optional<QString> message;

@@ -19,7 +19,8 @@ void SetErrorPresenter(ErrorPresenter presenter);
 // full stop or a character of a lower code (a blank, "!", a quotation mark ...).
 QString ErrorBoxText(const QString& message);
 
-// Runs handler; any std::exception ends it and is shown: a strs::Error or another
+// Runs handler, the extended arithmetic's mode set first (SetExtendedPrecisionMode);
+// any std::exception ends it and is shown: a strs::Error or another
 // exception with its message, std::bad_alloc as "Out of memory". Nothing else is caught.
 void RunGuarded(QWidget* parent, const std::function<void()>& handler);
 

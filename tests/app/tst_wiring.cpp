@@ -124,8 +124,8 @@ private slots:
         QVERIFY(existing.open(QIODevice::WriteOnly) && existing.write("old") == 3);
         existing.close();
         int questions = 0;
-        strs::SetOverwriteQuestion([&questions](QWidget*, const QString&) { return ++questions, false; });
         TForm1 w;
+        w.chartSaving().setOverwriteQuestion([&questions](QWidget*, const QString&) { return ++questions, false; });
         QVERIFY(w.findChild<QFileDialog*>() == nullptr);  // made on first use only
         QFileDialog* dialog = &w.chartSaving().saveDialog();
         QStringList offered;
@@ -138,13 +138,39 @@ private slots:
         RequestMenuOf(w, QStringLiteral("Chart42"));
         w.findChild<QMenu*>(QStringLiteral("contecst"))->hide();
         w.findChild<QAction*>(QStringLiteral("N1"))->trigger();
-        strs::SetOverwriteQuestion(nullptr);
 
         QCOMPARE(questions, 2);
         QCOMPARE(offered.size(), 3);
         QCOMPARE(offered.mid(1), QStringList({file, file}));
         QVERIFY(existing.open(QIODevice::ReadOnly));
         QCOMPARE(existing.readAll(), QByteArray("old"));
+        QVERIFY(errors.messages.isEmpty());
+    }
+
+    // The data command asks about the name it writes: "results" stands for results.csv,
+    // which is there; "No" keeps it and brings the dialog back, "Yes" replaces it.
+    void dataSaveAsksAboutTheCompletedName() {
+        strs::testing::ErrorRecorder errors;
+        QTemporaryDir folder;
+        const QString file = folder.filePath(QStringLiteral("results.csv"));
+        QFile existing(file);
+        QVERIFY(existing.open(QIODevice::WriteOnly) && existing.write("old") == 3);
+        existing.close();
+        TForm1 w;
+        QStringList asked;
+        w.chartSaving().setOverwriteQuestion([&asked](QWidget*, const QString& name) {
+            asked << name;
+            return asked.size() == 2;
+        });
+        w.chartSaving().setDataFileChooser([&folder] { return folder.filePath(QStringLiteral("results")); });
+        RequestMenuOf(w, QStringLiteral("Chart42"));
+        w.findChild<QMenu*>(QStringLiteral("contecst"))->hide();
+        w.findChild<QAction*>(QStringLiteral("SaveData"))->trigger();
+
+        QCOMPARE(asked, QStringList(2, QDir::toNativeSeparators(file)));
+        QVERIFY(existing.open(QIODevice::ReadOnly));
+        QVERIFY(existing.readAll().startsWith("\xEF\xBB\xBFx"));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("results.csv")});
         QVERIFY(errors.messages.isEmpty());
     }
 

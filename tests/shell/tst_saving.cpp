@@ -6,6 +6,7 @@
 #include "shell/colours.h"
 #include "shell/jpeg_codec.h"
 #include "shell/picture_file.h"
+#include "shell/save_dialog.h"
 #include "shell/save_dialog_preview.h"
 #include "shell/translations.h"
 
@@ -72,7 +73,7 @@ std::unique_ptr<strs::ChartWidget> MakeChart() {
 
 // How a test makes file writes beyond 1000 bytes fail while the fault lives.
 enum class WriteFault {
-    FullDisk,       // the saving code's own seam, on every system
+    FullDisk,       // a small disk passed to the saving code, on every system
     FileSizeLimit,  // the process's file size limit (POSIX): the system itself refuses
 };
 
@@ -80,7 +81,6 @@ class InjectedWriteFault {
 public:
     explicit InjectedWriteFault(WriteFault kind) : kind_(kind) {
         if (kind_ == WriteFault::FullDisk) {
-            strs::SetPictureFileSpaceLimit(kLimit);
             active_ = true;
             return;
         }
@@ -93,10 +93,8 @@ public:
 #endif
     }
     ~InjectedWriteFault() {
-        if (kind_ == WriteFault::FullDisk) {
-            strs::SetPictureFileSpaceLimit(-1);
+        if (kind_ == WriteFault::FullDisk)
             return;
-        }
 #ifdef Q_OS_UNIX
         setrlimit(RLIMIT_FSIZE, &saved_);
         std::signal(SIGXFSZ, previousHandler_);
@@ -106,6 +104,10 @@ public:
     InjectedWriteFault& operator=(const InjectedWriteFault&) = delete;
 
     bool active() const { return active_; }
+    // The disk the write is to be given.
+    strs::DiskSpace space() const {
+        return kind_ == WriteFault::FullDisk ? strs::DiskSpace{kLimit} : strs::DiskSpace{};
+    }
     // The system's reason the error message must quote.
     QString reason() const {
         return kind_ == WriteFault::FullDisk ? QStringLiteral("На диске не хватает места.")
@@ -137,17 +139,12 @@ class SavingTest : public QObject {
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
 
-    // Every test answers the replace question itself; a test that does not expect the
-    // question fails if it comes.
+    // Every test answers the replace question itself (save()); a test that does not expect
+    // the question fails if it comes.
     void init() {
         questions_.clear();
         answer_ = false;
-        strs::SetOverwriteQuestion([this](QWidget*, const QString& fullName) {
-            questions_.append(fullName);
-            return answer_;
-        });
     }
-    void cleanupTestCase() { strs::SetOverwriteQuestion(nullptr); }
 
     // ---- names and types
 
@@ -200,7 +197,7 @@ private slots:
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("typed.png"));
         auto chart = MakeChart();
-        QVERIFY(strs::SaveChartPicture(nullptr, *chart, path, PictureType::Svg));
+        QVERIFY(save(*chart, path, PictureType::Svg));
         QCOMPARE(FolderContents(folder.path()), QStringList{QStringLiteral("typed.png")});
         QVERIFY(ReadAll(path).startsWith("\x89PNG"));
     }
@@ -301,7 +298,7 @@ private slots:
         QVERIFY(folder.isValid());
         auto chart = MakeChart();
         const std::optional<QString> written =
-            strs::SaveChartPicture(nullptr, *chart, folder.filePath(QStringLiteral("chart")), PictureType(type));
+            save(*chart, folder.filePath(QStringLiteral("chart")), PictureType(type));
 
         QCOMPARE(FolderContents(folder.path()), QStringList{fileName});
         QCOMPARE(written, std::optional(folder.filePath(fileName)));  // the name the download takes
@@ -325,7 +322,7 @@ private slots:
         QTemporaryDir folder;
         QVERIFY(folder.isValid());
         auto chart = MakeChart();
-        strs::SaveChartPicture(nullptr, *chart, folder.filePath(QStringLiteral("chart")), PictureType::Bmp);
+        save(*chart, folder.filePath(QStringLiteral("chart")), PictureType::Bmp);
 
         const QString path = folder.filePath(QStringLiteral("chart.bmp"));
         const QByteArray data = ReadAll(path);
@@ -345,7 +342,7 @@ private slots:
         auto chart = MakeChart();
 
         answer_ = false;
-        strs::SaveChartPicture(nullptr, *chart, folder.filePath(QStringLiteral("old")), PictureType::Bmp);
+        save(*chart, folder.filePath(QStringLiteral("old")), PictureType::Bmp);
         QCOMPARE(questions_, QStringList{QDir::toNativeSeparators(path)});
         QCOMPARE(ReadAll(path), old);
         QCOMPARE(FolderContents(folder.path()), QStringList{QStringLiteral("old.bmp")});
@@ -358,7 +355,7 @@ private slots:
         auto chart = MakeChart();
 
         answer_ = true;
-        strs::SaveChartPicture(nullptr, *chart, path, PictureType::Bmp);
+        save(*chart, path, PictureType::Bmp);
         QCOMPARE(questions_.size(), 1);
         QCOMPARE(QImage(path).size(), QSize(409, 209));
         QCOMPARE(FolderContents(folder.path()), QStringList{QStringLiteral("old.bmp")});
@@ -372,7 +369,7 @@ private slots:
         const QString expectedName = QDir::toNativeSeparators(asked + QStringLiteral(".jpg"));
         auto chart = MakeChart();
         try {
-            strs::SaveChartPicture(nullptr, *chart, asked, PictureType::Jpg);
+            save(*chart, asked, PictureType::Jpg);
             QFAIL("no error for a folder that does not exist");
         } catch (const strs::FileCreateError& e) {
             const QString message = QString::fromUtf8(e.what());
@@ -397,7 +394,7 @@ private slots:
         }
         // Through the Save command no question is asked for a folder.
         QVERIFY_THROWS_EXCEPTION(strs::FileCreateError,
-                                 strs::SaveChartPicture(nullptr, *chart, path, PictureType::Bmp));
+                                 save(*chart, path, PictureType::Bmp));
         QVERIFY(questions_.isEmpty());
         QVERIFY(QFileInfo(path).isDir());
         QCOMPARE(FolderContents(folder.path()), QStringList{QStringLiteral("taken.bmp")});
@@ -440,7 +437,7 @@ private slots:
                      QStringLiteral("Cannot create file \"%1\". %2").arg(QDir::toNativeSeparators(path), cause));
         }
         QVERIFY_THROWS_EXCEPTION(strs::FileCreateError,
-                                 strs::SaveChartPicture(nullptr, *chart, path, PictureType::Png));
+                                 save(*chart, path, PictureType::Png));
         QVERIFY(questions_.isEmpty());
         struct stat after {};
         QCOMPARE(lstat(native.constData(), &after), 0);
@@ -479,7 +476,7 @@ private slots:
         auto chart = MakeChart();
         QString message;
         try {
-            strs::SaveChartPicture(nullptr, *chart, name, PictureType::Bmp);
+            save(*chart, name, PictureType::Bmp);
         } catch (const strs::FileCreateError& e) {
             message = QString::fromUtf8(e.what());
         }
@@ -504,7 +501,7 @@ private slots:
             InjectedWriteFault limit(fault);
             QVERIFY(limit.active());
             try {
-                strs::SaveChartPicture(nullptr, *chart, path, PictureType::Jpg);
+                save(*chart, path, PictureType::Jpg, limit.space());
                 QFAIL("the cut-off write went unnoticed");
             } catch (const strs::FileCreateError& e) {
                 const QString message = QString::fromUtf8(e.what());
@@ -532,7 +529,7 @@ private slots:
             InjectedWriteFault limit(fault);
             QVERIFY(limit.active());
             try {
-                strs::WritePicture(small, path, PictureType::Bmp);
+                strs::WritePicture(small, path, PictureType::Bmp, limit.space());
                 QFAIL("the cut-off write went unnoticed");
             } catch (const strs::FileCreateError& e) {
                 QCOMPARE(QString::fromUtf8(e.what()),
@@ -549,6 +546,16 @@ private slots:
     }
 
 private:
+    // The Save command's steps, answering the replace question as the test says.
+    std::optional<QString> save(const strs::ChartWidget& chart, const QString& name, PictureType type,
+                                strs::DiskSpace space = {}) {
+        const auto ask = [this](QWidget*, const QString& fullName) {
+            questions_.append(fullName);
+            return answer_;
+        };
+        return strs::SaveChartPicture(nullptr, chart, name, type, ask, space);
+    }
+
     QStringList questions_;
     bool answer_ = false;
 };
