@@ -3,7 +3,6 @@
 #include "app/main_window.h"
 #include "app/page_events.h"
 #include "app/startup.h"
-#include "app/window_on_screen.h"
 #include "matematic/extended_arithmetic.h"
 #include "core/information_option.h"
 #include "shell/pictures.h"
@@ -51,8 +50,7 @@ int main(int argc, char* argv[]) {
     strs::InstallTranslations(strs::ChosenLanguage(QLocale()));
     QApplication::setWindowIcon(strs::ProgramIcon());  // the splash's, the window's, the dialogs'
     std::unique_ptr<strs::TForm1> mainWindow = strs::ShowSplashThenCreateMainWindow(strs::TellPage);
-    mainWindow->show();
-    strs::KeepOnScreen(*mainWindow);  // at 150 or 200 % the design position may not fit
+    mainWindow->show();  // and kept on its screen
     strs::TellPage("main window shown");
     return QApplication::exec();  // closing the main window ends the program
 }

@@ -2,6 +2,7 @@
 
 #include "app/chart_saving.h"
 #include "app/page_keys.h"
+#include "app/window_on_screen.h"
 #include "labs/ar_sequence/ar_sequence_page.h"
 #include "labs/kalman/kalman_page.h"
 #include "labs/random_variable/random_variable_page.h"
@@ -14,6 +15,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QShowEvent>
 #include <QTabWidget>
 
 namespace strs {
@@ -63,6 +65,12 @@ TForm1::TForm1(QWidget* parent)
 }
 
 TForm1::~TForm1() { qApp->removeEventFilter(this); }
+
+void TForm1::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        KeepOnScreen(*this);
+}
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     // Key preview: a typed character reaches pr once, before the focused control, and

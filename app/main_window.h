@@ -27,6 +27,9 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Shown, the window is kept on its screen: at 150 or 200 % (or on a small screen) the
+    // design position may not fit, and the windows placed over it are placed as it is.
+    void showEvent(QShowEvent* event) override;
 
 private:
     // Window key press (the hidden credit sequence), seen before the focused control.
