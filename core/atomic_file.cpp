@@ -130,8 +130,12 @@ DWORD WriteAll(HANDLE file, std::string_view bytes, DiskSpace space) {
 // The temporary file takes the target's name; 0, or the Win32 error.
 DWORD Replace(const std::string& temporary, const std::string& target) {
     SetFileAttributesW(Wide(temporary).c_str(), FILE_ATTRIBUTE_NORMAL);
-    // A file another program holds open is never replaced, whatever the file system allows.
-    if (Attributes(target) != INVALID_FILE_ATTRIBUTES && HeldOpenElsewhere(target))
+    // A read-only file, or one another program holds open, is never replaced, whatever the
+    // file system underneath would allow (Wine's lets both be renamed over).
+    const DWORD attributes = Attributes(target);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0)
+        return ERROR_ACCESS_DENIED;
+    if (attributes != INVALID_FILE_ATTRIBUTES && HeldOpenElsewhere(target))
         return ERROR_SHARING_VIOLATION;
     const BOOL moved = MoveFileExW(Wide(temporary).c_str(), Wide(target).c_str(),
                                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
