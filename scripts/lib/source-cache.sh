@@ -6,19 +6,8 @@
 
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
-
-# Installs those of the Debian packages named that are not installed yet.
-install_missing() {
-  local missing=()
-  for p in "$@"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-  done
-  if [ ${#missing[@]} -gt 0 ]; then
-    export DEBIAN_FRONTEND=noninteractive
-    $sudo apt-get update -qq
-    $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-  fi
-}
+# shellcheck source=scripts/lib/packages.sh
+. "$(dirname "${BASH_SOURCE[0]}")/packages.sh"
 
 # The host's own package: with arm64 beside it (scripts/arm64), dpkg names both. A package
 # for all architectures (emscripten) has no architecture in its name.
