@@ -11,8 +11,11 @@ strs_packages_native=(
   libgtest-dev libgmock-dev libbenchmark-dev libmpfr-dev
   fonts-dejavu-core fonts-liberation
   xvfb xauth xdotool imagemagick x11-utils librsvg2-bin
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev poppler-utils unzip
 )
+# What only the tests need: LibreOffice opens the reports' ODT as a student's office suite
+# does (scripts/test, scripts/e2e).
+strs_packages_tests=(libreoffice-writer-nogui)
 # Cross-building for Windows, Qt from Debian's sources, and checking under Wine.
 strs_packages_windows=(
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 nasm nsis
