@@ -1,6 +1,7 @@
 // STRS Workbench: the course's four labs in one window.
 
 #include "app/main_window.h"
+#include "app/session/workbench.h"
 #include "app/page_events.h"
 #include "app/startup.h"
 #include "matematic/extended_arithmetic.h"
@@ -49,8 +50,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("strs-workbench"));
     strs::InstallTranslations(strs::ChosenLanguage(QLocale()));
     QApplication::setWindowIcon(strs::ProgramIcon());  // the splash's, the window's, the dialogs'
-    std::unique_ptr<strs::TForm1> mainWindow = strs::ShowSplashThenCreateMainWindow(strs::TellPage);
-    mainWindow->show();  // and kept on its screen
+    strs::session::Workbench workbench(strs::ShowSplashThenCreateMainWindow(strs::TellPage));
+    workbench.window().show();  // and kept on its screen
     strs::TellPage("main window shown");
     return QApplication::exec();  // closing the main window ends the program
 }

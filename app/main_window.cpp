@@ -2,6 +2,7 @@
 
 #include "app/chart_saving.h"
 #include "app/page_keys.h"
+#include "app/window_commands.h"
 #include "app/window_on_screen.h"
 #include "labs/ar_sequence/ar_sequence_page.h"
 #include "labs/kalman/kalman_page.h"
@@ -65,6 +66,13 @@ TForm1::TForm1(QWidget* parent)
 }
 
 TForm1::~TForm1() { qApp->removeEventFilter(this); }
+
+QAction* TForm1::addWindowCommand(const QString& text, const QString& objectName, const QKeySequence& shortcut,
+                                  std::function<void()> command) {
+    if (commands_ == nullptr)
+        commands_ = new WindowCommands(*this, *findChild<QTabWidget*>(QStringLiteral("PageControl1")));
+    return commands_->add(text, objectName, shortcut, std::move(command));
+}
 
 void TForm1::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);

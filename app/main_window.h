@@ -4,11 +4,17 @@
 // save menu, the hidden credit sequence typed anywhere in the window, and the error guard
 // every page's handlers run in.
 
+#include <QKeySequence>
 #include <QWidget>
+
+#include <functional>
+
+class QAction;
 
 namespace strs {
 
 class ChartSaving;
+class WindowCommands;
 
 class TForm1 : public QWidget {
     Q_OBJECT
@@ -25,6 +31,11 @@ public:
     // The charts' «Сохранить» command, for a test to choose the file without a dialog.
     ChartSaving& chartSaving() const { return *saving_; }
 
+    // A command of the whole window (WindowCommands): the first one adds the window's
+    // menu button to the tab bar.
+    QAction* addWindowCommand(const QString& text, const QString& objectName, const QKeySequence& shortcut,
+                              std::function<void()> command);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Shown, the window is kept on its screen: at 150 or 200 % (or on a small screen) the
@@ -36,6 +47,7 @@ private:
     void pr(QChar key);
 
     ChartSaving* saving_ = nullptr;
+    WindowCommands* commands_ = nullptr;  // made by the first window command
 };
 
 }  // namespace strs

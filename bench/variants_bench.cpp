@@ -1,7 +1,7 @@
 // A class's answer keys: 1000 variants of the first lab through the variants runner,
 // each a fresh start, one press and one output row (reported as rows per second).
 
-#include "tools/replay/variants.h"
+#include "app/scripting/variants.h"
 
 #include <QString>
 

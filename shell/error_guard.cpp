@@ -19,6 +19,15 @@ ErrorPresenter& InstalledPresenter() {
     return presenter;
 }
 
+struct Shown {
+    int count = 0;
+    QString last;
+};
+Shown& ShownErrors() {
+    static Shown shown;
+    return shown;
+}
+
 // The standard error box: modal, error icon, one OK button, titled with the
 // application's name (the executable's name unless the program sets another).
 void ShowStandardBox(QWidget* parent, const QString& boxText) {
@@ -29,6 +38,8 @@ void ShowStandardBox(QWidget* parent, const QString& boxText) {
 
 void Present(QWidget* parent, const QString& message) {
     const QString boxText = ErrorBoxText(message);
+    ++ShownErrors().count;
+    ShownErrors().last = boxText;
     if (const ErrorPresenter& presenter = InstalledPresenter())
         presenter(boxText);
     else
@@ -38,6 +49,12 @@ void Present(QWidget* parent, const QString& message) {
 }  // namespace
 
 void SetErrorPresenter(ErrorPresenter presenter) { InstalledPresenter() = std::move(presenter); }
+
+ErrorPresenter CurrentErrorPresenter() { return InstalledPresenter(); }
+
+int ShownErrorCount() { return ShownErrors().count; }
+
+QString LastShownError() { return ShownErrors().last; }
 
 QString ErrorBoxText(const QString& message) {
     // An empty message has no last character to judge and is shown as it is.

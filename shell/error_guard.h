@@ -14,10 +14,17 @@ using ErrorPresenter = std::function<void(const QString& boxText)>;
 
 // nullptr restores the standard error box.
 void SetErrorPresenter(ErrorPresenter presenter);
+// The presenter installed now (empty: the standard box), to be put back after a while.
+ErrorPresenter CurrentErrorPresenter();
 
 // The box text: the message with a full stop appended unless its last character is a
 // full stop or a character of a lower code (a blank, "!", a quotation mark ...).
 QString ErrorBoxText(const QString& message);
+
+// How many errors the guard has shown since the program started, and the last one's box
+// text: a session record tells from them whether a press failed, and why.
+int ShownErrorCount();
+QString LastShownError();
 
 // Runs handler, the extended arithmetic's mode set first (SetExtendedPrecisionMode);
 // any std::exception ends it and is shown: a strs::Error or another

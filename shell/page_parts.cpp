@@ -23,6 +23,8 @@ struct PageTexts {
 constexpr int kFieldHeight = 21;
 constexpr int kResultLabelWidth = 198;
 constexpr int kLowerChartTop = 216;
+// Marks the label that is the page's title.
+constexpr const char* kPageTitleProperty = "strsPageTitle";
 
 }  // namespace
 
@@ -64,7 +66,15 @@ QLabel* MakeTitle(QWidget* page, const char* name, const QString& text, QRect ge
     label->setAlignment(alignment | Qt::AlignTop);
     label->setGeometry(geometry);
     PaintWindowColour(label);
+    label->setProperty(kPageTitleProperty, true);
     return label;
+}
+
+QString PageTitle(const QWidget& page) {
+    for (const QLabel* label : page.findChildren<QLabel*>())
+        if (label->property(kPageTitleProperty).toBool())
+            return label->text();
+    return {};
 }
 
 NumericField* MakeField(QWidget* parent, const char* name, const char* commaText, int x, int y, int width,

@@ -35,6 +35,9 @@ QLabel* MakeResultLabel(QWidget* parent, const char* name, int x, int y, const Q
 QLabel* MakeTitle(QWidget* page, const char* name, const QString& text, QRect geometry,
                   Qt::Alignment alignment);
 
+// The text of the title MakeTitle gave the page; empty for a page without one.
+QString PageTitle(const QWidget& page);
+
 // A numeric field holding its design-time text, written with a comma ("0,8") and shown
 // with the locale's separator.
 NumericField* MakeField(QWidget* parent, const char* name, const char* commaText, int x, int y, int width,

@@ -105,6 +105,10 @@ void InstallTranslations(UiLanguage language) {
     Installed() = language;
 }
 
+QString LanguageCode(UiLanguage language) {
+    return language == UiLanguage::Russian ? QStringLiteral("ru") : QStringLiteral("en");
+}
+
 UiLanguage InstalledLanguage() { return Installed(); }
 
 QString LocalizedPicturePath(const QString& stem) {

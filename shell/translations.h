@@ -24,6 +24,9 @@ void InstallTranslations(UiLanguage language);
 // The language installed last; Russian before any installation.
 UiLanguage InstalledLanguage();
 
+// "ru" or "en", as STRS_LANGUAGE and a document's lang attribute name the language.
+QString LanguageCode(UiLanguage language);
+
 // The embedded picture ":/pictures/<stem>.jpg" drawn for the installed language: the
 // English pictures carry the suffix "_en".
 QString LocalizedPicturePath(const QString& stem);

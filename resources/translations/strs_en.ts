@@ -403,6 +403,21 @@
     </message>
 </context>
 <context>
+    <name>strs::WindowCommands</name>
+    <message>
+        <source>Сеанс</source>
+        <translation>Session</translation>
+    </message>
+    <message>
+        <source>Сеанс и отчёт</source>
+        <translation>Session and report</translation>
+    </message>
+    <message>
+        <source>Сохранить и открыть сеанс, отчёт, ответы по вариантам</source>
+        <translation>Save and open a session, a report, answer keys for variants</translation>
+    </message>
+</context>
+<context>
     <name>strs::random_variable::Law</name>
     <message>
         <source>Нормальное распределение</source>
@@ -490,6 +505,208 @@
     <message>
         <source>Ошибка</source>
         <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>strs::session::ClassKeys</name>
+    <message>
+        <source>Страница HTML (*.html)</source>
+        <translation>HTML page (*.html)</translation>
+    </message>
+    <message>
+        <source>Варианты считаются…</source>
+        <translation>Computing the variants…</translation>
+    </message>
+    <message>
+        <source>Отменить</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>strs::session::Report</name>
+    <message>
+        <source>Документ ODT (*.odt)</source>
+        <translation>ODT document (*.odt)</translation>
+    </message>
+    <message>
+        <source>Отчёт о лабораторных работах</source>
+        <translation>Report on the laboratory works</translation>
+    </message>
+    <message>
+        <source>Лабораторные работы: %1</source>
+        <translation>Laboratory works: %1</translation>
+    </message>
+    <message>
+        <source>Дата: %1</source>
+        <translation>Date: %1</translation>
+    </message>
+    <message>
+        <source>Программа: STRS Workbench %1</source>
+        <translation>Program: STRS Workbench %1</translation>
+    </message>
+    <message>
+        <source>Студент: ________________________________   Группа: ____________</source>
+        <translation>Student: ________________________________   Group: ____________</translation>
+    </message>
+    <message>
+        <source>Лабораторная работа №%1. %2</source>
+        <translation>Laboratory work %1. %2</translation>
+    </message>
+    <message>
+        <source>Нажатие «Обновить»: %1</source>
+        <translation>«Refresh» pressed: %1</translation>
+    </message>
+    <message>
+        <source>Параметры</source>
+        <translation>Parameters</translation>
+    </message>
+    <message>
+        <source>Расчёт не выполнен: %1</source>
+        <translation>The computation failed: %1</translation>
+    </message>
+    <message>
+        <source>Результаты</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>Выводы</source>
+        <translation>Conclusions</translation>
+    </message>
+    <message>
+        <source>Приложение. Запись сеанса</source>
+        <translation>Appendix. The session record</translation>
+    </message>
+    <message>
+        <source>Эта запись даёт числа отчёта снова: сохраните её в файл с расширением .strs и откройте в программе («Открыть сеанс…») или выполните strs-replay с этим файлом.</source>
+        <translation>This record gives the report's numbers again: save it in a file with the extension .strs and open it in the program («Open session…»), or run strs-replay with that file.</translation>
+    </message>
+</context>
+<context>
+    <name>strs::session::ReportDialog</name>
+    <message>
+        <source>Отчёт</source>
+        <translation>Report</translation>
+    </message>
+    <message>
+        <source>Нажатия «Обновить», которые войдут в отчёт:</source>
+        <translation>The presses of «Refresh» the report is to hold:</translation>
+    </message>
+    <message>
+        <source>Лаб.</source>
+        <translation>Lab</translation>
+    </message>
+    <message>
+        <source>Время</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Параметры</source>
+        <translation>Parameters</translation>
+    </message>
+    <message>
+        <source>Итог</source>
+        <translation>Outcome</translation>
+    </message>
+    <message>
+        <source>Нажатия сеанса</source>
+        <translation>The session's presses</translation>
+    </message>
+    <message>
+        <source>Отмеченные нажатия войдут в отчёт; пробел отмечает</source>
+        <translation>The ticked presses go into the report; Space ticks one</translation>
+    </message>
+    <message>
+        <source>выполнено</source>
+        <translation>done</translation>
+    </message>
+    <message>
+        <source>Сохранить отчёт…</source>
+        <translation>Save report…</translation>
+    </message>
+</context>
+<context>
+    <name>strs::session::Workbench</name>
+    <message>
+        <source>Сеанс STRS (*.strs)</source>
+        <translation>STRS session (*.strs)</translation>
+    </message>
+    <message>
+        <source>Сохранить сеанс…</source>
+        <translation>Save session…</translation>
+    </message>
+    <message>
+        <source>Открыть сеанс…</source>
+        <translation>Open session…</translation>
+    </message>
+    <message>
+        <source>Отчёт…</source>
+        <translation>Report…</translation>
+    </message>
+    <message>
+        <source>Ответы по вариантам…</source>
+        <translation>Answer keys for variants…</translation>
+    </message>
+    <message>
+        <source>Сохранить сеанс</source>
+        <translation>Save session</translation>
+    </message>
+    <message>
+        <source>сеанс</source>
+        <translation>session</translation>
+    </message>
+    <message>
+        <source>Открыть сеанс</source>
+        <translation>Open session</translation>
+    </message>
+    <message>
+        <source>Сеанс STRS (*.strs);;Все файлы (*)</source>
+        <translation>STRS session (*.strs);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Не удаётся прочитать %1: %2</source>
+        <translation>Cannot read %1: %2</translation>
+    </message>
+    <message>
+        <source>Сеанс %1 не открыт: %2</source>
+        <translation>Session %1 was not opened: %2</translation>
+    </message>
+    <message>
+        <source>Открыть сеанс %1? Всё, что показывают страницы сейчас, заменится им.</source>
+        <translation>Open session %1? It takes the place of everything the pages show now.</translation>
+    </message>
+    <message>
+        <source>В сеансе ещё не было нажатий «Обновить»: отчёту не о чем рассказать.</source>
+        <translation>The session has no press of «Refresh» yet: a report would have nothing to tell.</translation>
+    </message>
+    <message>
+        <source>Сохранить отчёт</source>
+        <translation>Save report</translation>
+    </message>
+    <message>
+        <source>отчёт</source>
+        <translation>report</translation>
+    </message>
+    <message>
+        <source>Сохранить ответы по вариантам</source>
+        <translation>Save answer keys for variants</translation>
+    </message>
+    <message>
+        <source>ответы</source>
+        <translation>answer-keys</translation>
+    </message>
+    <message>
+        <source>Строки таблицы, которые не вошли в ответы:
+%1</source>
+        <translation>Rows of the table left out of the answer keys:
+%1</translation>
+    </message>
+    <message>
+        <source>Таблица вариантов (*.csv *.txt *.tsv);;Все файлы (*)</source>
+        <translation>Table of variants (*.csv *.txt *.tsv);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Таблица вариантов</source>
+        <translation>Table of variants</translation>
     </message>
 </context>
 </TS>

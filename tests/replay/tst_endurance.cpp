@@ -5,7 +5,7 @@
 
 #include "app/main_window.h"
 #include "shell/chart_widget.h"
-#include "tools/replay/replay_session.h"
+#include "app/scripting/replay_session.h"
 
 #include <QLocale>
 #include <QRegularExpression>

@@ -9,7 +9,7 @@
 #endif
 #include "shell/picture_file.h"
 #include "shell/number_text.h"
-#include "tools/replay/replay_session.h"
+#include "app/scripting/replay_session.h"
 
 #include <QClipboard>
 #include <QDeadlineTimer>

@@ -3,8 +3,8 @@
 
 #include "core/csv.h"
 #include "shell/number_text.h"
-#include "tools/replay/replay_session.h"
-#include "tools/replay/variants.h"
+#include "app/scripting/replay_session.h"
+#include "app/scripting/variants.h"
 
 #include <QBuffer>
 #include <QJsonDocument>

@@ -14,12 +14,11 @@
 // keeps its locale, language and random stream.
 
 #include "app/main_window.h"
-#include "matematic/random.h"
 #include "shell/accessibility.h"
 #include "shell/chart_widget.h"
-#include "shell/translations.h"
-#include "tools/replay/replay_script.h"
-#include "tools/replay/replay_session.h"
+#include "app/scripting/replay_script.h"
+#include "app/scripting/replay_session.h"
+#include "app/session/replay_report.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -32,7 +31,6 @@
 
 #include <emscripten.h>
 
-#include <cstdint>
 #include <exception>
 
 namespace {
@@ -109,28 +107,24 @@ strs::TForm1* StudentWindow() {
     return nullptr;
 }
 
-// What a replay changes that belongs to the student's window, put back when it ends.
-class StudentState {
+// The student's locale, put back when a script has run in the keys' own (the replay
+// session puts back the rest: the generator, the language, the error box).
+class StudentLocale {
 public:
-    StudentState() : locale_(QLocale()), randomState_(strs::RandomGeneratorState()) {}
-    ~StudentState() {
-        QLocale::setDefault(locale_);
-        strs::InstallTranslations(strs::ChosenLanguage(locale_));
-        strs::SetRandomGeneratorState(randomState_);
-    }
-    StudentState(const StudentState&) = delete;
-    StudentState& operator=(const StudentState&) = delete;
+    StudentLocale() = default;
+    ~StudentLocale() { QLocale::setDefault(locale_); }
+    StudentLocale(const StudentLocale&) = delete;
+    StudentLocale& operator=(const StudentLocale&) = delete;
 
 private:
     QLocale locale_;
-    std::uint32_t randomState_;
 };
 
 void RunScript(QByteArray script) {
     QByteArray output;
     QByteArray error;
     {
-        const StudentState kept;
+        const StudentLocale kept;
         QLocale::setDefault(QLocale::c());
         // The script's window opens over the student's, which gets the keys back after it.
         QPointer<QWidget> student = StudentWindow();
@@ -139,6 +133,7 @@ void RunScript(QByteArray script) {
                 output += json;
                 output += '\n';
             });
+            strs::session::AddReportAction(session);
             QBuffer input(&script);
             input.open(QIODevice::ReadOnly);
             session.runStream(input);

@@ -8,9 +8,10 @@
 #include "matematic/extended_arithmetic.h"
 #include "core/information_option.h"
 #include "tools/replay/checked_output.h"
-#include "tools/replay/replay_session.h"
+#include "app/scripting/replay_session.h"
+#include "app/session/replay_report.h"
 #include "tools/replay/standard_input.h"
-#include "tools/replay/variants.h"
+#include "app/scripting/variants.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -88,6 +89,7 @@ int RunScript(const QStringList& args, CheckedOutput& out) {
     QIODevice& input = fromFile ? static_cast<QIODevice&>(file) : standardInput;
     try {
         strs::replay::ReplaySession session([&out](const QByteArray& json) { out.writeLine(json); });
+        strs::session::AddReportAction(session);
         session.runStream(input);
     } catch (const strs::replay::ScriptError& e) {
         std::fprintf(stderr, "strs-replay: %s\n", e.what());

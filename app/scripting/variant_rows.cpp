@@ -1,4 +1,4 @@
-#include "tools/replay/variant_rows.h"
+#include "app/scripting/variant_rows.h"
 
 #include <QIODevice>
 

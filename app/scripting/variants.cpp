@@ -1,9 +1,9 @@
-#include "tools/replay/variants.h"
+#include "app/scripting/variants.h"
 
 #include "app/main_window.h"
-#include "tools/replay/replay_session.h"
-#include "tools/replay/variant_check.h"
-#include "tools/replay/variant_rows.h"
+#include "app/scripting/replay_session.h"
+#include "app/scripting/variant_check.h"
+#include "app/scripting/variant_rows.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -86,8 +86,8 @@ void RunVariant(ReplaySession& session, const Variant& v, const QStringList& hea
 
 }  // namespace
 
-int RunVariants(QIODevice& input, VariantsFormat format, const VariantsOutput& output) {
-    ReplaySession session([](const QByteArray&) {});
+int RunVariants(QIODevice& input, VariantsFormat format, const VariantsOutput& output, ReplaySession::Windows windows) {
+    ReplaySession session([](const QByteArray&) {}, windows);
     const WindowMap map(session.window());
     const char separator = SeparatorOf(input);
 

@@ -3,7 +3,7 @@
 // law or order, the fields of that page with numbers in them; and the results a page
 // shows, found in each fresh window by name.
 
-#include "tools/replay/replay_script.h"
+#include "app/scripting/replay_script.h"
 
 #include <QString>
 #include <QStringList>

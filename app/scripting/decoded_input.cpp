@@ -1,4 +1,4 @@
-#include "tools/replay/decoded_input.h"
+#include "app/scripting/decoded_input.h"
 
 #include "core/text_encoding.h"
 

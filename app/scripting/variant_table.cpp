@@ -1,4 +1,4 @@
-#include "tools/replay/variant_table.h"
+#include "app/scripting/variant_table.h"
 
 #include "core/csv.h"
 #include "shell/chart_export.h"

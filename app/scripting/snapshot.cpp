@@ -1,4 +1,4 @@
-#include "tools/replay/snapshot.h"
+#include "app/scripting/snapshot.h"
 
 #include "app/main_window.h"
 #include "shell/chart_widget.h"

@@ -1,11 +1,12 @@
-#include "tools/replay/variant_check.h"
+#include "app/scripting/variant_check.h"
 
 #include "app/main_window.h"
+#include "app/scripting/page_controls.h"
 #include "shell/accessibility.h"
 #include "shell/chart_widget.h"
 #include "shell/number_text.h"
 #include "shell/numeric_field.h"
-#include "tools/replay/snapshot.h"
+#include "app/scripting/snapshot.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -16,10 +17,6 @@
 namespace strs::replay {
 
 namespace {
-
-// The page's «Обновить» and the order switch it has, by page number.
-const char* const kRefreshButtons[] = {"BB1", "BitBtn1", "BB3", "BitBtn2"};
-const char* const kOrderSwitches[] = {nullptr, "RG2", nullptr, "RG4"};
 
 constexpr Figure kFigures[] = {Figure::First, Figure::Last, Figure::Smallest, Figure::Largest};
 
@@ -68,7 +65,7 @@ public:
             if (!readCell(v, c))
                 return {std::nullopt, problem_};
         }
-        v.actions.push_back(Action(row_, "press", {QString::fromLatin1(kRefreshButtons[v.page - 1])}));
+        v.actions.push_back(Action(row_, "press", {RefreshButtonName(v.page)}));
         return {std::move(v), {}};
     }
 
@@ -103,16 +100,16 @@ private:
                 return fail(column, QStringLiteral("page %1 has no law").arg(v.page));
             const std::optional<int> law = wholeNumber(value, 0, 4, column);
             if (law)
-                v.actions.push_back(Action(row_, "select", {QStringLiteral("CB1"), QString::number(*law)}));
+                v.actions.push_back(Action(row_, "select", {LawListName(), QString::number(*law)}));
             return law.has_value();
         }
         if (column == QLatin1String("order")) {
-            const char* orderSwitch = kOrderSwitches[v.page - 1];
-            if (orderSwitch == nullptr)
+            const QString orderSwitch = OrderSwitchName(v.page);
+            if (orderSwitch.isEmpty())
                 return fail(column, QStringLiteral("page %1 has no order").arg(v.page));
             const std::optional<int> order = wholeNumber(value, 0, 1, column);
             if (order)
-                v.actions.push_back(Action(row_, "radio", {QString::fromLatin1(orderSwitch), QString::number(*order)}));
+                v.actions.push_back(Action(row_, "radio", {orderSwitch, QString::number(*order)}));
             return order.has_value();
         }
         const std::optional<int> page = map_.pageOfField(column);

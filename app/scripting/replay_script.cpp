@@ -1,4 +1,4 @@
-#include "tools/replay/replay_script.h"
+#include "app/scripting/replay_script.h"
 
 #include <algorithm>
 
@@ -51,6 +51,12 @@ QString Escaped(const QString& text) {
             shown += c;
     }
     return text.size() > kShown ? shown + QStringLiteral("…") : shown;
+}
+
+QString Quoted(const QString& text) {
+    QString quoted = text;
+    quoted.replace(u'\\', QStringLiteral("\\\\")).replace(u'"', QStringLiteral("\\\""));
+    return u'"' + quoted + u'"';
 }
 
 ScriptLine ParseScriptLine(const QString& text, int number) {

@@ -8,7 +8,8 @@
 // output), and any field by its component name (E11, E21, ...). A number may be written
 // with a point or a comma; an empty cell leaves the field's start text.
 
-#include "tools/replay/variant_table.h"
+#include "app/scripting/replay_session.h"
+#include "app/scripting/variant_table.h"
 
 #include <QByteArray>
 #include <QString>
@@ -32,7 +33,10 @@ struct VariantsOutput {
 // naming its row and column and is left out; a header row without a "page" column or
 // with a name twice ends the run with its message. Returns the number of bad rows (1 when
 // the header is bad).
-int RunVariants(QIODevice& input, VariantsFormat format, const VariantsOutput& output);
+// The variants run in windows shown as strs-replay shows them, or hidden inside the
+// workbench.
+int RunVariants(QIODevice& input, VariantsFormat format, const VariantsOutput& output,
+                ReplaySession::Windows windows = ReplaySession::Windows::Shown);
 
 // The same for a whole text held in memory.
 int RunVariants(const QString& csv, VariantsFormat format, const VariantsOutput& output);

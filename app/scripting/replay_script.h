@@ -25,6 +25,10 @@ public:
 // a long text is cut after its first 80 characters, with "…".
 QString Escaped(const QString& text);
 
+// The text as one quoted word of a script line: in quotation marks, with \ and " written
+// as \\ and \" ("" for the empty text). ParseScriptLine reads it back as it was.
+QString Quoted(const QString& text);
+
 // Splits a line into words. A word may be double-quoted ("" is the empty text; inside
 // quotes \" and \\ stand for " and \). Blank lines and lines starting with # are empty.
 // The last argument of set/type/keys is the rest of the line when it is not quoted.

@@ -3,7 +3,7 @@
 // a time, in whichever encoding the table was saved (DecodedInput).
 
 #include "core/csv.h"
-#include "tools/replay/decoded_input.h"
+#include "app/scripting/decoded_input.h"
 
 #include <QString>
 #include <QStringList>

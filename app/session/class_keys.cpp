@@ -1,0 +1,40 @@
+#include "app/session/class_keys.h"
+
+#include "app/scripting/variants.h"
+
+#include <QCoreApplication>
+#include <QProgressDialog>
+
+namespace strs::session {
+
+QList<FileType> ClassKeyFileTypes() {
+    return {{QCoreApplication::translate("strs::session::ClassKeys", "Страница HTML (*.html)"), QStringLiteral(".html")},
+            {QStringLiteral("CSV (*.csv)"), QStringLiteral(".csv")}};
+}
+
+std::optional<QByteArray> MakeClassKeys(QWidget* parent, QIODevice& table, replay::VariantsFormat format,
+                                        QStringList& badRows) {
+    QProgressDialog progress(QCoreApplication::translate("strs::session::ClassKeys", "Варианты считаются…"),
+                             QCoreApplication::translate("strs::session::ClassKeys", "Отменить"), 0, 0, parent);
+    progress.setObjectName(QStringLiteral("ClassKeysProgress"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(300);
+    QByteArray keys;
+    bool cancelled = false;
+    const replay::VariantsOutput output{
+        [&keys](const QByteArray& piece) { keys += piece; },
+        [&badRows](const QString& message) { badRows << message; },
+        [&](int done, int total) {
+            progress.setMaximum(total);
+            progress.setValue(done);
+            QCoreApplication::processEvents();
+            cancelled = progress.wasCanceled();
+            return !cancelled;
+        }};
+    replay::RunVariants(table, format, output, replay::ReplaySession::Windows::Hidden);
+    if (cancelled)
+        return std::nullopt;
+    return keys;
+}
+
+}  // namespace strs::session
