@@ -12,6 +12,10 @@ QList<FileType> ClassKeyFileTypes() {
             {QStringLiteral("CSV (*.csv)"), QStringLiteral(".csv")}};
 }
 
+replay::VariantsFormat ClassKeyFormat(int type) {
+    return type == 0 ? replay::VariantsFormat::Html : replay::VariantsFormat::Csv;
+}
+
 std::optional<QByteArray> MakeClassKeys(QWidget* parent, QIODevice& table, replay::VariantsFormat format,
                                         QStringList& badRows) {
     QProgressDialog progress(QCoreApplication::translate("strs::session::ClassKeys", "Варианты считаются…"),

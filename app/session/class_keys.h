@@ -17,8 +17,10 @@ class QWidget;
 
 namespace strs::session {
 
-// HTML first, then CSV, in VariantsFormat's order.
+// HTML first (a table to print), then CSV.
 QList<FileType> ClassKeyFileTypes();
+// The format of the type at that index of ClassKeyFileTypes.
+replay::VariantsFormat ClassKeyFormat(int type);
 
 // The keys of every good row of the table; each bad row's message is added to badRows.
 // Nothing when the user cancelled.

@@ -195,7 +195,7 @@ void Workbench::writeClassKeys(QIODevice& table) {
     QStringList badRows;
     saver_->save(window_.get(),
                  {tr("Сохранить ответы по вариантам"), ClassKeyFileTypes(), tr("ответы"), QStandardPaths::DocumentsLocation},
-                 [&](int type) { return MakeClassKeys(window_.get(), table, replay::VariantsFormat(type), badRows); });
+                 [&](int type) { return MakeClassKeys(window_.get(), table, ClassKeyFormat(type), badRows); });
     // The bad rows, listed once the keys of the others are written.
     if (!badRows.isEmpty())
         throw Error(tr("Строки таблицы, которые не вошли в ответы:\n%1").arg(badRows.join(u'\n')).toStdString());

@@ -7,6 +7,7 @@
 #include "app/scripting/session_file.h"
 #include "app/scripting/session_recorder.h"
 #include "app/scripting/snapshot.h"
+#include "app/scripting/variants.h"
 #include "app/session/workbench.h"
 #include "core/information_option.h"
 #include "matematic/random.h"
@@ -181,6 +182,40 @@ private slots:
         QVERIFY(text.contains("\nlocale en_US\n# pressed "));
         QVERIFY(text.endsWith("\npress BB3\npage 1\n"));
         QVERIFY(errors.messages.isEmpty());
+    }
+
+    // A class's keys from the window are the tool's, the bad rows are listed afterwards,
+    // and the student's window and stream are left as they were.
+    void classKeysFromTheWindowAreTheTools() {
+        strs::testing::ErrorRecorder errors;
+        QTemporaryDir dir;
+        const QString table = dir.filePath(QStringLiteral("class.csv"));
+        QFile file(table);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("id;page;E32\nA;3;0,5\nB;5;1\nC;3;0,75\n") > 0);
+        file.close();
+        QByteArray expected;
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        strs::replay::RunVariants(file, strs::replay::VariantsFormat::Csv,
+                                  {[&expected](const QByteArray& piece) { expected += piece; }, [](const QString&) {}});
+        file.close();
+
+        Workbench workbench(FreshWindow());
+        workbench.window().findChild<QPushButton*>(QStringLiteral("BB3"))->click();
+        const std::uint32_t stream = strs::RandomGeneratorState();
+        const QJsonObject shown = Shown(workbench.window());
+        workbench.setOpenChooser([&table](const QString&, const QString&) { return table; });
+        workbench.saver().setNameChooser([&dir](const strs::SaveRequest&, const QString&) {
+            return std::optional<strs::CompletedName>({dir.filePath(QStringLiteral("keys")), 1});
+        });
+        strs::RunGuarded(nullptr, [&workbench] { workbench.makeClassKeys(); });
+
+        QFile keys(dir.filePath(QStringLiteral("keys.csv")));
+        QVERIFY(keys.open(QIODevice::ReadOnly));
+        QCOMPARE(keys.readAll(), expected);
+        QCOMPARE(errors.messages, QStringList{QStringLiteral("Rows of the table left out of the answer keys:\n"
+                                                             "row 3, column page: '5' is not a number from 1 to 4.")});
+        QCOMPARE(strs::RandomGeneratorState(), stream);
+        QCOMPARE(Shown(workbench.window()), shown);
     }
 };
 
