@@ -5,7 +5,6 @@
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -34,7 +33,7 @@ ReportDialog::ReportDialog(const std::vector<replay::RecordedPress>& presses, QW
     auto* prompt = new QLabel(tr("Нажатия «Обновить», которые войдут в отчёт:"), this);
     list_->setObjectName(QStringLiteral("ReportPresses"));
     list_->setRootIsDecorated(false);
-    list_->setHeaderLabels({tr("Лаб."), tr("Время"), tr("Параметры"), tr("Итог")});
+    list_->setHeaderLabels({tr("Лаб."), tr("Время"), tr("Итог"), tr("Параметры")});
     Describe(list_, tr("Нажатия сеанса"), tr("Отмеченные нажатия войдут в отчёт; пробел отмечает"));
     prompt->setBuddy(list_);
     for (const replay::RecordedPress& press : presses) {
@@ -44,9 +43,9 @@ ReportDialog::ReportDialog(const std::vector<replay::RecordedPress>& presses, QW
         for (const auto& [caption, text] : press.parameters)
             parameters << QStringLiteral("%1 = %2").arg(caption, text);
         auto* row = new QTreeWidgetItem(list_, {QString::number(press.page),
-                                                QLocale().toString(press.time.time(), QLocale::LongFormat),
-                                                parameters.join(QStringLiteral("; ")),
-                                                press.error.isEmpty() ? tr("выполнено") : press.error});
+                                                press.time.time().toString(QStringLiteral("HH:mm:ss")),
+                                                press.error.isEmpty() ? tr("выполнено") : press.error,
+                                                parameters.join(QStringLiteral("; "))});
         row->setCheckState(0, Qt::Unchecked);
     }
     choose(DefaultReportPresses(presses));

@@ -1,7 +1,7 @@
 #pragma once
-// «Отчёт…»: the session's presses listed, a row each (the lab, the time, the parameters as
-// typed, whether it failed), the last press that ran of each page ticked at first; the
-// report holds those ticked.
+// «Отчёт…»: the session's presses listed, a row each (the lab, the time, whether it ran or
+// why it failed, the parameters as typed), the last press that ran of each page ticked at
+// first; the report holds those ticked.
 
 #include "app/scripting/session_record.h"
 

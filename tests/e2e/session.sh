@@ -593,6 +593,32 @@ for page in 1 2 3 4; do
   log "English page $page: charts drawn"
 done
 
+# ---- the window's commands: the Session menu at the right end of the tab bar, and the
+# report's list of presses by Ctrl+P
+
+# other_dialog MIN_W: a mapped window besides the main one at least MIN_W wide; in OTHER.
+other_dialog() { other_window "$1" 2000; }
+window_closed() { ! visible_windows | grep -qx "$1"; }
+click_in_window $((693 - 25)) "$TAB_Y"
+poll 10 other_window 60 200 || fail "a click on the Session button opened no menu"
+shot "$SCREEN"
+# The window with the menu, which may reach out beyond it.
+convert "$SCREEN" -crop "$((GX + GW - WIN_X + 10))x$(( (GY + GH > WIN_Y + WIN_H ? GY + GH : WIN_Y + WIN_H) - WIN_Y))+${WIN_X}+${WIN_Y}" \
+  +repage "$OUT/en-window-menu.png"
+MENU=$OTHER
+log "the Session menu: ${GW}x${GH}"
+xdotool key Escape
+poll 10 menu_closed || fail "Escape did not close the Session menu"
+xdotool key ctrl+p
+poll 10 other_dialog 300 || fail "Ctrl+P opened no report dialog"
+REPORT_DIALOG=$OTHER
+sleep 0.3  # the dialog's first paint
+shot "$SCREEN"
+convert "$SCREEN" -crop "${GW}x${GH}+${GX}+${GY}" +repage "$OUT/en-report-dialog.png"
+log "Ctrl+P: the report dialog, ${GW}x${GH}"
+xdotool key Escape
+poll 10 window_closed "$REPORT_DIALOG" || fail "Escape did not close the report dialog"
+
 # ---- the end
 
 require_alive "finishing"
