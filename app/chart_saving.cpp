@@ -4,7 +4,9 @@
 #include "shell/chart_export.h"
 #include "shell/chart_preview.h"
 #include "shell/chart_widget.h"
+#include "core/errors.h"
 #include "shell/error_guard.h"
+#include "shell/name_dialog.h"
 #include "shell/picture_file.h"
 #include "shell/save_dialog.h"
 #include "shell/save_dialog_preview.h"
@@ -83,6 +85,10 @@ void ChartSaving::openFor(ChartWidget* chart, const QPoint& globalPosition) {
 }
 
 void ChartSaving::saveChart() {
+    if (SavedFilesAreDownloads()) {
+        offerChartToBrowser();
+        return;
+    }
     // A "No" to replacing a file, or a write that failed once its error box is closed,
     // brings the dialog back with the name kept, to choose another folder or name; only a
     // cancel ends the command without a file.
@@ -93,15 +99,46 @@ void ChartSaving::saveChart() {
         std::optional<QString> saved;
         RunGuarded(window_,
                    [&] { saved = SaveChartPicture(window_, *target_, chosen->name, chosen->type, question_); });
-        if (saved) {
-            HandSavedFileToUser(*saved);
+        if (saved)
             return;
-        }
         saveDialog().selectFile(chosen->name);
     }
 }
 
+void ChartSaving::offerChartToBrowser() {
+    std::optional<ChosenFile> chosen;
+    if (chooser_) {
+        chosen = chooser_();
+    } else if (const auto answer = AskNameAndType(window_, tr("Сохранить"), PictureFileTypes(), target_->objectName(),
+                                                  int(browserType_) - 1)) {
+        chosen = ChosenFile{answer->name, PictureTypeFromFilterIndex(answer->type + 1)};
+    }
+    if (!chosen || chosen->name.isEmpty())
+        return;
+    browserType_ = chosen->type;
+    const auto [name, type] = PictureFileFor(chosen->name, chosen->type);
+    const QByteArray bytes = ChartPictureBytes(*target_, type);
+    if (bytes.isEmpty())
+        throw Error("The picture could not be made");
+    OfferToBrowser(bytes, name);
+}
+
+void ChartSaving::offerDataToBrowser(ChartWidget& chart) {
+    QString name = dataChooser_ ? dataChooser_() : QString();
+    if (!dataChooser_) {
+        const auto answer = AskNameAndType(window_, tr("Сохранить данные"), {{tr("CSV (*.csv)"), QStringLiteral(".csv")}},
+                                           chart.objectName());
+        name = answer ? answer->name : QString();
+    }
+    if (!name.isEmpty())
+        OfferToBrowser(ChartDataCsv(chart), DataFileName(name));
+}
+
 void ChartSaving::saveData(ChartWidget& chart) {
+    if (SavedFilesAreDownloads()) {
+        offerDataToBrowser(chart);
+        return;
+    }
     // As for pictures: a "No" to replacing the file, or a failed write, brings the dialog
     // back with the name. The question is about the name written, ".csv" completed.
     while (true) {
@@ -119,7 +156,6 @@ void ChartSaving::saveData(ChartWidget& chart) {
         });
         if (saved) {
             dataFolder_ = QFileInfo(name).absolutePath();
-            HandSavedFileToUser(name);
             return;
         }
     }

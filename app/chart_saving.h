@@ -3,7 +3,8 @@
 // commands act on. «Сохранить» comes first: it asks for a file in the reused save dialog
 // and writes the chart's picture there; «Копировать» puts the picture on the clipboard;
 // «Сохранить данные…» writes the chart's series as CSV; «Таблица значений» opens a
-// window with the chart's values. In the browser a saved file becomes a download.
+// window with the chart's values. In the browser the window asks only for the name and
+// the type, and the browser saves the file in its own way.
 // Further commands are appended with addCommand.
 
 #include "shell/overwrite_question.h"
@@ -70,6 +71,10 @@ private:
     std::optional<ChosenFile> askWithDialog();
     // «Сохранить данные…»: the file, then the chart's series.
     void saveData(ChartWidget& chart);
+    // In the browser: the name and the type asked in the window, the file handed to the
+    // browser.
+    void offerChartToBrowser();
+    void offerDataToBrowser(ChartWidget& chart);
     QString askForDataFile();
 
     QWidget* window_;
@@ -82,6 +87,7 @@ private:
     DataFileChooser dataChooser_;
     OverwriteQuestion question_ = AskInMessageBox;
     QString dataFolder_;  // where the data dialog opens: the last folder used, or a file in it
+    PictureType browserType_ = PictureType::Jpg;  // the type the browser's last picture had
 };
 
 }  // namespace strs

@@ -1,16 +1,21 @@
 #pragma once
-// In the browser a program's files live in the page's memory and go with it. A file the
-// user has just saved is handed to the browser as a download under its own name, and
-// taken out of that memory. Elsewhere the file stays where it was written.
+// In the browser the program has no files of its own that a user could keep: a document
+// it makes is handed to the browser, which saves it in the browser's way (Chromium's save
+// picker where it has one, otherwise a download under the name). Elsewhere documents are
+// written to files.
 
+#include <QByteArray>
 #include <QString>
 
 namespace strs {
 
-// Files written by the program land where the user can keep them: true in the browser.
+// Documents go to the browser instead of files: true in the browser.
 bool SavedFilesAreDownloads();
 
-// The download of the file just written, in the browser; nothing elsewhere.
-void HandSavedFileToUser(const QString& fullName);
+// Hands the document to the browser under fileName (a name without a folder). False when
+// the user cancelled the browser's save picker; throws strs::Error with the browser's
+// reason when it would not take the document, so that the window says so (a download
+// that the browser blocks without a word cannot be told). Browser only.
+bool OfferToBrowser(const QByteArray& bytes, const QString& fileName);
 
 }  // namespace strs

@@ -3,6 +3,7 @@
 #include "shell/browser_download.h"
 #include "shell/error_guard.h"
 #include "shell/file_writing.h"
+#include "shell/name_dialog.h"
 #include "shell/save_dialog.h"
 
 #include <QCoreApplication>
@@ -12,14 +13,6 @@
 #include <QStringList>
 
 namespace strs {
-
-CompletedName CompleteName(const QString& chosen, const QList<FileType>& types, int selected) {
-    for (int i = 0; i < types.size(); ++i)
-        if (chosen.endsWith(types[i].extension, Qt::CaseInsensitive))
-            return {chosen, i};
-    const int type = selected >= 0 && selected < types.size() ? selected : 0;
-    return {chosen + types[type].extension, type};
-}
 
 FileSaver::FileSaver(QObject* owner) : QObject(owner) {}
 
@@ -48,6 +41,8 @@ std::optional<CompletedName> FileSaver::AskWithDialog(QWidget* parent, const Sav
 }
 
 std::optional<QString> FileSaver::save(QWidget* parent, const SaveRequest& request, const Content& content) {
+    if (SavedFilesAreDownloads())
+        return offerToBrowser(parent, request, content);
     if (folder_.isEmpty())
         folder_ = SaveStartFolder(QCoreApplication::applicationDirPath(), request.folderKind);
     // A "No" to replacing a file, or a write that failed once its box is closed, brings the
@@ -75,10 +70,24 @@ std::optional<QString> FileSaver::save(QWidget* parent, const SaveRequest& reque
             return std::nullopt;
         if (saved) {
             folder_ = QFileInfo(file.name).absolutePath();
-            HandSavedFileToUser(file.name);
             return file.name;
         }
     }
+}
+
+std::optional<QString> FileSaver::offerToBrowser(QWidget* parent, const SaveRequest& request, const Content& content) {
+    const std::optional<CompletedName> chosen =
+        chooser_ ? chooser_(request, QString()) : AskNameAndType(parent, request.title, request.types, request.suggestedName);
+    if (!chosen || chosen->name.isEmpty())
+        return std::nullopt;
+    const CompletedName file = CompleteName(chosen->name, request.types, chosen->type);
+    std::optional<QString> saved;
+    RunGuarded(parent, [&] {
+        const std::optional<QByteArray> bytes = content(file.type);
+        if (bytes && OfferToBrowser(*bytes, file.name))
+            saved = file.name;
+    });
+    return saved;
 }
 
 }  // namespace strs

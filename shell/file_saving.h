@@ -3,10 +3,12 @@
 // name the user chooses: the file types offered, the name completed with the chosen
 // type's extension unless it already ends in an offered type's, a question before an
 // existing file of that name is replaced, the file written whole, and after a failure
-// its error box and the dialog again with the name. In the browser the document becomes
-// a download instead (SavedFilesAreDownloads).
+// its error box and the dialog again with the name. In the browser the window asks only for
+// the name and the type, and the browser saves the document in its own way
+// (browser_download.h).
 
 #include "core/atomic_file.h"
+#include "shell/file_types.h"
 #include "shell/overwrite_question.h"
 
 #include <QByteArray>
@@ -21,20 +23,6 @@
 class QWidget;
 
 namespace strs {
-
-struct FileType {
-    QString filter;     // as a dialog lists it: "PDF (*.pdf)"
-    QString extension;  // ".pdf"
-};
-
-// The file a chosen name stands for, and the index of its type among those offered: a
-// name that ends in an offered type's extension (any case) is of that type; any other
-// gets the selected type's extension.
-struct CompletedName {
-    QString name;
-    int type = 0;
-};
-CompletedName CompleteName(const QString& chosen, const QList<FileType>& types, int selected);
 
 struct SaveRequest {
     QString title;          // the dialog's caption
@@ -67,6 +55,9 @@ public:
 private:
     static std::optional<CompletedName> AskWithDialog(QWidget* parent, const SaveRequest& request,
                                                       const QString& folder);
+    // In the browser: the name and type asked in the window, the document handed to the
+    // browser.
+    std::optional<QString> offerToBrowser(QWidget* parent, const SaveRequest& request, const Content& content);
 
     NameChooser chooser_;
     OverwriteQuestion question_ = AskInMessageBox;

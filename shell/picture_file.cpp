@@ -16,14 +16,15 @@ void WritePicture(const QImage& image, const QString& fullName, PictureType type
     WriteFile(data, fullName, space);
 }
 
+QByteArray ChartPictureBytes(const ChartWidget& chart, PictureType type) {
+    return type == PictureType::Svg ? ChartSvg(chart) : EncodePicture(chart.renderImage(), type);
+}
+
 void WriteChartPicture(const ChartWidget& chart, const QString& fullName, PictureType type, DiskSpace space) {
-    if (type != PictureType::Svg) {
-        WritePicture(chart.renderImage(), fullName, type, space);
-        return;
-    }
-    const QByteArray data = ChartSvg(chart);
+    const QByteArray data = ChartPictureBytes(chart, type);
     if (data.isEmpty())
-        ThrowCannotCreate(fullName, QStringLiteral("The drawing could not be made"));
+        ThrowCannotCreate(fullName, type == PictureType::Svg ? QStringLiteral("The drawing could not be made")
+                                                              : QStringLiteral("The picture could not be encoded"));
     WriteFile(data, fullName, space);
 }
 

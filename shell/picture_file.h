@@ -7,6 +7,7 @@
 #include "shell/overwrite_question.h"
 #include "shell/picture_types.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <optional>
@@ -21,7 +22,11 @@ class ChartWidget;
 // Writes image as its type's file (EncodePicture), whole or not at all (WriteFile).
 void WritePicture(const QImage& image, const QString& fullName, PictureType type, DiskSpace space = {});
 
-// Writes the chart's picture: a vector drawing for Svg, else as WritePicture.
+// The chart's picture as the bytes of its type's file: a vector drawing for Svg, else as
+// EncodePicture; empty when it cannot be made.
+QByteArray ChartPictureBytes(const ChartWidget& chart, PictureType type);
+
+// Writes the chart's picture (ChartPictureBytes), whole or not at all.
 void WriteChartPicture(const ChartWidget& chart, const QString& fullName, PictureType type, DiskSpace space = {});
 
 // Everything the Save command does after its dialog: names the file and its type

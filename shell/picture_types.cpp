@@ -28,6 +28,14 @@ QStringList PictureFilters() {
             QStringLiteral("SVG Drawing (*.svg)")};
 }
 
+QList<FileType> PictureFileTypes() {
+    QList<FileType> types;
+    const QStringList filters = PictureFilters();
+    for (int i = 0; i < filters.size(); ++i)
+        types.append({filters[i], PictureExtension(PictureTypeFromFilterIndex(i + 1))});
+    return types;
+}
+
 QString PictureExtension(PictureType type) {
     switch (type) {
     case PictureType::Jpg:

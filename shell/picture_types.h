@@ -3,6 +3,8 @@
 // written: the type's extension completes a name without it, and a name that already
 // ends in the extension of an offered type is saved as that type.
 
+#include "shell/file_types.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -13,6 +15,8 @@ enum class PictureType { Jpg = 1, Jpeg = 2, Bmp = 3, Png = 4, Svg = 5 };
 
 // The dialog's filters in the order of their indexes.
 QStringList PictureFilters();
+// The same with their extensions, for a dialog that asks for a name and a type.
+QList<FileType> PictureFileTypes();
 
 // ".jpg", ".jpeg", ".bmp", ".png" or ".svg".
 QString PictureExtension(PictureType type);

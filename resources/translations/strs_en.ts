@@ -75,6 +75,13 @@
     </message>
 </context>
 <context>
+    <name>strs::BrowserDownload</name>
+    <message>
+        <source>Браузер не сохранил файл %1: %2</source>
+        <translation>The browser did not save the file %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>strs::ChartExport</name>
     <message>
         <source>Нижняя граница</source>
@@ -179,6 +186,29 @@
     <message>
         <source>Легенда: %1</source>
         <translation>Legend: %1</translation>
+    </message>
+</context>
+<context>
+    <name>strs::NameDialog</name>
+    <message>
+        <source>Имя файла</source>
+        <translation>File name</translation>
+    </message>
+    <message>
+        <source>Браузер сохранит файл под этим именем</source>
+        <translation>The browser saves the file under this name</translation>
+    </message>
+    <message>
+        <source>Тип файла</source>
+        <translation>File type</translation>
+    </message>
+    <message>
+        <source>Имя файла:</source>
+        <translation>File name:</translation>
+    </message>
+    <message>
+        <source>Тип файла:</source>
+        <translation>File type:</translation>
     </message>
 </context>
 <context>
@@ -578,7 +608,7 @@
     </message>
     <message>
         <source>Эта запись даёт числа отчёта снова: сохраните её в файл с расширением .strs и откройте в программе («Открыть сеанс…») или выполните strs-replay с этим файлом.</source>
-        <translation>This record gives the report's numbers again: save it in a file with the extension .strs and open it in the program («Open session…»), or run strs-replay with that file.</translation>
+        <translation>This record gives the report&apos;s numbers again: save it in a file with the extension .strs and open it in the program («Open session…»), or run strs-replay with that file.</translation>
     </message>
 </context>
 <context>
@@ -609,7 +639,7 @@
     </message>
     <message>
         <source>Нажатия сеанса</source>
-        <translation>The session's presses</translation>
+        <translation>The session&apos;s presses</translation>
     </message>
     <message>
         <source>Отмеченные нажатия войдут в отчёт; пробел отмечает</source>

@@ -13,13 +13,16 @@ export async function launchBrowser() {
   return chromium.launch({ executablePath: '/usr/bin/chromium', args: kArguments });
 }
 
-// A new page on url in a browser context of the given language (navigator.language);
+// A new page on url in a browser context of the given language (navigator.language),
+// with or without the browser's save picker;
 // resolves once the program says its main window is shown. onSplash(page) runs while the
 // splash is up; messages collects what the page logs, for a failure's report.
 export async function openWorkbench(browser, url, {
-  locale = 'ru-RU', viewport = { width: 1100, height: 800 }, permissions = [], onSplash,
+  locale = 'ru-RU', viewport = { width: 1100, height: 800 }, permissions = [], onSplash, withoutSavePicker = false,
 } = {}) {
   const context = await browser.newContext({ locale, viewport, permissions, acceptDownloads: true });
+  // A browser without Chromium's save picker (Firefox, Safari) saves by a download.
+  if (withoutSavePicker) await context.addInitScript(() => { delete globalThis.showSaveFilePicker; });
   const page = await context.newPage();
   const messages = [];
   page.on('console', (m) => messages.push(m.text()));
