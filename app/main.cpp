@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "app/page_events.h"
+#include "app/page_fit.h"
 #include "app/startup.h"
 #include "matematic/extended_arithmetic.h"
 #include "core/information_option.h"
@@ -51,6 +52,7 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(strs::ProgramIcon());  // the splash's, the window's, the dialogs'
     std::unique_ptr<strs::TForm1> mainWindow = strs::ShowSplashThenCreateMainWindow(strs::TellPage);
     mainWindow->show();  // and kept on its screen
+    strs::FitPageToWindow(*mainWindow);
     strs::TellPage("main window shown");
     return QApplication::exec();  // closing the main window ends the program
 }
