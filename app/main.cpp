@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "app/session/workbench.h"
 #include "app/page_events.h"
+#include "app/page_fit.h"
 #include "app/startup.h"
 #include "matematic/extended_arithmetic.h"
 #include "core/information_option.h"
@@ -52,6 +53,7 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(strs::ProgramIcon());  // the splash's, the window's, the dialogs'
     strs::session::Workbench workbench(strs::ShowSplashThenCreateMainWindow(strs::TellPage));
     workbench.window().show();  // and kept on its screen
+    strs::FitPageToWindow(workbench.window());
     strs::TellPage("main window shown");
     return QApplication::exec();  // closing the main window ends the program
 }

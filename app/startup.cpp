@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include "app/main_window.h"
+#include "app/page_fit.h"
 #include "shell/splash_window.h"
 
 #include <QCoreApplication>
@@ -17,6 +18,7 @@ std::unique_ptr<TForm1> ShowSplashThenCreateMainWindow(const StartupTrace& trace
 
     auto splash = std::make_unique<TForm2>();
     splash->show();
+    KeepCentredInPage(*splash);
     splash->repaint();  // painted at once, before any event is handled
     note("splash shown");
 

@@ -133,9 +133,12 @@ QPixmap CreditDisplay::screenPicture(QScreen& screen) const {
     QPixmap picture = screen.grabWindow(0);
 #ifdef Q_OS_WASM
     // The browser's platform grabs nothing and shows a window's transparent parts black:
-    // the texts go over the window's own picture, on the page's colour around it.
+    // the texts go over the window's own picture, on the page's colour around it, at the
+    // screen's pixel ratio (the page scales it) so that the picture is the window's own.
     if (picture.isNull()) {
-        picture = QPixmap(screen.geometry().size());
+        const qreal ratio = screen.devicePixelRatio();
+        picture = QPixmap(screen.geometry().size() * ratio);
+        picture.setDevicePixelRatio(ratio);
         picture.fill(window_->palette().color(QPalette::Window));
         QPainter painter(&picture);
         painter.drawPixmap(window_->geometry().topLeft() - screen.geometry().topLeft(), window_->grab());

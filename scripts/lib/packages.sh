@@ -27,8 +27,9 @@ strs_packages_arm64=(
   libc6-dev:arm64 qt6-base-dev:arm64 qt6-tools-dev:arm64 qt6-svg-dev:arm64 libgl-dev:arm64
   libjpeg62-turbo-dev:arm64 libgtest-dev:arm64 libgmock-dev:arm64 libmpfr-dev:arm64
 )
-# The browser edition: Debian's emscripten, Qt from Debian's sources, headless Chromium.
-strs_packages_web=(emscripten node-acorn binaryen dpkg-dev ccache perl chromium)
+# The browser edition: Debian's emscripten, Qt from Debian's sources, headless Chromium, and
+# what lays out its site (the icons drawn from the SVG, the manual from the README).
+strs_packages_web=(emscripten node-acorn binaryen dpkg-dev ccache perl chromium librsvg2-bin cmark-gfm)
 # The Debian package's checks (scripts/package).
 strs_packages_package=(dpkg-dev fakeroot lintian appstream desktop-file-utils debootstrap)
 

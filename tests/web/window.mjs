@@ -7,7 +7,7 @@
 import assert from 'node:assert/strict';
 import { mkdirSync, readFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { centreOf, clickWidget, launchBrowser, openWorkbench } from './workbench_page.mjs';
+import { centreOf, clickWidget, launchBrowser, openWorkbench, widgetOnPage } from './workbench_page.mjs';
 
 const [url, out] = process.argv.slice(2);
 mkdirSync(out, { recursive: true });
@@ -18,7 +18,7 @@ const kPages = [
   { button: 'BitBtn2', charts: ['Chart41', 'Chart42'] },
 ];
 
-const widget = (page, name) => page.evaluate((n) => globalThis.strsWidget(n), name);
+const widget = (page, name) => widgetOnPage(page, name);
 const shot = (page, name) => page.screenshot({ path: join(out, `${name}.png`) });
 // Input reaches the program in the page's own handlers: two frames later it is painted.
 const painted = (page) => page.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));

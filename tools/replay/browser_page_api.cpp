@@ -4,10 +4,12 @@
 //       runs a replay script and gives what strs-replay prints for it on the desktop;
 //       rejects with the error of a bad line
 //   strsWidget(objectName)
-//       where the student's window shows that widget, in the canvas's CSS pixels, its
-//       text (a field's, label's or button's text, a chart's summary, a window's
-//       title) and whether it has the keyboard focus: {x, y, width, height, text,
-//       focused}, or null while it is hidden; for tests that use the mouse and the keys
+//       where the student's window shows that widget (or, by its own name, another
+//       window such as the splash), in the program's pixels from the canvas's top-left
+//       corner (the page scales the canvas), its text (a field's, label's or button's
+//       text, a list's chosen item, a chart's summary, a window's title) and whether it
+//       has the keyboard focus: {x, y, width, height, text, focused}, or null while it
+//       is hidden; for tests that use the mouse and the keys
 //
 // A script runs from the event loop, as a user's presses do, on a window of its own
 // started afresh in the keys' locale (C, as their tests set it). The student's window
@@ -23,10 +25,12 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QBuffer>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPointer>
+#include <QScreen>
 #include <QWidget>
 
 #include <emscripten.h>
@@ -92,6 +96,8 @@ QString TextOf(const QWidget& widget) {
         return strs::ChartSummary(*chart);
     if (const auto* field = qobject_cast<const QLineEdit*>(&widget))
         return field->text();
+    if (const auto* list = qobject_cast<const QComboBox*>(&widget))
+        return list->currentText();
     if (const auto* label = qobject_cast<const QLabel*>(&widget))
         return label->text();
     if (const auto* button = qobject_cast<const QAbstractButton*>(&widget))
@@ -146,6 +152,20 @@ void RunScript(QByteArray script) {
     SettleReplay(output.constData(), int(output.size()), error.isNull() ? nullptr : error.constData());
 }
 
+// The widget of the student's window by that name, else a shown window of that name.
+QWidget* NamedWidget(const QString& name) {
+    if (strs::TForm1* window = StudentWindow()) {
+        if (window->objectName() == name)
+            return window;
+        if (auto* widget = window->findChild<QWidget*>(name))
+            return widget;
+    }
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->objectName() == name && widget->isVisible())
+            return widget;
+    return nullptr;
+}
+
 [[maybe_unused]] const bool kInstalled = (InstallPageFunctions(), true);
 
 }  // namespace
@@ -156,14 +176,11 @@ extern "C" EMSCRIPTEN_KEEPALIVE void strs_replay_post() {
 }
 
 extern "C" EMSCRIPTEN_KEEPALIVE void strs_widget() {
-    const QString name = QString::fromUtf8(TakeTextForProgram());
-    strs::TForm1* window = StudentWindow();
-    QWidget* widget = window == nullptr ? nullptr
-                      : window->objectName() == name ? window
-                                                     : window->findChild<QWidget*>(name);
-    if (widget == nullptr || !widget->isVisible())
+    QWidget* widget = NamedWidget(QString::fromUtf8(TakeTextForProgram()));
+    if (widget == nullptr || !widget->isVisible() || widget->screen() == nullptr)
         return;
-    const QPoint topLeft = widget->mapToGlobal(QPoint(0, 0));
+    const QPoint canvas = widget->screen()->geometry().topLeft();
+    const QPoint topLeft = widget->mapToGlobal(QPoint(0, 0)) - canvas;
     ReportWidget(topLeft.x(), topLeft.y(), widget->width(), widget->height(), TextOf(*widget).toUtf8().constData(),
                  widget->hasFocus());
 }
