@@ -98,7 +98,7 @@ void BM_RandomNormal1000(benchmark::State& state) {
     for (auto _ : state) {
         strs::Extended sum = 0;
         for (int i = 0; i < 1000; ++i) {
-            sum += strs::RandomNormal(0.0L, 1.0L);
+            sum += strs::RandomNormal(0, 1);
         }
         benchmark::DoNotOptimize(sum);
     }
@@ -112,7 +112,7 @@ std::vector<strs::Extended> Arguments(strs::Extended lo, strs::Extended hi) {
     std::uint64_t state = 1;
     for (strs::Extended& x : arguments) {
         state = state * 6364136223846793005ull + 1442695040888963407ull;
-        x = lo + (hi - lo) * static_cast<strs::Extended>(state) * 0x1p-64L;
+        x = lo + (hi - lo) * static_cast<strs::Extended>(state) * 0x1p-64;
     }
     return arguments;
 }
@@ -131,10 +131,10 @@ void TimeCalls(benchmark::State& state, strs::Extended (*Function)(strs::Extende
 void BM_Ln(benchmark::State& state, strs::Extended lo, strs::Extended hi) { TimeCalls(state, strs::Ln, lo, hi); }
 void BM_Exp(benchmark::State& state, strs::Extended lo, strs::Extended hi) { TimeCalls(state, strs::Exp, lo, hi); }
 // ln s of the normal variates, s in (0, 1); e^x of the densities, mostly in [-10, 0].
-BENCHMARK_CAPTURE(BM_Ln, 0_to_1, 0.0L, 1.0L)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_Ln, 0_to_10000, 0.0L, 1e4L)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_Exp, minus10_to_0, -10.0L, 0.0L)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_Exp, minus12000_to_12000, -12000.0L, 12000.0L)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Ln, 0_to_1, 0, 1)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Ln, 0_to_10000, 0, 10000)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Exp, minus10_to_0, -10, 0)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Exp, minus12000_to_12000, -12000, 12000)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

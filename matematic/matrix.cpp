@@ -56,7 +56,7 @@ bool AnyMarked(const double* v, std::size_t count, Mark mark) {
     if (k == 0) {
         throw DivisionByZero();  // 1 / 0
     }
-    if (static_cast<Extended>(ak0) * a0k == 0.0L) {
+    if (static_cast<Extended>(ak0) * a0k == 0) {
         throw InvalidOperation();  // 0 / 0
     }
     throw DivisionByZero();
