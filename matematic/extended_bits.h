@@ -74,4 +74,16 @@ inline Extended Trunc(Extended x) {
     return FromBits(b);
 }
 
+// The integer at or below x and the one at or above it: Trunc, moved by one where it went
+// the other way (exact: an integer moved must lie below 2^63).
+inline Extended Floor(Extended x) {
+    const Extended t = Trunc(x);
+    return t > x ? t - 1 : t;
+}
+
+inline Extended Ceil(Extended x) {
+    const Extended t = Trunc(x);
+    return t < x ? t + 1 : t;
+}
+
 }  // namespace strs
