@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <cmath>
 
 #include "core/big_number.h"
 #include "core/binary_format.h"
@@ -63,24 +62,6 @@ DecimalDigits Round(const ExactDecimal& exact, int count, Rounding rounding) {
     return out;
 }
 
-std::optional<double> ReadBack(const DecimalDigits& d) {
-    return DecimalToDouble(d.negative, d.digits, std::int64_t(d.pointExponent) - std::int64_t(d.digits.size()) + 1);
-}
-
-// The neighbour one unit of the last digit below; nothing where that loses a digit.
-std::optional<DecimalDigits> OneBelow(DecimalDigits d) {
-    for (std::size_t i = d.digits.size(); i-- > 0;) {
-        if (d.digits[i] != '0') {
-            --d.digits[i];
-            if (d.digits[0] == '0')
-                return std::nullopt;
-            return d;
-        }
-        d.digits[i] = '9';
-    }
-    return std::nullopt;
-}
-
 }  // namespace
 
 DecimalDigits SignificantDigits(double value, int count) {
@@ -88,29 +69,6 @@ DecimalDigits SignificantDigits(double value, int count) {
 }
 
 DecimalDigits CutDigits(double value, int count) { return Round(ExactDecimalOf(value), count, Rounding::TowardZero); }
-
-DecimalDigits ShortestDigits(double value) {
-    if (value == 0)
-        return {std::signbit(value), "0", 0};
-    const ExactDecimal exact = ExactDecimalOf(value);
-    for (int count = 1; count < 17; ++count) {
-        // The nearest candidate first; where the doubles' spacing changes (at a power of
-        // two) a neighbour may read back when it does not.
-        const DecimalDigits nearest = Round(exact, count, Rounding::Nearest);
-        if (ReadBack(nearest) == value)
-            return nearest;
-        DecimalDigits above = nearest;
-        if (IncrementDigits(above.digits)) {
-            above.digits.pop_back();
-            ++above.pointExponent;
-        }
-        if (ReadBack(above) == value)
-            return above;
-        if (const std::optional<DecimalDigits> below = OneBelow(nearest); below && ReadBack(*below) == value)
-            return *below;
-    }
-    return Round(exact, 17, Rounding::Nearest);  // always reads back
-}
 
 std::optional<double> DecimalToDouble(bool negative, std::string_view digits, std::int64_t exponent) {
     const double zero = negative ? -0.0 : 0.0;
