@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "matematic/elementary.h"
+#include "matematic/kernels.h"
 #include "matematic/matrix.h"
 #include "matematic/random.h"
 
@@ -93,6 +94,45 @@ void BM_DotProduct(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_DotProduct)->Unit(benchmark::kMicrosecond);
+
+// One step of each of the labs' hot kernels (matematic/kernels.h), in nanoseconds: a
+// product added to a running sum, ten independent sums at a time as the matrix products
+// and lag sums run them, and one element of an inversion step (product, quotient by the
+// pivot, difference). Reported as the counter time/step (seconds).
+void SetNanosecondsPerStep(benchmark::State& state, std::int64_t steps) {
+    state.counters["time/step"] = benchmark::Counter(static_cast<double>(steps) * static_cast<double>(state.iterations()),
+                                                   benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+void BM_KernelProductSumStep(benchmark::State& state) {
+    auto a = std::make_unique<strs::Matrix100>();
+    FillWienerCorrelation(*a);
+    for (auto _ : state) {
+        double sums[10] = {};
+        for (std::size_t j = 0; j < kMatrixOrder * kMatrixOrder; j += 10) {
+            strs::AddProducts(sums, (*a)[j / 10 % kMatrixOrder], &(*a)[j]);
+        }
+        benchmark::DoNotOptimize(sums);
+    }
+    SetNanosecondsPerStep(state, kMatrixOrder * kMatrixOrder);
+}
+BENCHMARK(BM_KernelProductSumStep);
+
+void BM_KernelPivotUpdateStep(benchmark::State& state) {
+    auto a = std::make_unique<strs::Matrix100>();
+    FillWienerCorrelation(*a);
+    auto w = std::make_unique<strs::Matrix100>();
+    const strs::PivotDivision pivot((*a)[0]);
+    for (auto _ : state) {
+        for (std::size_t i = 0; i < kMatrixOrder; ++i) {
+            pivot.updateRun(&(*w)[i * kMatrixOrder], &(*a)[i * kMatrixOrder], a->data(), (*a)[i * kMatrixOrder], kMatrixOrder);
+        }
+        benchmark::DoNotOptimize(w->data());
+        benchmark::ClobberMemory();
+    }
+    SetNanosecondsPerStep(state, kMatrixOrder * kMatrixOrder);
+}
+BENCHMARK(BM_KernelPivotUpdateStep);
 
 void BM_RandomNormal1000(benchmark::State& state) {
     for (auto _ : state) {
