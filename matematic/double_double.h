@@ -10,22 +10,19 @@
 // result never depends on the other lane.
 
 #include <cstdint>
+#include <cstring>
 #include <type_traits>
 
 namespace strs::dd {
 
 typedef double DoublePair __attribute__((vector_size(16)));
 typedef std::uint64_t BitsPair __attribute__((vector_size(16)));
-typedef std::int64_t MaskPair __attribute__((vector_size(16)));  // all ones where true
 
-// The bits of a lane, and the type of a comparison's outcome.
+// The bits of a lane.
 inline std::uint64_t BitsOf(double x) { return __builtin_bit_cast(std::uint64_t, x); }
 inline BitsPair BitsOf(DoublePair x) { return __builtin_bit_cast(BitsPair, x); }
 inline double FromBits(std::uint64_t b) { return __builtin_bit_cast(double, b); }
 inline DoublePair FromBits(BitsPair b) { return __builtin_bit_cast(DoublePair, b); }
-
-template <class V>
-using Mask = decltype(V{} < V{});
 
 // x in every lane.
 template <class V>
@@ -37,17 +34,61 @@ V Broadcast(double x) {
     }
 }
 
-// A mask true in every lane.
+// Two neighbouring doubles as a pair, and back, in one move each.
+inline DoublePair LoadPair(const double* v) {
+    DoublePair p;
+    std::memcpy(&p, v, sizeof p);
+    return p;
+}
+inline void StorePair(double* v, DoublePair p) { std::memcpy(v, &p, sizeof p); }
+
+// The outcome of a comparison: a bool, or for a pair all ones or all zeros in each lane.
+// The comparisons of pairs are taken as plain bits: the compiler combines those with one
+// instruction each, where its own vector truth values go through the integer registers.
+template <class V>
+using Mask = std::conditional_t<std::is_same_v<V, double>, bool, BitsPair>;
+
 template <class V>
 Mask<V> AllLanes() {
-    return V{} == V{};
+    if constexpr (std::is_same_v<V, double>) {
+        return true;
+    } else {
+        return ~BitsPair{};
+    }
 }
 
-// True in a lane where every lane of the mask is true, for the scalar case the mask itself.
+template <class V, class Compare>
+Mask<V> Compared(V x, V y, Compare compare) {
+    if constexpr (std::is_same_v<V, double>) {
+        return compare(x, y);
+    } else {
+        return __builtin_bit_cast(BitsPair, compare(x, y));
+    }
+}
+template <class V>
+Mask<V> AtLeast(V x, double c) {
+    return Compared(x, Broadcast<V>(c), [](auto a, auto b) { return a >= b; });
+}
+template <class V>
+Mask<V> AtMost(V x, double c) {
+    return Compared(x, Broadcast<V>(c), [](auto a, auto b) { return a <= b; });
+}
+template <class V>
+Mask<V> Above(V x, V y) {
+    return Compared(x, y, [](auto a, auto b) { return a > b; });
+}
+template <class V>
+Mask<V> Differ(V x, V y) {
+    return Compared(x, y, [](auto a, auto b) { return a != b; });
+}
+template <class V>
+Mask<V> IsZero(V x) {
+    return Compared(x, V{}, [](auto a, auto b) { return a == b; });
+}
+
+// True where every lane of the mask is true, for the scalar case the mask itself.
 inline bool All(bool m) { return m; }
-inline bool All(MaskPair m) { return (m[0] & m[1]) != 0; }
-inline bool Lane(bool m, int) { return m; }
-inline bool Lane(MaskPair m, int lane) { return m[lane] != 0; }
+inline bool All(BitsPair m) { return (m[0] & m[1]) != 0; }
 
 inline constexpr std::uint64_t kSignBit = std::uint64_t{1} << 63;
 inline constexpr std::uint64_t kExponentField = 0x7FF0000000000000ull;

@@ -67,10 +67,9 @@ void PivotDivision::updateRun(double* dst, const double* src, const double* pivo
     for (; j + kBlock <= count; j += kBlock) {
         detail::InPairs<kBlock>(
             dst + j,
-            [&](std::size_t p, dd::MaskPair& ok) __attribute__((always_inline)) {
+            [&](std::size_t p, dd::Mask<dd::DoublePair>& ok) __attribute__((always_inline)) {
                 const std::size_t k = j + 2 * p;
-                return updatedFast<false>(dd::DoublePair{src[k], src[k + 1]},
-                                          dd::DoublePair{pivotRow[k], pivotRow[k + 1]}, aikPair, aikSplit, ok);
+                return updatedFast<false>(dd::LoadPair(src + k), dd::LoadPair(pivotRow + k), aikPair, aikSplit, ok);
             },
             [&](std::size_t r) { return updated(src[j + r], pivotRow[j + r], aik); });
     }

@@ -39,7 +39,7 @@ template <class V>
     // Dekker's product is exact above the subnormals by the factors' width; the grid is
     // high's unless high is a power of two with the product below it. Zeros leave too.
     const V ah = dd::Abs(exact.high);
-    ok &= (ah >= 0x1p-900) & (ah != dd::Binade(exact.high));
+    ok &= dd::AtLeast(ah, 0x1p-900) & dd::Differ(ah, dd::Binade(exact.high));
     return {exact.high, dd::RoundToGrid(exact.low, dd::GridRounder(exact.high))};
 }
 
@@ -61,10 +61,10 @@ template <bool exactRest, class V>
     if constexpr (exactRest) {
         const dd::Sum<V> r = dd::ExactSum(t.low, x.low);
         rest = r.high;
-        restIsExact = r.low == 0;
+        restIsExact = dd::IsZero(r.low);
     } else {
         rest = t.low + x.low;
-        restIsExact = V{} != V{};
+        restIsExact = Mask<V>{};
     }
     // near has the exact sum's binade, unless near is a power of two. The checks also
     // leave NaNs (the first fails) and infinities (a power of two's fields); near the top
@@ -73,8 +73,8 @@ template <bool exactRest, class V>
     const V rounder = dd::GridRounder(near);
     const V rounded = dd::RoundToGrid(rest, rounder);
     const V an = dd::Abs(near);
-    ok &= (an >= 0x1p-900) & (an != dd::Binade(near)) &
-          (restIsExact | (dd::Abs(rest - rounded) != dd::HalfGridUnit(rounder)));
+    ok &= dd::AtLeast(an, 0x1p-900) & dd::Differ(an, dd::Binade(near)) &
+          (restIsExact | dd::Differ(dd::Abs(rest - rounded), dd::HalfGridUnit(rounder)));
     return t.high + rounded;  // the one rounding to 53 bits
 }
 
@@ -90,14 +90,13 @@ template <std::size_t N, class Pair, class Single>
     constexpr std::size_t kPairs = N / 2;
     if constexpr (kPairs > 0) {
         dd::DoublePair fast[kPairs];
-        dd::MaskPair ok = dd::AllLanes<dd::DoublePair>();
+        dd::Mask<dd::DoublePair> ok = dd::AllLanes<dd::DoublePair>();
         for (std::size_t p = 0; p < kPairs; ++p) {
             fast[p] = pair(p, ok);
         }
         if (dd::All(ok)) [[likely]] {
             for (std::size_t p = 0; p < kPairs; ++p) {
-                results[2 * p] = fast[p][0];
-                results[2 * p + 1] = fast[p][1];
+                dd::StorePair(results + 2 * p, fast[p]);
             }
         } else {
             for (std::size_t r = 0; r < 2 * kPairs; ++r) {
@@ -125,9 +124,8 @@ template <std::size_t N>
     const dd::Split<dd::DoublePair> as = dd::SplitOf(ap);
     detail::InPairs<N>(
         sums,
-        [&](std::size_t p, dd::MaskPair& ok) __attribute__((always_inline)) {
-            return detail::AddProduct<false>(dd::DoublePair{sums[2 * p], sums[2 * p + 1]}, ap, as,
-                                             dd::DoublePair{b[2 * p], b[2 * p + 1]}, ok);
+        [&](std::size_t p, dd::Mask<dd::DoublePair>& ok) __attribute__((always_inline)) {
+            return detail::AddProduct<false>(dd::LoadPair(sums + 2 * p), ap, as, dd::LoadPair(b + 2 * p), ok);
         },
         [&](std::size_t r) { return AddProduct(sums[r], a, b[r]); });
 }
@@ -139,9 +137,9 @@ template <std::size_t N>
     const dd::Split<dd::DoublePair> bs = dd::SplitOf(bp);
     detail::InPairs<N>(
         sums,
-        [&](std::size_t p, dd::MaskPair& ok) __attribute__((always_inline)) {
+        [&](std::size_t p, dd::Mask<dd::DoublePair>& ok) __attribute__((always_inline)) {
             // The factors change places: the exact product and its rounding are the same.
-            return detail::AddProduct<false>(dd::DoublePair{sums[2 * p], sums[2 * p + 1]}, bp, bs,
+            return detail::AddProduct<false>(dd::LoadPair(sums + 2 * p), bp, bs,
                                              dd::DoublePair{a[2 * p * stride], a[(2 * p + 1) * stride]}, ok);
         },
         [&](std::size_t r) { return AddProduct(sums[r], a[r * stride], b); });
@@ -183,8 +181,8 @@ private:
         const V offMiddle = dd::Abs(dd::Abs(correction - low) - halfUnit);
         const V ax = dd::Abs(x.high);
         const V an = dd::Abs(near);
-        ok &= (offMiddle > halfUnit * 0x1p-29) & (ax >= 0x1p-900) & (an >= 0x1p-900) & (an <= 0x1p900) &
-              (an != dd::Binade(near));
+        ok &= dd::Above(offMiddle, halfUnit * 0x1p-29) & dd::AtLeast(ax, 0x1p-900) & dd::AtLeast(an, 0x1p-900) &
+              dd::AtMost(an, 0x1p900) & dd::Differ(an, dd::Binade(near));
         return {q1, low};
     }
 

@@ -14,8 +14,7 @@
 #include <vector>
 
 #include "matematic/soft_kernels.h"
-#include "matematic/x87.h"
-#include "support/split_mix.h"
+#include "support/differences.h"
 
 namespace strs::kernels {
 
@@ -167,21 +166,18 @@ inline const std::vector<Step>& Steps() {
 // Runs count cases of one step; returns the number of differences, describing the first
 // few in report.
 inline long CountDifferences(const Step& step, long count, std::uint64_t seed, std::string& report) {
-    SetX87ControlWord(kExtendedPrecisionControlWord);
-    Random random(seed);
-    long differences = 0;
-    for (long n = 0; n < count; ++n) {
+    return testing::CountDifferences(count, seed, report, [&step](Random& random) -> std::optional<std::string> {
         const Operands o = step.operands(random);
         const std::uint64_t hardware = BitsOf(step.hardware(o));
         const std::uint64_t software = BitsOf(step.software(o));
-        if (hardware != software && ++differences <= 3) {
-            char text[256];
-            std::snprintf(text, sizeof text, "%s: %a %a %a %a: x87 %016llx, software %016llx\n", step.name, o.a, o.b,
-                          o.c, o.d, static_cast<unsigned long long>(hardware), static_cast<unsigned long long>(software));
-            report += text;
+        if (hardware == software) {
+            return std::nullopt;
         }
-    }
-    return differences;
+        char text[256];
+        std::snprintf(text, sizeof text, "%s: %a %a %a %a: x87 %016llx, software %016llx\n", step.name, o.a, o.b, o.c,
+                      o.d, static_cast<unsigned long long>(hardware), static_cast<unsigned long long>(software));
+        return text;
+    });
 }
 
 }  // namespace strs::kernels

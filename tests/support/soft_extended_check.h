@@ -13,6 +13,7 @@
 #include "matematic/extended_bits.h"
 #include "matematic/soft_extended.h"
 #include "matematic/x87.h"
+#include "support/differences.h"
 #include "support/extended_operands.h"
 
 namespace strs::operands {
@@ -125,26 +126,23 @@ inline const std::vector<Operation>& Operations() {
 // Runs count cases of one operation; returns the number of differences, describing the
 // first few in report.
 inline long CountDifferences(const Operation& op, long count, std::uint64_t seed, std::string& report) {
-    SetX87ControlWord(kExtendedPrecisionControlWord);
-    Random random(seed);
-    long differences = 0;
-    for (long n = 0; n < count; ++n) {
+    return testing::CountDifferences(count, seed, report, [&op](Random& random) -> std::optional<std::string> {
         const ExtendedBits a = Operand(random, {false, kExtendedFormat.exponentBias, std::uint64_t{1} << 63});
         const ExtendedBits b = Operand(random, a);
         const Outcome hardware = op.hardware(HardwareFrom(a), HardwareFrom(b));
         const Outcome software = op.software(SoftFrom(a), SoftFrom(b));
-        if (!(hardware == software) && ++differences <= 3) {
-            char text[256];
-            std::snprintf(text, sizeof text,
-                          "%s: a = %d:%04x:%016llx, b = %d:%04x:%016llx: x87 %04llx:%016llx, software %04llx:%016llx\n",
-                          op.name, a.negative, a.biasedExponent, static_cast<unsigned long long>(a.mantissa), b.negative,
-                          b.biasedExponent, static_cast<unsigned long long>(b.mantissa),
-                          static_cast<unsigned long long>(hardware.high), static_cast<unsigned long long>(hardware.low),
-                          static_cast<unsigned long long>(software.high), static_cast<unsigned long long>(software.low));
-            report += text;
+        if (hardware == software) {
+            return std::nullopt;
         }
-    }
-    return differences;
+        char text[256];
+        std::snprintf(text, sizeof text,
+                      "%s: a = %d:%04x:%016llx, b = %d:%04x:%016llx: x87 %04llx:%016llx, software %04llx:%016llx\n",
+                      op.name, a.negative, a.biasedExponent, static_cast<unsigned long long>(a.mantissa), b.negative,
+                      b.biasedExponent, static_cast<unsigned long long>(b.mantissa),
+                      static_cast<unsigned long long>(hardware.high), static_cast<unsigned long long>(hardware.low),
+                      static_cast<unsigned long long>(software.high), static_cast<unsigned long long>(software.low));
+        return text;
+    });
 }
 
 }  // namespace strs::operands
