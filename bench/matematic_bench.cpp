@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "matematic/elementary.h"
+#include "matematic/kernels.h"
 #include "matematic/matrix.h"
 #include "matematic/random.h"
 
@@ -94,11 +95,50 @@ void BM_DotProduct(benchmark::State& state) {
 }
 BENCHMARK(BM_DotProduct)->Unit(benchmark::kMicrosecond);
 
+// One step of each of the labs' hot kernels (matematic/kernels.h), in nanoseconds: a
+// product added to a running sum, ten independent sums at a time as the matrix products
+// and lag sums run them, and one element of an inversion step (product, quotient by the
+// pivot, difference). Reported as the counter time/step (seconds).
+void SetNanosecondsPerStep(benchmark::State& state, std::int64_t steps) {
+    state.counters["time/step"] = benchmark::Counter(static_cast<double>(steps) * static_cast<double>(state.iterations()),
+                                                   benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+void BM_KernelProductSumStep(benchmark::State& state) {
+    auto a = std::make_unique<strs::Matrix100>();
+    FillWienerCorrelation(*a);
+    for (auto _ : state) {
+        double sums[10] = {};
+        for (std::size_t j = 0; j < kMatrixOrder * kMatrixOrder; j += 10) {
+            strs::AddProducts(sums, (*a)[j / 10 % kMatrixOrder], &(*a)[j]);
+        }
+        benchmark::DoNotOptimize(sums);
+    }
+    SetNanosecondsPerStep(state, kMatrixOrder * kMatrixOrder);
+}
+BENCHMARK(BM_KernelProductSumStep);
+
+void BM_KernelPivotUpdateStep(benchmark::State& state) {
+    auto a = std::make_unique<strs::Matrix100>();
+    FillWienerCorrelation(*a);
+    auto w = std::make_unique<strs::Matrix100>();
+    const strs::PivotDivision pivot((*a)[0]);
+    for (auto _ : state) {
+        for (std::size_t i = 0; i < kMatrixOrder; ++i) {
+            pivot.updateRun(&(*w)[i * kMatrixOrder], &(*a)[i * kMatrixOrder], a->data(), (*a)[i * kMatrixOrder], kMatrixOrder);
+        }
+        benchmark::DoNotOptimize(w->data());
+        benchmark::ClobberMemory();
+    }
+    SetNanosecondsPerStep(state, kMatrixOrder * kMatrixOrder);
+}
+BENCHMARK(BM_KernelPivotUpdateStep);
+
 void BM_RandomNormal1000(benchmark::State& state) {
     for (auto _ : state) {
         strs::Extended sum = 0;
         for (int i = 0; i < 1000; ++i) {
-            sum += strs::RandomNormal(0.0L, 1.0L);
+            sum += strs::RandomNormal(0, 1);
         }
         benchmark::DoNotOptimize(sum);
     }
@@ -112,7 +152,7 @@ std::vector<strs::Extended> Arguments(strs::Extended lo, strs::Extended hi) {
     std::uint64_t state = 1;
     for (strs::Extended& x : arguments) {
         state = state * 6364136223846793005ull + 1442695040888963407ull;
-        x = lo + (hi - lo) * static_cast<strs::Extended>(state) * 0x1p-64L;
+        x = lo + (hi - lo) * static_cast<strs::Extended>(state) * 0x1p-64;
     }
     return arguments;
 }
@@ -131,10 +171,10 @@ void TimeCalls(benchmark::State& state, strs::Extended (*Function)(strs::Extende
 void BM_Ln(benchmark::State& state, strs::Extended lo, strs::Extended hi) { TimeCalls(state, strs::Ln, lo, hi); }
 void BM_Exp(benchmark::State& state, strs::Extended lo, strs::Extended hi) { TimeCalls(state, strs::Exp, lo, hi); }
 // ln s of the normal variates, s in (0, 1); e^x of the densities, mostly in [-10, 0].
-BENCHMARK_CAPTURE(BM_Ln, 0_to_1, 0.0L, 1.0L)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_Ln, 0_to_10000, 0.0L, 1e4L)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_Exp, minus10_to_0, -10.0L, 0.0L)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_Exp, minus12000_to_12000, -12000.0L, 12000.0L)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Ln, 0_to_1, 0, 1)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Ln, 0_to_10000, 0, 10000)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Exp, minus10_to_0, -10, 0)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Exp, minus12000_to_12000, -12000, 12000)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

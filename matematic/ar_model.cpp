@@ -10,16 +10,16 @@ namespace {
 // sqrt(variance) * g, the root taken before the variate is drawn.
 Extended ScaledVariate(double variance) {
     const Extended root = CheckedSqrt(variance);
-    return root * RandomNormal(0.0L, 1.0L);
+    return root * RandomNormal(0, 1);
 }
 
 }  // namespace
 
 Ar2Coefficients YuleWalker2(double r1, double r2) {
     const Extended er1 = r1;
-    const Extended denominator = 1.0L - er1 * er1;
-    const double diagonal = StoreDouble(CheckedDiv(1.0L, denominator));
-    const double offDiagonal = StoreDouble(CheckedDiv(-1.0L, denominator) * er1);
+    const Extended denominator = 1 - er1 * er1;
+    const double diagonal = StoreDouble(CheckedDiv(1, denominator));
+    const double offDiagonal = StoreDouble(CheckedDiv(-1, denominator) * er1);
     Ar2Coefficients c;
     c.a1 = StoreDouble(static_cast<Extended>(diagonal) * r1 + static_cast<Extended>(offDiagonal) * r2);
     c.a2 = StoreDouble(static_cast<Extended>(offDiagonal) * r1 + static_cast<Extended>(diagonal) * r2);
@@ -28,11 +28,11 @@ Ar2Coefficients YuleWalker2(double r1, double r2) {
 
 double Ar1DrivingVariance(double r, double d) {
     const Extended er = r;
-    return StoreDouble((1.0L - er * er) * d);
+    return StoreDouble((1 - er * er) * d);
 }
 
 double Ar2DrivingVariance(Ar2Coefficients c, double r1, double r2, double d) {
-    return StoreDouble((1.0L - static_cast<Extended>(c.a1) * r1 - static_cast<Extended>(c.a2) * r2) * d);
+    return StoreDouble((1 - static_cast<Extended>(c.a1) * r1 - static_cast<Extended>(c.a2) * r2) * d);
 }
 
 void GenerateAr1(double r, double d, double q, double* x, int n) {
@@ -78,7 +78,7 @@ void Ar2NormalisedCorrelation(Ar2Coefficients c, double* rho, int n) {
     const Extended a2 = c.a2;
     rho[0] = 1.0;
     if (n > 1) {
-        rho[1] = StoreDouble(CheckedDiv(a1, 1.0L - a2));
+        rho[1] = StoreDouble(CheckedDiv(a1, 1 - a2));
     }
     for (int m = 2; m < n; ++m) {
         rho[m] = StoreDouble(a1 * rho[m - 1] + a2 * rho[m - 2]);

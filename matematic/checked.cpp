@@ -9,25 +9,25 @@
 namespace strs {
 
 Extended CheckedSqrt(Extended v) {
-    if (IsNaN(v) || v < 0.0L) {
+    if (IsNaN(v) || v < 0) {
         throw InvalidOperation();
     }
     return Sqrt(v);
 }
 
 Extended CheckedLn(Extended v) {
-    if (IsNaN(v) || v < 0.0L) {
+    if (IsNaN(v) || v < 0) {
         throw InvalidOperation();
     }
-    if (v == 0.0L) {
+    if (v == 0) {
         throw DivisionByZero();
     }
     return Ln(v);
 }
 
 Extended CheckedDiv(Extended a, Extended b) {
-    if (b == 0.0L) {
-        if (a == 0.0L || IsNaN(a)) {
+    if (b == 0) {
+        if (a == 0 || IsNaN(a)) {
             throw InvalidOperation();
         }
         throw DivisionByZero();

@@ -31,34 +31,15 @@ int KeptBit(const Fixed<N>& v, int scale) {
     return std::max(v.highestBit() - 63, Fixed<N>::kFractionBits - scale + kExtendedSubnormalScale);
 }
 
-// The extended fields of mantissa * 2^weight, mantissa + 1 if roundUp, the weight being
-// that of the subnormals' last bit when the mantissa's top bit is clear.
-inline ExtendedBits Compose(std::uint64_t mantissa, bool roundUp, int weight) {
-    if (roundUp && ++mantissa == 0) {  // carried out of 64 bits
-        mantissa = std::uint64_t{1} << 63;
-        ++weight;
-    }
-    ExtendedBits bits;
-    bits.mantissa = mantissa;
-    if ((mantissa >> 63) == 0) {
-        return bits;  // subnormal or zero
-    }
-    bits.biasedExponent = weight + 63 + kExtendedExponentBias;
-    if (bits.biasedExponent >= kExtendedSpecialExponent) {
-        bits.biasedExponent = kExtendedSpecialExponent;
-        bits.mantissa = std::uint64_t{1} << 63;
-    }
-    return bits;
-}
-
 // The extended fields of v * 2^scale for a positive v, subnormals and overflow to
-// infinity included, as the x87 would store them at 64-bit precision.
+// infinity included, as the x87 would store them at 64-bit precision: v's top 128 bits
+// and whether any below them is set, rounded by the one RoundAndPack.
 template <int N>
 ExtendedBits RoundMagnitude(const Fixed<N>& v, int scale) {
-    const int kept = KeptBit(v, scale);
-    const std::uint64_t mantissa = v.bitsFrom(kept);
-    const bool roundUp = v.bit(kept - 1) && (v.anyBelow(kept - 1) || (mantissa & 1) != 0);
-    return Compose(mantissa, roundUp, kept - Fixed<N>::kFractionBits + scale);
+    const int top = v.highestBit();
+    const Uint128 significand = (static_cast<Uint128>(v.bitsFrom(top - 63)) << 64) | v.bitsFrom(top - 127);
+    return RoundAndPack<kExtendedFormat>(false, top - Fixed<N>::kFractionBits + scale, significand,
+                                         v.anyBelow(top - 127));
 }
 
 // The correctly rounded value, or nothing when the error bound does not decide it.
@@ -76,7 +57,7 @@ std::optional<Extended> RoundCorrectly(const Approximation<N>& a) {
     if (lowest < 63) {
         const std::uint64_t field = (dropped & ~(std::uint64_t{1} << 63)) >> lowest;
         if (field != 0 && field != (std::uint64_t{1} << (63 - lowest)) - 1) {
-            bits = Compose(magnitude.bitsFrom(kept), (dropped >> 63) != 0, kept - Fixed<N>::kFractionBits + a.scale);
+            bits = RoundMagnitude(magnitude, a.scale);
             bits.negative = a.value.isNegative();
             return FromBits(bits);
         }

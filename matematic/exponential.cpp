@@ -23,8 +23,8 @@ using wide::Fixed;
 constexpr Extended kInfinity = std::numeric_limits<Extended>::infinity();
 // Beyond these, e^x is past the largest extended number (e^11356.53) or below half the
 // smallest subnormal (2^-16446 = e^-11399.5).
-constexpr Extended kOverflowArgument = 11357.0L;
-constexpr Extended kUnderflowArgument = -11400.0L;
+constexpr Extended kOverflowArgument = 11357;
+constexpr Extended kUnderflowArgument = -11400;
 // Below 2^-70 in magnitude, e^x lies within 2^-70 of 1 and so rounds to 1.
 constexpr int kTinyExponent = -70;
 
@@ -95,7 +95,7 @@ template <int N>
 [[gnu::noinline]] std::optional<Extended> ExpAt(const ExtendedBits& bits, bool last) {
     const ExpTables<N>& t = ExpTables<N>::get();
     const Fixed<N> x =
-        Fixed<N>::FromScaled(bits.mantissa, bits.negative, bits.biasedExponent - kExtendedExponentBias - 63);
+        Fixed<N>::FromScaled(bits.mantissa, bits.negative, bits.biasedExponent - kExtendedFormat.exponentBias - 63);
     // n need not be the nearest integer to 1024 x / ln 2, only near enough for |r| < 2^-11.
     const auto nTimes2To99 = static_cast<wide::Int128>(x.narrowed(48)) * t.narrowReduction;
     const auto n = static_cast<std::int64_t>((nTimes2To99 + (wide::Int128{1} << 98)) >> 99);
@@ -131,21 +131,21 @@ template <int N>
 
 Extended Exp(Extended x) {
     const ExtendedBits bits = BitsOf(x);
-    if (bits.biasedExponent == kExtendedSpecialExponent) {
+    if (bits.biasedExponent == kExtendedFormat.specialExponent) {
         if ((bits.mantissa << 1) != 0) {
             return x + x;  // NaN, quieted
         }
-        return bits.negative ? 0.0L : x;
+        return bits.negative ? Extended(0) : x;
     }
     // |x| < 2^(biased exponent - bias + 1)
-    if (bits.biasedExponent - kExtendedExponentBias + 1 <= kTinyExponent) {
-        return 1.0L;
+    if (bits.biasedExponent - kExtendedFormat.exponentBias + 1 <= kTinyExponent) {
+        return 1;
     }
     if (x >= kOverflowArgument) {
         return kInfinity;
     }
     if (x <= kUnderflowArgument) {
-        return 0.0L;
+        return 0;
     }
     return wide::FirstDecided([&](auto limbs, bool last) { return ExpAt<decltype(limbs)::value>(bits, last); },
                               wide::g_expSlowPaths);

@@ -7,6 +7,7 @@
 #if STRS_SOFTWARE_EXTENDED
 
 #include "matematic/soft_extended.h"
+#include "matematic/soft_extended_limits.h"
 
 namespace strs {
 using Extended = SoftExtended;

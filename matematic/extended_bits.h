@@ -8,30 +8,21 @@
 #include <cstdint>
 #include <cstring>
 
+#include "core/binary_format.h"
 #include "matematic/extended.h"
 
 namespace strs {
 
-struct ExtendedBits {
-    bool negative = false;
-    int biasedExponent = 0;
-    std::uint64_t mantissa = 0;
+using ExtendedBits = FloatFields;
 
-    friend bool operator==(const ExtendedBits&, const ExtendedBits&) = default;
-};
-
-inline constexpr int kExtendedExponentBias = 16383;
-inline constexpr int kExtendedSpecialExponent = 0x7FFF;
 // The weight of the lowest mantissa bit of a subnormal: 2^-16445.
-inline constexpr int kExtendedSubnormalScale = 1 - kExtendedExponentBias - 63;
+inline constexpr int kExtendedSubnormalScale = 1 - kExtendedFormat.exponentBias - 63;
 
 #if STRS_SOFTWARE_EXTENDED
 
-inline ExtendedBits BitsOf(Extended x) { return {x.negative(), x.biasedExponent(), x.mantissa()}; }
+inline ExtendedBits BitsOf(Extended x) { return x.fields(); }
 
-inline Extended FromBits(const ExtendedBits& bits) {
-    return Extended::FromFields(bits.negative, bits.biasedExponent, bits.mantissa);
-}
+inline Extended FromBits(const ExtendedBits& bits) { return Extended::FromFields(bits); }
 
 #else
 
@@ -59,15 +50,9 @@ inline Extended FromBits(const ExtendedBits& bits) {
 
 #endif
 
-inline bool IsNaN(Extended x) {
-    const ExtendedBits b = BitsOf(x);
-    return b.biasedExponent == kExtendedSpecialExponent && (b.mantissa << 1) != 0;
-}
+inline bool IsNaN(Extended x) { return IsNaN<kExtendedFormat>(BitsOf(x)); }
 
-inline bool IsInf(Extended x) {
-    const ExtendedBits b = BitsOf(x);
-    return b.biasedExponent == kExtendedSpecialExponent && (b.mantissa << 1) == 0;
-}
+inline bool IsInf(Extended x) { return IsInf<kExtendedFormat>(BitsOf(x)); }
 
 inline Extended Abs(Extended x) {
     ExtendedBits b = BitsOf(x);
@@ -78,8 +63,8 @@ inline Extended Abs(Extended x) {
 // x without its fraction, rounded toward zero: the mantissa bits below 1 cleared.
 inline Extended Trunc(Extended x) {
     ExtendedBits b = BitsOf(x);
-    const int exponent = b.biasedExponent - kExtendedExponentBias;
-    if (b.biasedExponent == kExtendedSpecialExponent || exponent >= 63) {
+    const int exponent = b.biasedExponent - kExtendedFormat.exponentBias;
+    if (b.biasedExponent == kExtendedFormat.specialExponent || exponent >= 63) {
         return x;
     }
     b.mantissa = exponent < 0 ? 0 : b.mantissa & ~((std::uint64_t{1} << (63 - exponent)) - 1);
@@ -87,6 +72,18 @@ inline Extended Trunc(Extended x) {
         b.biasedExponent = 0;
     }
     return FromBits(b);
+}
+
+// The integer at or below x and the one at or above it: Trunc, moved by one where it went
+// the other way (exact: an integer moved must lie below 2^63).
+inline Extended Floor(Extended x) {
+    const Extended t = Trunc(x);
+    return t > x ? t - 1 : t;
+}
+
+inline Extended Ceil(Extended x) {
+    const Extended t = Trunc(x);
+    return t < x ? t + 1 : t;
 }
 
 }  // namespace strs

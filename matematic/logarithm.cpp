@@ -151,7 +151,7 @@ template <int N>
 
 Extended Ln(Extended x) {
     const ExtendedBits bits = BitsOf(x);
-    if (bits.biasedExponent == kExtendedSpecialExponent) {
+    if (bits.biasedExponent == kExtendedFormat.specialExponent) {
         if ((bits.mantissa << 1) != 0) {
             return x + x;  // NaN, quieted
         }
@@ -164,14 +164,14 @@ Extended Ln(Extended x) {
         return kNaN;
     }
     std::uint64_t mantissa = bits.mantissa;
-    int exponent = bits.biasedExponent - kExtendedExponentBias;
+    int exponent = bits.biasedExponent - kExtendedFormat.exponentBias;
     if (bits.biasedExponent == 0) {  // subnormal: normalise
         const int shift = std::countl_zero(mantissa);
         mantissa <<= shift;
-        exponent = 1 - kExtendedExponentBias - shift;
+        exponent = 1 - kExtendedFormat.exponentBias - shift;
     }
     if (mantissa == std::uint64_t{1} << 63 && exponent == 0) {
-        return 0.0L;
+        return 0;
     }
     return wide::FirstDecided(
         [&](auto limbs, bool last) { return LnAt<decltype(limbs)::value>(mantissa, exponent, last); },

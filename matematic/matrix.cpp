@@ -9,6 +9,7 @@
 
 #include "matematic/errors.h"
 #include "matematic/extended.h"
+#include "matematic/kernels.h"
 
 namespace strs {
 namespace {
@@ -56,36 +57,29 @@ bool AnyMarked(const double* v, std::size_t count, Mark mark) {
     if (k == 0) {
         throw DivisionByZero();  // 1 / 0
     }
-    if (static_cast<Extended>(ak0) * a0k == 0.0L) {
+    if (static_cast<Extended>(ak0) * a0k == 0) {
         throw InvalidOperation();  // 0 / 0
     }
     throw DivisionByZero();
 }
 
-// W(i, j) for i, j != k from A(i, j), A(k, j), A(i, k) and the pivot: the product
-// first, then the division, then the subtraction.
-Extended Updated(double aij, double akj, Extended aik, Extended p) {
-    return aij - static_cast<Extended>(akj) * aik / p;
-}
-
-// One exchange step on pivot k: reads `from`, writes all of `to`.
+// One exchange step on pivot k: reads `from`, writes all of `to`. W(i, j) for i, j != k
+// is PivotDivision::updated: the product first, then the division, then the subtraction.
 void ExchangeStep(const Matrix100& from, Matrix100& to, std::size_t k) {
-    const Extended p = from[k * kN + k];
+    const PivotDivision p(from[k * kN + k]);
     const double* pivotRow = &from[k * kN];
     for (std::size_t i = 0; i < kN; ++i) {
         const double* src = &from[i * kN];
         double* dst = &to[i * kN];
         if (i == k) {
             for (std::size_t j = 0; j < kN; ++j) {
-                dst[j] = static_cast<double>(-static_cast<Extended>(src[j]) / p);
+                dst[j] = p.negatedQuotient(src[j]);
             }
-            dst[k] = static_cast<double>(1.0L / p);
+            dst[k] = p.reciprocal();
         } else {
-            const Extended aik = src[k];
-            for (std::size_t j = 0; j < kN; ++j) {
-                dst[j] = static_cast<double>(Updated(src[j], pivotRow[j], aik, p));
-            }
-            dst[k] = static_cast<double>(aik / p);
+            const double aik = src[k];
+            p.updateRun(dst, src, pivotRow, aik, kN);
+            dst[k] = p.quotient(aik);
         }
         if (AnyMarked(dst, kN, NonFiniteMark)) {
             throw FloatingOverflow();
@@ -166,7 +160,7 @@ void FillLowerHalf(Matrix100& m, std::size_t done) {
 // Exchange step k on half-form matrices: reads `from` (pivots 0..k-1 done),
 // writes `to` (pivots 0..k done).
 void SymmetricExchangeStep(const Matrix100& from, Matrix100& to, std::size_t k) {
-    const Extended p = from[k * kN + k];
+    const PivotDivision p(from[k * kN + k]);
     Vector100 rowK;     // A(k, j)
     Vector100 columnK;  // A(i, k)
     for (std::size_t j = 0; j < kN; ++j) {
@@ -179,10 +173,7 @@ void SymmetricExchangeStep(const Matrix100& from, Matrix100& to, std::size_t k) 
     const auto updateRun = [&](std::size_t i, std::size_t jBegin, std::size_t jEnd) {
         const double* src = &from[i * kN];
         double* dst = &to[i * kN];
-        const Extended aik = columnK[i];
-        for (std::size_t j = jBegin; j < jEnd; ++j) {
-            dst[j] = static_cast<double>(Updated(src[j], rowK[j], aik, p));
-        }
+        p.updateRun(dst + jBegin, src + jBegin, &rowK[jBegin], columnK[i], jEnd - jBegin);
         const auto zeroOrNonFinite = [](double v) { return ZeroMark(v) | NonFiniteMark(v); };
         if (!AnyMarked(dst + jBegin, jEnd - jBegin, zeroOrNonFinite)) {
             return;  // the usual case
@@ -193,8 +184,7 @@ void SymmetricExchangeStep(const Matrix100& from, Matrix100& to, std::size_t k) 
         for (std::size_t j = std::max(jBegin, i + 1); j < jEnd; ++j) {
             if (dst[j] == 0.0) {
                 // Zero as well by (*), so always finite.
-                to[j * kN + i] =
-                    static_cast<double>(Updated(LowerElement(from, j, i, k), rowK[i], columnK[j], p));
+                to[j * kN + i] = p.updated(LowerElement(from, j, i, k), rowK[i], columnK[j]);
             }
         }
     };
@@ -209,10 +199,10 @@ void SymmetricExchangeStep(const Matrix100& from, Matrix100& to, std::size_t k) 
 
     // Row k and column k, on both sides of the diagonal.
     for (std::size_t j = 0; j < kN; ++j) {
-        to[k * kN + j] = static_cast<double>(-static_cast<Extended>(rowK[j]) / p);
-        to[j * kN + k] = static_cast<double>(static_cast<Extended>(columnK[j]) / p);
+        to[k * kN + j] = p.negatedQuotient(rowK[j]);
+        to[j * kN + k] = p.quotient(columnK[j]);
     }
-    to[k * kN + k] = static_cast<double>(1.0L / p);
+    to[k * kN + k] = p.reciprocal();
     for (std::size_t j = 0; j < kN; ++j) {
         if (!std::isfinite(to[k * kN + j]) || !std::isfinite(to[j * kN + k])) {
             throw FloatingOverflow();
@@ -238,10 +228,7 @@ void MatVecMul(const Matrix100& a, const Vector100& x, Vector100& y) {
         const double* rows = &a[i * kN];
         double s[kSums] = {};
         for (std::size_t j = 0; j < kN; ++j) {
-            const Extended xj = x[j];
-            for (std::size_t r = 0; r < kSums; ++r) {
-                s[r] = static_cast<double>(rows[r * kN + j] * xj + s[r]);
-            }
+            AddProductsStrided(s, rows + j, kN, x[j]);  // s[r] := A(i + r, j) * x(j) + s[r]
         }
         std::copy(s, s + kSums, &y[i]);
     }
@@ -251,11 +238,7 @@ void VecMatMul(const Vector100& x, const Matrix100& a, Vector100& y) {
     for (std::size_t i = 0; i < kN; i += kSums) {
         double s[kSums] = {};
         for (std::size_t j = 0; j < kN; ++j) {
-            const Extended xj = x[j];
-            const double* columns = &a[j * kN + i];
-            for (std::size_t c = 0; c < kSums; ++c) {
-                s[c] = static_cast<double>(xj * columns[c] + s[c]);
-            }
+            AddProducts(s, x[j], &a[j * kN + i]);  // s[c] := x(j) * A(j, i + c) + s[c]
         }
         std::copy(s, s + kSums, &y[i]);
     }
@@ -264,7 +247,7 @@ void VecMatMul(const Vector100& x, const Matrix100& a, Vector100& y) {
 double DotProduct(const Vector100& a, const Vector100& b) {
     double s = 0.0;
     for (std::size_t j = 0; j < kN; ++j) {
-        s = static_cast<double>(static_cast<Extended>(a[j]) * b[j] + s);
+        s = AddProduct(s, a[j], b[j]);
     }
     return s;
 }

@@ -9,7 +9,7 @@ Extended IntPower(Extended base, int exponent) {
     // The magnitude as unsigned, so that INT_MIN needs no special case.
     unsigned int remaining =
         exponent < 0 ? 0u - static_cast<unsigned int>(exponent) : static_cast<unsigned int>(exponent);
-    Extended result = 1.0L;
+    Extended result = 1;
     Extended square = base;
     while (remaining != 0u) {
         if ((remaining & 1u) != 0u) {
@@ -24,19 +24,19 @@ Extended IntPower(Extended base, int exponent) {
         throw FloatingOverflow();
     }
     if (exponent < 0) {
-        return CheckedDiv(1.0L, result);
+        return CheckedDiv(1, result);
     }
     return result;
 }
 
 Extended Power(Extended x, Extended y) {
-    if (y == 0.0L) {
-        return 1.0L;
+    if (y == 0) {
+        return 1;
     }
-    if (x == 0.0L && y > 0.0L) {
-        return 0.0L;
+    if (x == 0 && y > 0) {
+        return 0;
     }
-    if (Trunc(y) == y && Abs(y) <= 2147483647.0L) {
+    if (Trunc(y) == y && Abs(y) <= 2147483647) {
         return IntPower(x, static_cast<int>(y));
     }
     return CheckedExp(y * CheckedLn(x));

@@ -24,11 +24,11 @@ Extended RandomNormal(Extended mean, Extended sigma) {
     Extended u1;
     Extended s;
     do {
-        u1 = 2.0L * UniformRandom() - 1.0L;
-        const Extended u2 = 2.0L * UniformRandom() - 1.0L;
+        u1 = 2 * UniformRandom() - 1;
+        const Extended u2 = 2 * UniformRandom() - 1;
         s = u1 * u1 + u2 * u2;
-    } while (s >= 1.0L);
-    const Extended w = Sqrt(-2.0L * Ln(s) / s);
+    } while (s >= 1);
+    const Extended w = Sqrt(-2 * Ln(s) / s);
     return mean + sigma * u1 * w;
 }
 

@@ -7,15 +7,15 @@ namespace strs {
 namespace {
 
 double RoundUpByHalf(double x, Extended scale) {
-    const Extended t = static_cast<Extended>(x) * scale + 0.5L;
+    const Extended t = static_cast<Extended>(x) * scale + 0.5;
     const Extended n = RoundHalfEven(t);
     return static_cast<double>(n / scale);
 }
 
 }  // namespace
 
-double RoundTo3(double x) { return RoundUpByHalf(x, 1000.0L); }
+double RoundTo3(double x) { return RoundUpByHalf(x, 1000); }
 
-double RoundTo2(double x) { return RoundUpByHalf(x, 100.0L); }
+double RoundTo2(double x) { return RoundUpByHalf(x, 100); }
 
 }  // namespace strs

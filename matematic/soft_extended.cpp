@@ -7,24 +7,23 @@
 namespace strs {
 namespace {
 
-__extension__ typedef unsigned __int128 Uint128;
-
-constexpr int kBias = 16383;
-constexpr int kSpecial = 0x7FFF;
-constexpr std::uint64_t kIntegerBit = std::uint64_t{1} << 63;
-constexpr std::uint64_t kQuietBit = std::uint64_t{1} << 62;
+constexpr std::uint64_t kTopBit = kIntegerBit<kExtendedFormat>;
+constexpr std::uint64_t kQuietBit = kTopBit >> 1;
 
 // The x87's default NaN ("real indefinite"), the result of an invalid operation.
-constexpr SoftExtended kIndefinite = SoftExtended::FromFields(true, kSpecial, 0xC000000000000000ull);
+constexpr SoftExtended kIndefinite = SoftExtended::FromFields(true, kExtendedFormat.specialExponent, 0xC000000000000000ull);
 
-bool IsNaN(SoftExtended x) { return x.biasedExponent() == kSpecial && (x.mantissa() << 1) != 0; }
-bool IsInf(SoftExtended x) { return x.biasedExponent() == kSpecial && (x.mantissa() << 1) == 0; }
-bool IsZero(SoftExtended x) { return x.biasedExponent() == 0 && x.mantissa() == 0; }
+bool IsNaN(SoftExtended x) { return strs::IsNaN<kExtendedFormat>(x.fields()); }
+bool IsInf(SoftExtended x) { return strs::IsInf<kExtendedFormat>(x.fields()); }
+bool IsZero(SoftExtended x) { return strs::IsZero<kExtendedFormat>(x.fields()); }
 
-SoftExtended Infinity(bool negative) { return SoftExtended::FromFields(negative, kSpecial, kIntegerBit); }
+SoftExtended Infinity(bool negative) { return SoftExtended::FromFields(strs::Infinity<kExtendedFormat>(negative)); }
 SoftExtended Zero(bool negative) { return SoftExtended::FromFields(negative, 0, 0); }
 SoftExtended Quieted(SoftExtended x) {
-    return SoftExtended::FromFields(x.negative(), kSpecial, x.mantissa() | kQuietBit);
+    return SoftExtended::FromFields(x.negative(), kExtendedFormat.specialExponent, x.mantissa() | kQuietBit);
+}
+SoftExtended Packed(bool negative, int exponent, Uint128 significand, bool sticky) {
+    return SoftExtended::FromFields(RoundAndPack<kExtendedFormat>(negative, exponent, significand, sticky));
 }
 
 // The NaN an operation with a NaN operand gives on the x87: a quiet operand before a
@@ -58,60 +57,18 @@ struct Unpacked {
 
 Unpacked Unpack(SoftExtended x) {
     std::uint64_t m = x.mantissa();
-    int exponent = x.biasedExponent() - kBias;
+    int exponent = x.biasedExponent() - kExtendedFormat.exponentBias;
     if (x.biasedExponent() == 0) {  // subnormal
         const int shift = std::countl_zero(m);
         m <<= shift;
-        exponent = 1 - kBias - shift;
+        exponent = 1 - kExtendedFormat.exponentBias - shift;
     }
     return {x.negative(), exponent, m};
 }
 
-int LeadingZeros(Uint128 v) {
-    const auto high = static_cast<std::uint64_t>(v >> 64);
-    return high != 0 ? std::countl_zero(high) : 64 + std::countl_zero(static_cast<std::uint64_t>(v));
-}
-
 // v >> n, with sticky set when a bit shifted out was 1.
 Uint128 ShiftRightSticky(Uint128 v, int n, bool& sticky) {
-    if (n <= 0) {
-        return v;
-    }
-    if (n >= 128) {
-        sticky = sticky || v != 0;
-        return 0;
-    }
-    sticky = sticky || (v & ((Uint128{1} << n) - 1)) != 0;
-    return v >> n;
-}
-
-// significand * 2^(exponent - 127), its top bit set, plus a little more when sticky,
-// rounded to 64 bits and packed: subnormals below 2^-16382, infinity from 2^16384 on.
-SoftExtended RoundAndPack(bool negative, int exponent, Uint128 significand, bool sticky) {
-    int biased = exponent + kBias;
-    if (biased >= kSpecial) {
-        return Infinity(negative);
-    }
-    if (biased < 1) {  // the subnormals keep the bits from 2^-16445 up
-        significand = ShiftRightSticky(significand, 1 - biased, sticky);
-        biased = 0;
-    }
-    auto mantissa = static_cast<std::uint64_t>(significand >> 64);
-    const auto rest = static_cast<std::uint64_t>(significand);
-    const bool roundBit = (rest >> 63) != 0;
-    const bool below = (rest << 1) != 0 || sticky;
-    if (roundBit && (below || (mantissa & 1) != 0)) {
-        if (++mantissa == 0) {
-            mantissa = kIntegerBit;
-            if (++biased >= kSpecial) {
-                return Infinity(negative);
-            }
-        }
-    }
-    if (biased == 0 && (mantissa & kIntegerBit) != 0) {
-        biased = 1;  // rounded up out of the subnormals
-    }
-    return SoftExtended::FromFields(negative, biased, mantissa);
+    return n <= 0 ? v : binary_format_detail::ShiftRightSticky(v, n, sticky);
 }
 
 SoftExtended Add(SoftExtended a, SoftExtended b) {
@@ -146,7 +103,7 @@ SoftExtended Add(SoftExtended a, SoftExtended b) {
             sum = (sum >> 1) | (Uint128{1} << 127);
             ++exponent;
         }
-        return RoundAndPack(x.negative, exponent, sum, sticky);
+        return Packed(x.negative, exponent, sum, sticky);
     }
     // The operand shifted far enough to lose bits lies a little above small: the
     // difference, a little below large - small, is taken one lower with the sticky bit.
@@ -156,7 +113,7 @@ SoftExtended Add(SoftExtended a, SoftExtended b) {
     }
     const int shift = LeadingZeros(difference);
     difference <<= shift;
-    return RoundAndPack(x.negative, exponent - shift, difference, sticky);
+    return Packed(x.negative, exponent - shift, difference, sticky);
 }
 
 SoftExtended Multiply(SoftExtended a, SoftExtended b) {
@@ -178,7 +135,37 @@ SoftExtended Multiply(SoftExtended a, SoftExtended b) {
         product <<= 1;
         --exponent;
     }
-    return RoundAndPack(negative, exponent, product, false);
+    return Packed(negative, exponent, product, false);
+}
+
+// floor((high * 2^64 + low) / d) and the remainder, for d with its top bit set and
+// high < d: the long division in two 32-bit digits of Hacker's Delight (divlu), by
+// 64-bit divisions alone.
+std::uint64_t DivideWide(std::uint64_t high, std::uint64_t low, std::uint64_t d, std::uint64_t& remainder) {
+    constexpr std::uint64_t kBase = std::uint64_t{1} << 32;
+    const std::uint64_t d1 = d >> 32;
+    const std::uint64_t d0 = d & (kBase - 1);
+    const std::uint64_t low1 = low >> 32;
+    const std::uint64_t low0 = low & (kBase - 1);
+    // One 32-bit digit of the quotient of (top * 2^32 + next) by d, from an estimate by
+    // d's upper half, which is at most two too high.
+    const auto digit = [&](std::uint64_t top, std::uint64_t next) {
+        std::uint64_t q = top / d1;
+        std::uint64_t rest = top - q * d1;
+        while (q >= kBase || q * d0 > rest * kBase + next) {
+            --q;
+            rest += d1;
+            if (rest >= kBase) {
+                break;
+            }
+        }
+        return q;
+    };
+    const std::uint64_t q1 = digit(high, low1);
+    const std::uint64_t middle = high * kBase + low1 - q1 * d;  // modulo 2^64, exactly the remainder
+    const std::uint64_t q0 = digit(middle, low0);
+    remainder = middle * kBase + low0 - q0 * d;
+    return q1 * kBase + q0;
 }
 
 SoftExtended Divide(SoftExtended a, SoftExtended b) {
@@ -200,40 +187,44 @@ SoftExtended Divide(SoftExtended a, SoftExtended b) {
     }
     const Unpacked x = Unpack(a);
     const Unpacked y = Unpack(b);
-    // q = floor(mx 2^k / my) with 128 bits, k = 127 or 128, by long division in 64-bit
-    // steps: mx 2^k spans three 64-bit digits, of which the top one is below my.
+    // q = floor(mx 2^k / my), k = 63 or 64 so that q has 64 bits; the remainder gives the
+    // rounding bit and whether anything lies below it.
     const bool atLeast = x.mantissa >= y.mantissa;
-    int exponent = x.exponent - y.exponent - (atLeast ? 0 : 1);
-    std::uint64_t remainder = atLeast ? x.mantissa >> 1 : x.mantissa;
-    const std::uint64_t digits[2] = {atLeast ? (x.mantissa & 1) << 63 : 0, 0};
-    std::uint64_t quotient[2];
-    for (int i = 0; i < 2; ++i) {
-        const Uint128 current = (static_cast<Uint128>(remainder) << 64) | digits[i];
-        quotient[i] = static_cast<std::uint64_t>(current / y.mantissa);
-        remainder = static_cast<std::uint64_t>(current % y.mantissa);
-    }
-    const Uint128 q = (static_cast<Uint128>(quotient[0]) << 64) | quotient[1];
-    return RoundAndPack(negative, exponent, q, remainder != 0);
+    const int exponent = x.exponent - y.exponent - (atLeast ? 0 : 1);
+    std::uint64_t remainder = 0;
+    const std::uint64_t q = atLeast ? DivideWide(x.mantissa >> 1, x.mantissa << 63, y.mantissa, remainder)
+                                    : DivideWide(x.mantissa, 0, y.mantissa, remainder);
+    // remainder / my against one half, as the rounding bit with one sticky bit below it.
+    const std::uint64_t otherPart = y.mantissa - remainder;
+    const std::uint64_t below =
+        remainder == 0 ? 0 : remainder > otherPart ? 0x8000000000000001ull : remainder == otherPart ? 0x8000000000000000ull : 1;
+    return Packed(negative, exponent, (static_cast<Uint128>(q) << 64) | below, false);
 }
 
-// The integer square root of v, rounded down.
+// floor(sqrt(v)) for v in [2^126, 2^128): the double square root, which IEEE 754 fixes
+// exactly, within 2^12 of it; one correction from the remainder v - s^2 by a double
+// division, then the last unit from exact squares.
 std::uint64_t IntegerSqrt(Uint128 v) {
-    // A start within a few units from the double square root, which IEEE 754 fixes
-    // exactly, then Newton's steps and a final correction, all below 2^64.
-    constexpr Uint128 kLargest = ~std::uint64_t{0};
-    Uint128 s = static_cast<Uint128>(__builtin_sqrt(static_cast<double>(v)));
-    for (int i = 0; i < 2; ++i) {
-        s = s > kLargest ? kLargest : s;
-        s = (s + v / s) / 2;
-    }
-    s = s > kLargest ? kLargest : s;
-    while (s * s > v) {
+    const auto high = static_cast<std::uint64_t>(v >> 64);
+    const auto low = static_cast<std::uint64_t>(v);
+    const double root = __builtin_sqrt(static_cast<double>(high) * 0x1p64 + static_cast<double>(low));
+    auto s = root >= 0x1p64 ? ~std::uint64_t{0} : static_cast<std::uint64_t>(root);
+    // v - s^2, as a signed number below 2^80 in magnitude.
+    const Uint128 square = static_cast<Uint128>(s) * s;
+    const bool above = square > v;
+    const Uint128 gap = above ? square - v : v - square;
+    const double step = (static_cast<double>(static_cast<std::uint64_t>(gap >> 64)) * 0x1p64 +
+                         static_cast<double>(static_cast<std::uint64_t>(gap))) /
+                        (2 * static_cast<double>(s));
+    const auto units = static_cast<std::uint64_t>(step);
+    s = above ? s - units : (units > ~s ? ~std::uint64_t{0} : s + units);
+    while (static_cast<Uint128>(s) * s > v) {
         --s;
     }
-    while (s < kLargest && (s + 1) * (s + 1) <= v) {
+    while (s != ~std::uint64_t{0} && static_cast<Uint128>(s + 1) * (s + 1) <= v) {
         ++s;
     }
-    return static_cast<std::uint64_t>(s);
+    return s;
 }
 
 }  // namespace
@@ -267,11 +258,11 @@ SoftExtended SoftSqrt(SoftExtended x) {
     // sqrt n >= s + 1/2 exactly when n - s^2 > s; it is never s + 1/2 itself.
     const Uint128 significand = (static_cast<Uint128>(s) << 64) | (remainder > s ? Uint128{1} << 63 : 0);
     const int exponent = odd ? (u.exponent - 1) / 2 : u.exponent / 2;
-    return RoundAndPack(false, exponent, significand, remainder != 0);
+    return Packed(false, exponent, significand, remainder != 0);
 }
 
 SoftExtended SoftRoundHalfEven(SoftExtended x) {
-    if (x.biasedExponent() == kSpecial) {
+    if (x.biasedExponent() == kExtendedFormat.specialExponent) {
         return IsNaN(x) ? Quieted(x) : x;
     }
     if (IsZero(x)) {
@@ -281,21 +272,21 @@ SoftExtended SoftRoundHalfEven(SoftExtended x) {
     if (u.exponent >= 63) {
         return x;
     }
-    if (u.exponent < -1 || (u.exponent == -1 && u.mantissa == kIntegerBit)) {
+    if (u.exponent < -1 || (u.exponent == -1 && u.mantissa == kTopBit)) {
         return Zero(u.negative);  // |x| <= 1/2
     }
     if (u.exponent == -1) {
-        return SoftExtended::FromFields(u.negative, kBias, kIntegerBit);  // 1/2 < |x| < 1
+        return SoftExtended::FromFields(u.negative, kExtendedFormat.exponentBias, kTopBit);  // 1/2 < |x| < 1
     }
     const int fractionBits = 63 - u.exponent;
     const std::uint64_t unit = std::uint64_t{1} << fractionBits;
     const std::uint64_t fraction = u.mantissa & (unit - 1);
     std::uint64_t m = u.mantissa - fraction;
-    int biased = u.exponent + kBias;
+    int biased = u.exponent + kExtendedFormat.exponentBias;
     if (fraction > unit / 2 || (fraction == unit / 2 && (m & unit) != 0)) {
         m += unit;
         if (m == 0) {
-            m = kIntegerBit;
+            m = kTopBit;
             ++biased;
         }
     }
@@ -303,68 +294,40 @@ SoftExtended SoftRoundHalfEven(SoftExtended x) {
 }
 
 void SoftExtended::fromOtherDouble(double v) {
-    std::uint64_t bits;
-    std::memcpy(&bits, &v, sizeof bits);
-    const bool negative = (bits >> 63) != 0;
-    const int exponent = static_cast<int>((bits >> 52) & 0x7FF);
-    const std::uint64_t fraction = bits & ((std::uint64_t{1} << 52) - 1);
-    if (exponent == 0x7FF) {  // a NaN arrives quieted, as the x87 loads it
-        *this = FromFields(negative, kSpecial, fraction == 0 ? kIntegerBit : kIntegerBit | kQuietBit | (fraction << 11));
+    const FloatFields d = FieldsOf(v);
+    if (d.biasedExponent == kDoubleFormat.specialExponent) {  // a NaN arrives quieted, as the x87 loads it
+        const std::uint64_t fraction = FractionOf<kDoubleFormat>(d);
+        *this = FromFields(d.negative, kExtendedFormat.specialExponent, fraction == 0 ? kTopBit : kTopBit | kQuietBit | (fraction << 11));
         return;
     }
-    if (exponent == 0) {
-        if (fraction == 0) {
-            *this = Zero(negative);
-            return;
-        }
-        const int shift = std::countl_zero(fraction);  // a subnormal double is a normal extended
-        *this = FromFields(negative, 1 - 1023 + kBias - (shift - 11), fraction << shift);
+    if (d.mantissa == 0) {
+        *this = Zero(d.negative);
         return;
     }
-    *this = FromFields(negative, exponent - 1023 + kBias, kIntegerBit | (fraction << 11));
+    const int shift = std::countl_zero(d.mantissa);  // a subnormal double is a normal extended
+    *this = FromFields(d.negative, 1 - kDoubleFormat.exponentBias + kExtendedFormat.exponentBias - (shift - 11), d.mantissa << shift);
 }
 
 double SoftExtended::otherToDouble() const {
-    std::uint64_t bits = negative() ? std::uint64_t{1} << 63 : 0;
     if (IsNaN(*this)) {
-        bits |= (std::uint64_t{0x7FF} << 52) | (std::uint64_t{1} << 51) | ((mantissa_ << 1) >> 12);
-    } else if (IsInf(*this)) {
-        bits |= std::uint64_t{0x7FF} << 52;
-    } else if (!IsZero(*this)) {
-        const Unpacked u = Unpack(*this);
-        // 53 bits kept, fewer for the subnormal doubles below 2^-1022 (lowest bit 2^-1074).
-        const int biased = u.exponent + 1023;
-        if (biased > 0x7FE) {
-            bits |= std::uint64_t{0x7FF} << 52;
-            double d;
-            std::memcpy(&d, &bits, sizeof d);
-            return d;
-        }
-        const int dropped = biased >= 1 ? 11 : 12 - biased;
-        bool sticky = false;
-        const Uint128 shifted = ShiftRightSticky(static_cast<Uint128>(u.mantissa) << 64, dropped, sticky);
-        std::uint64_t kept = static_cast<std::uint64_t>(shifted >> 64);
-        const auto rest = static_cast<std::uint64_t>(shifted);
-        if ((rest >> 63) != 0 && ((rest << 1) != 0 || sticky || (kept & 1) != 0)) {
-            ++kept;
-        }
-        // A normal result's integer bit adds one to the exponent field, and so does a
-        // carry out of the mantissa: 2^53, or 2^52 from the subnormals.
-        const std::uint64_t field = biased >= 1 ? static_cast<std::uint64_t>(biased - 1) : 0;
-        const std::uint64_t magnitude = (field << 52) + kept;
-        bits |= (magnitude >> 52) >= 0x7FF ? std::uint64_t{0x7FF} << 52 : magnitude;
+        // Quieted, with the payload's upper bits.
+        return DoubleOf({negative(), kDoubleFormat.specialExponent,
+                         kIntegerBit<kDoubleFormat> | (kIntegerBit<kDoubleFormat> >> 1) | (mantissa_ << 1) >> 12});
     }
-    double d;
-    std::memcpy(&d, &bits, sizeof d);
-    return d;
+    if (IsInf(*this) || IsZero(*this)) {
+        return DoubleOf(IsZero(*this) ? FloatFields{negative(), 0, 0} : Infinity<kDoubleFormat>(negative()));
+    }
+    const Unpacked u = Unpack(*this);
+    return DoubleOf(RoundAndPack<kDoubleFormat>(u.negative, u.exponent, static_cast<Uint128>(u.mantissa) << 64, false));
 }
 
-void SoftExtended::fromLongDoubleAtRunTime(long double v) {
+SoftExtended SoftExtended::FromLongDouble(long double v) {
 #if LDBL_MANT_DIG == 64
+    std::uint64_t mantissa;
     std::uint16_t signAndExponent;
-    std::memcpy(&mantissa_, &v, sizeof mantissa_);
-    std::memcpy(&signAndExponent, reinterpret_cast<const unsigned char*>(&v) + sizeof mantissa_, sizeof signAndExponent);
-    signAndExponent_ = signAndExponent;
+    std::memcpy(&mantissa, &v, sizeof mantissa);
+    std::memcpy(&signAndExponent, reinterpret_cast<const unsigned char*>(&v) + sizeof mantissa, sizeof signAndExponent);
+    return FromFields((signAndExponent & 0x8000u) != 0, signAndExponent & 0x7FFF, mantissa);
 #elif LDBL_MANT_DIG == 113
     Uint128 bits;
     std::memcpy(&bits, &v, sizeof bits);
@@ -373,19 +336,17 @@ void SoftExtended::fromLongDoubleAtRunTime(long double v) {
     const Uint128 fraction = bits & ((Uint128{1} << 112) - 1);
     if (exponent == 0x7FFF) {
         const auto high = static_cast<std::uint64_t>(fraction >> 49);
-        *this = FromFields(negative, kSpecial, fraction == 0 ? kIntegerBit : kIntegerBit | kQuietBit | high);
-        return;
+        return FromFields(negative, kExtendedFormat.specialExponent, fraction == 0 ? kTopBit : kTopBit | kQuietBit | high);
     }
     if (exponent == 0 && fraction == 0) {
-        *this = Zero(negative);
-        return;
+        return Zero(negative);
     }
-    // binary128 has the same exponent range: its value is (1.f or 0.f) * 2^(e - 16383).
+    // binary128 has the same exponent range: its value is (1.f or 0.f) * 2^(e - bias).
     const Uint128 significand = (exponent == 0 ? fraction : fraction | (Uint128{1} << 112)) << 15;
     const int shift = LeadingZeros(significand);
-    *this = RoundAndPack(negative, (exponent == 0 ? 1 : exponent) - kBias - shift, significand << shift, false);
+    return Packed(negative, (exponent == 0 ? 1 : exponent) - kExtendedFormat.exponentBias - shift, significand << shift, false);
 #else
-    *this = SoftExtended(static_cast<double>(v));
+    return SoftExtended(static_cast<double>(v));  // never used: the constructor refuses such a long double
 #endif
 }
 
@@ -413,41 +374,36 @@ SoftExtended::operator long double() const {
 #endif
 }
 
-std::int64_t SoftExtended::truncatedInteger() const {
-    if (biasedExponent() == kSpecial || IsZero(*this)) {
-        return biasedExponent() == kSpecial ? std::numeric_limits<std::int64_t>::min() : 0;
+std::int64_t SoftExtended::truncated(int bits) const {
+    const std::int64_t indefinite = -(std::int64_t{1} << (bits - 1));  // also every NaN's and infinity's
+    if (biasedExponent() == kExtendedFormat.specialExponent) {
+        return indefinite;
+    }
+    if (IsZero(*this)) {
+        return 0;
     }
     const Unpacked u = Unpack(*this);
     if (u.exponent < 0) {
         return 0;
     }
-    if (u.exponent >= 63) {
-        return std::numeric_limits<std::int64_t>::min();  // out of range, as the x87 answers
+    if (u.exponent >= bits) {
+        return indefinite;
     }
-    const auto magnitude = static_cast<std::int64_t>(u.mantissa >> (63 - u.exponent));
-    return u.negative ? -magnitude : magnitude;
+    const std::uint64_t magnitude = u.mantissa >> (63 - u.exponent);
+    // In range: below 2^(bits-1), or exactly that for a negative number.
+    if (magnitude > (std::uint64_t{1} << (bits - 1)) - (u.negative ? 0 : 1)) {
+        return indefinite;
+    }
+    return u.negative ? static_cast<std::int64_t>(0 - magnitude) : static_cast<std::int64_t>(magnitude);
 }
 
-std::partial_ordering SoftExtended::Compare(SoftExtended a, SoftExtended b) {
-    if (IsNaN(a) || IsNaN(b)) {
-        return std::partial_ordering::unordered;
+std::uint64_t SoftExtended::truncatedUnsigned64() const {
+    // As the compiler converts the x87 type: numbers from 2^63 on less 2^63, and the top bit back.
+    constexpr SoftExtended kTop = FromFields(false, kExtendedFormat.exponentBias + 63, kTopBit);
+    if (*this >= kTop) {
+        return static_cast<std::uint64_t>((*this - kTop).truncated(64)) ^ kTopBit;
     }
-    if (IsZero(a) && IsZero(b)) {
-        return std::partial_ordering::equivalent;
-    }
-    if (a.negative() != b.negative()) {
-        return a.negative() ? std::partial_ordering::less : std::partial_ordering::greater;
-    }
-    // Same sign: the fields order the magnitudes.
-    const auto key = [](SoftExtended x) {
-        return (static_cast<Uint128>(x.biasedExponent()) << 64) | x.mantissa();
-    };
-    const Uint128 ka = key(a);
-    const Uint128 kb = key(b);
-    if (ka == kb) {
-        return std::partial_ordering::equivalent;
-    }
-    return (ka < kb) != a.negative() ? std::partial_ordering::less : std::partial_ordering::greater;
+    return static_cast<std::uint64_t>(truncated(64));
 }
 
 }  // namespace strs

@@ -8,10 +8,12 @@
 #include <bit>
 #include <cstdint>
 
+#include "core/binary_format.h"
+
 namespace strs::wide {
 
-__extension__ typedef unsigned __int128 Uint128;
-__extension__ typedef __int128 Int128;
+using strs::Int128;
+using strs::Uint128;
 
 template <int N>
 class Fixed {

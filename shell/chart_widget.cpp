@@ -1,6 +1,6 @@
 #include "shell/chart_widget.h"
 
-#include "core/axis_ticks.h"
+#include "matematic/axis_ticks.h"
 #include "shell/number_text.h"
 
 #include <QContextMenuEvent>
@@ -252,7 +252,7 @@ ChartWidget::PlotGeometry ChartWidget::paintChart(QPainter& painter, const QRect
             for (const ChartPoint& p : points) {
                 if (!std::isfinite(p.y))
                     continue;
-                const QRectF bar(QPointF(mapX(p.x - 0.5L), mapY(p.y)), QPointF(mapX(p.x + 0.5L), base));
+                const QRectF bar(QPointF(mapX(Wide(p.x) - 0.5), mapY(p.y)), QPointF(mapX(Wide(p.x) + 0.5), base));
                 painter.fillRect(bar.normalized(), ToQColor(p.colour));
                 painter.drawRect(bar.normalized());
             }

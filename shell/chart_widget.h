@@ -2,7 +2,7 @@
 // Our own small chart: a titled white panel with self-scaling left and bottom axes,
 // grid and tick labels, and line or bar series whose points carry their own colours.
 
-#include "core/axis_ticks.h"
+#include "matematic/axis_ticks.h"
 #include "shell/colours.h"
 
 #include <QStringList>

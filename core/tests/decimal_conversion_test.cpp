@@ -41,12 +41,15 @@ std::vector<double> Values() {
     return values;
 }
 
+// The library's shortest text (precision -1), its shortest in the scientific form (-2), or
+// `precision` digits after the point.
 std::string LibraryText(double v, int precision) {
     char buffer[64];
-    const auto end = precision < 0 ? std::to_chars(buffer, buffer + sizeof buffer, v).ptr
-                                   : std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::scientific,
-                                                   precision)
-                                         .ptr;
+    const auto end = precision == -1   ? std::to_chars(buffer, buffer + sizeof buffer, v).ptr
+                     : precision == -2 ? std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::scientific).ptr
+                                       : std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::scientific,
+                                                       precision)
+                                             .ptr;
     return std::string(buffer, end);
 }
 
@@ -65,6 +68,28 @@ TEST(DecimalConversion, DigitsAndShortestFormAgreeWithTheLibrary) {
         ASSERT_EQ(RoundTripNumber(v, '.'), LibraryText(v, -1)) << v;
         for (int count : {1, 2, 3, 4, 15, 16, 17})
             ASSERT_EQ(ScientificText(SignificantDigits(v, count)), LibraryText(v, count - 1)) << v;
+    }
+}
+
+// The one-pass shortest digits on many more values: the smallest subnormals (one or two
+// units, where the interval is widest against the value), every binade's first and last
+// mantissas (powers of two, where the lower neighbour is half as far) and any pattern.
+TEST(DecimalConversion, ShortestDigitsAgreeWithTheLibraryInEveryBinade) {
+    const auto expectTheLibrarys = [](double v) {
+        const DecimalDigits d = ShortestDigits(v);
+        ASSERT_EQ(ScientificText(d), LibraryText(v, -2)) << v;
+    };
+    for (std::uint64_t m = 1; m < 2000; ++m)
+        expectTheLibrarys(std::bit_cast<double>(m));
+    for (std::uint64_t e = 1; e < 2047; ++e) {
+        for (std::uint64_t m : {0ULL, 1ULL, 2ULL, (1ULL << 52) - 1, (1ULL << 52) - 2})
+            expectTheLibrarys(std::bit_cast<double>((e << 52) | m));
+    }
+    std::uint64_t state = 4321;
+    for (int i = 0; i < 100000; ++i) {
+        const double v = std::bit_cast<double>(NextPattern(state));
+        if (std::isfinite(v) && v != 0)
+            expectTheLibrarys(v);
     }
 }
 

@@ -5,14 +5,10 @@
 
 #include "matematic/checked.h"
 #include "matematic/extended.h"
+#include "matematic/kernels.h"
 
 namespace strs {
 namespace {
-
-// One step of a running sum: the product and the addition in extended precision,
-// the sum rounded back to double. Unchecked: an overflow leaves the sum infinite,
-// and it stays non-finite to the end, where the caller looks.
-inline double AddProduct(double sum, Extended a, double b) { return static_cast<double>(a * b + sum); }
 
 // The lag-k sum with a check after every addition, so that an overflow is met at the
 // very addition that causes it.
@@ -27,17 +23,14 @@ double CheckedLagSum(const double* x, int n, int k) {
 // The lags first .. first+Block-1 in one pass over j. While every lag of the block
 // still has its partner x[j+k], the Block sums advance together; the last few j, where
 // the longer lags have run out, finish lag by lag. Each sum still sees its products
-// in the order of j.
+// in the order of j. A step is AddProduct: unchecked, an overflow leaves the sum
+// infinite, and it stays non-finite to the end, where the caller looks.
 template <int Block>
 void LagBlockSums(const double* x, int n, int first, double* s) {
     double sum[Block] = {};
     const int shared = std::max(0, n - (first + Block - 1));
     for (int j = 0; j < shared; ++j) {
-        const Extended xj = x[j];
-        const double* partner = x + j + first;
-        for (int b = 0; b < Block; ++b) {
-            sum[b] = AddProduct(sum[b], xj, partner[b]);
-        }
+        AddProducts(sum, x[j], x + j + first);  // sum[b] := x[j] * x[j + first + b] + sum[b]
     }
     for (int b = 0; b < Block; ++b) {
         for (int j = shared; j + first + b < n; ++j) {

@@ -11,7 +11,7 @@ void RunScalarKalmanFilter(const KalmanModel& model, const KalmanSequence& y, Ka
     const Extended r = model.r;
 
     // The error variance after the first observation, given the prior variance D.
-    p[0] = StoreDouble(CheckedDiv(model.d, CheckedDiv(model.d, dn) + 1.0L));
+    p[0] = StoreDouble(CheckedDiv(model.d, CheckedDiv(model.d, dn) + 1));
     double xp = 0.0;
 
     for (int k = 0; k < kKalmanSteps; ++k) {
@@ -19,7 +19,7 @@ void RunScalarKalmanFilter(const KalmanModel& model, const KalmanSequence& y, Ka
         xx[k] = StoreDouble(xp + gain * (static_cast<Extended>(y[k]) - xp));
         const double pe = StoreDouble(r * r * p[k] + model.dw);
         if (k < kKalmanSteps - 1) {
-            p[k + 1] = StoreDouble(CheckedDiv(pe, pe * CheckedDiv(1.0L, dn) + 1.0L));
+            p[k + 1] = StoreDouble(CheckedDiv(pe, pe * CheckedDiv(1, dn) + 1));
         }
         xp = StoreDouble(r * xx[k]);
     }

@@ -26,7 +26,7 @@ Extended Product(Extended a, Extended b) {
     return r;
 }
 
-Extended NormalVariate() { return RandomNormal(0.0L, 1.0L); }
+Extended NormalVariate() { return RandomNormal(0, 1); }
 
 // ---- 0 normal: the mean of six uniform values on [a, b]; the running sum is a double.
 double DrawNormal(const LawParameters& p) {
@@ -51,7 +51,7 @@ Moments UniformMoments(const LawParameters& p) {
 // ---- 2 Weibull, distribution function 1 - exp(-alpha * y^beta): alpha, beta
 double DrawWeibull(const LawParameters& p) {
     const Extended base = CheckedDiv(-CheckedLn(UniformRandom()), p.first);
-    return StoreDouble(Power(base, CheckedDiv(1.0L, p.second)));
+    return StoreDouble(Power(base, CheckedDiv(1, p.second)));
 }
 
 Extended WeibullDensity(const LawParameters& p, double t) {
@@ -65,11 +65,11 @@ Moments WeibullMoments(const LawParameters& p) {
     const Extended alpha = p.first;
     const Extended beta = p.second;
     // Gamma takes a double: each argument is rounded before the call.
-    const Extended scale1 = Power(alpha, CheckedDiv(-1.0L, beta));
-    const double gamma1 = GammaApprox(StoreDouble(CheckedDiv(1.0L, beta) + 1));
+    const Extended scale1 = Power(alpha, CheckedDiv(-1, beta));
+    const double gamma1 = GammaApprox(StoreDouble(CheckedDiv(1, beta) + 1));
     const double mean = StoreDouble(Product(scale1, gamma1));
-    const Extended scale2 = Power(alpha, CheckedDiv(-2.0L, beta));
-    const double gamma2 = GammaApprox(StoreDouble(CheckedDiv(2.0L, beta) + 1));
+    const Extended scale2 = Power(alpha, CheckedDiv(-2, beta));
+    const double gamma2 = GammaApprox(StoreDouble(CheckedDiv(2, beta) + 1));
     const Extended spread = gamma2 - Extended(gamma1) * gamma1;
     return {mean, StoreDouble(Product(scale2, spread))};
 }
@@ -98,7 +98,7 @@ Moments RayleighMoments(const LawParameters& p) {
 // ---- 4 exponential with rate lambda
 double DrawExponential(const LawParameters& p) {
     const Extended lnU = CheckedLn(UniformRandom());
-    return StoreDouble(lnU * CheckedDiv(-1.0L, p.first));
+    return StoreDouble(lnU * CheckedDiv(-1, p.first));
 }
 
 Extended ExponentialDensity(const LawParameters& p, double t) {
@@ -106,7 +106,7 @@ Extended ExponentialDensity(const LawParameters& p, double t) {
 }
 
 Moments ExponentialMoments(const LawParameters& p) {
-    const Extended inverse = CheckedDiv(1.0L, p.first);
+    const Extended inverse = CheckedDiv(1, p.first);
     return {StoreDouble(inverse), StoreDouble(CheckedDiv(inverse, p.first))};
 }
 

@@ -80,7 +80,7 @@ void EstimateWienerBlock(WienerMatrices& m, const Vector100& y, double d, double
         RequireFinite(t);
         const double hc = RequireFinite(DotProduct(h, c));
         const double th = RequireFinite(DotProduct(t, h));
-        err[i] = StoreDouble((static_cast<Extended>(d) - 2.0L * hc) + th);
+        err[i] = StoreDouble((static_cast<Extended>(d) - Extended(2) * hc) + th);
     }
 }
 

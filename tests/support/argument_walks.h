@@ -19,9 +19,9 @@ enum class Function { kLn, kExp };
 
 // Where e^x leaves the finite numbers, the normal ones, and the subnormals: ln LDBL_MAX,
 // ln LDBL_MIN and ln(LDBL_TRUE_MIN / 2), rounded (checked against MPFR by the tests).
-inline constexpr Extended kOverflowEdge = 0xb.17217f7d1cf79acp+10L;
-inline constexpr Extended kSubnormalEdge = -0xb.16c8c671210eb3p+10L;
-inline constexpr Extended kZeroEdge = -0xb.21dfe7f09e2baaap+10L;
+inline const Extended kOverflowEdge = 0xb.17217f7d1cf79acp+10L;
+inline const Extended kSubnormalEdge = -0xb.16c8c671210eb3p+10L;
+inline const Extended kZeroEdge = -0xb.21dfe7f09e2baaap+10L;
 
 // The extended number next to a finite x in the direction of target, from its fields.
 inline Extended NextToward(Extended x, Extended target) {
@@ -80,7 +80,7 @@ struct Walk {
                 const auto span = static_cast<std::uint64_t>(static_cast<int>(hi) - static_cast<int>(lo)) + 1;
                 const int exponent = static_cast<int>(lo) + static_cast<int>(stream.next() % span);
                 const std::uint64_t mantissa = stream.next() | (std::uint64_t{1} << 63);
-                return FromBits({kind == Kind::kNegativeBinades, exponent + kExtendedExponentBias, mantissa});
+                return FromBits({kind == Kind::kNegativeBinades, exponent + kExtendedFormat.exponentBias, mantissa});
             }
             case Kind::kConsecutive:
                 previous = IsNaN(previous) ? lo : NextToward(previous, hi);

@@ -13,6 +13,7 @@
 #include "matematic/extended_bits.h"
 #include "matematic/soft_extended.h"
 #include "matematic/x87.h"
+#include "support/differences.h"
 #include "support/extended_operands.h"
 
 namespace strs::operands {
@@ -63,6 +64,19 @@ struct Operation {
     Outcome (*software)(SoftExtended, SoftExtended);
 };
 
+// a converted to the integer types of 32 and 64 bits, out of range too (the x87's integer
+// indefinite), and to bool, folded into one outcome. (For the narrower types the compiler
+// stores 16 or 32 bits from the x87 as it sees fit.)
+template <class T>
+Outcome Integers(T a) {
+    const auto fold = [](std::uint64_t h, std::uint64_t v) { return (h ^ v) * 0x9E3779B97F4A7C15ull; };
+    std::uint64_t h = static_cast<bool>(a) ? 1 : 0;
+    h = fold(h, static_cast<std::uint32_t>(static_cast<std::int32_t>(a)));
+    h = fold(h, static_cast<std::uint32_t>(a));
+    h = fold(h, static_cast<std::uint64_t>(static_cast<std::int64_t>(a)));
+    return {h, static_cast<std::uint64_t>(a)};
+}
+
 // The x87's results with the labs' control word, whatever the caller had.
 inline Hardware Barrier(Hardware x) {
     asm volatile("" : "+m"(x));  // keeps the compiler from folding or reordering across precision
@@ -103,14 +117,8 @@ inline const std::vector<Operation>& Operations() {
          [](SoftExtended a, SoftExtended b) {
              return Outcome{0, (a < b ? 1u : 0u) | (a == b ? 2u : 0u) | (a <= b ? 4u : 0u) | (a > b ? 8u : 0u)};
          }},
-        {"integer(a)", [](Hardware a, Hardware) {
-             const bool inRange = a > -9.2e18L && a < 9.2e18L;
-             return Outcome{0, inRange ? static_cast<std::uint64_t>(static_cast<std::int64_t>(a)) : 0};
-         },
-         [](SoftExtended a, SoftExtended) {
-             const bool inRange = a > -9.2e18L && a < 9.2e18L;
-             return Outcome{0, inRange ? static_cast<std::uint64_t>(static_cast<std::int64_t>(a)) : 0};
-         }},
+        {"integer(a), bool(a)", [](Hardware a, Hardware) { return Integers(Barrier(a)); },
+         [](SoftExtended a, SoftExtended) { return Integers(a); }},
     };
     return operations;
 }
@@ -118,26 +126,23 @@ inline const std::vector<Operation>& Operations() {
 // Runs count cases of one operation; returns the number of differences, describing the
 // first few in report.
 inline long CountDifferences(const Operation& op, long count, std::uint64_t seed, std::string& report) {
-    SetX87ControlWord(kExtendedPrecisionControlWord);
-    Random random(seed);
-    long differences = 0;
-    for (long n = 0; n < count; ++n) {
-        const ExtendedBits a = Operand(random, {false, 16383, std::uint64_t{1} << 63});
+    return testing::CountDifferences(count, seed, report, [&op](Random& random) -> std::optional<std::string> {
+        const ExtendedBits a = Operand(random, {false, kExtendedFormat.exponentBias, std::uint64_t{1} << 63});
         const ExtendedBits b = Operand(random, a);
         const Outcome hardware = op.hardware(HardwareFrom(a), HardwareFrom(b));
         const Outcome software = op.software(SoftFrom(a), SoftFrom(b));
-        if (!(hardware == software) && ++differences <= 3) {
-            char text[256];
-            std::snprintf(text, sizeof text,
-                          "%s: a = %d:%04x:%016llx, b = %d:%04x:%016llx: x87 %04llx:%016llx, software %04llx:%016llx\n",
-                          op.name, a.negative, a.biasedExponent, static_cast<unsigned long long>(a.mantissa), b.negative,
-                          b.biasedExponent, static_cast<unsigned long long>(b.mantissa),
-                          static_cast<unsigned long long>(hardware.high), static_cast<unsigned long long>(hardware.low),
-                          static_cast<unsigned long long>(software.high), static_cast<unsigned long long>(software.low));
-            report += text;
+        if (hardware == software) {
+            return std::nullopt;
         }
-    }
-    return differences;
+        char text[256];
+        std::snprintf(text, sizeof text,
+                      "%s: a = %d:%04x:%016llx, b = %d:%04x:%016llx: x87 %04llx:%016llx, software %04llx:%016llx\n",
+                      op.name, a.negative, a.biasedExponent, static_cast<unsigned long long>(a.mantissa), b.negative,
+                      b.biasedExponent, static_cast<unsigned long long>(b.mantissa),
+                      static_cast<unsigned long long>(hardware.high), static_cast<unsigned long long>(hardware.low),
+                      static_cast<unsigned long long>(software.high), static_cast<unsigned long long>(software.low));
+        return text;
+    });
 }
 
 }  // namespace strs::operands

@@ -3,14 +3,17 @@
 // times a power of ten, the tick values on it and the mapping of values onto pixels.
 // Free of Qt; the chart widget adds labels, fonts and painting.
 //
-// Axis arithmetic runs in long double: its wider exponent keeps differences such as
-// 1e308 - (-1e308) finite, and the tick counts stay exact.
+// Axis arithmetic runs in the extended type, with the numerics' exact operations and no
+// C library: its wider exponent keeps differences such as 1e308 - (-1e308) finite, the
+// tick counts stay exact, and every system draws the same axes.
 
 #include <vector>
 
+#include "matematic/extended.h"
+
 namespace strs {
 
-using AxisValue = long double;
+using AxisValue = Extended;
 
 // Never more ticks than this, whatever the data.
 constexpr int kMaxAxisTicks = 64;

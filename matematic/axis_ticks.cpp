@@ -1,8 +1,11 @@
-#include "core/axis_ticks.h"
+#include "matematic/axis_ticks.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
+
+#include "matematic/extended_bits.h"
+#include "matematic/extended_constant.h"
 
 namespace strs {
 
@@ -21,7 +24,7 @@ AxisRange AxisExtent::range() const {
     const AxisValue hi = hi_;
     if (hi > lo)
         return {lo, hi};
-    AxisValue half = std::fabs(lo) * 0.1L;
+    AxisValue half = Abs(lo) * 0.1_ext;
     if (half == 0)
         half = 1;
     return {lo - half, hi + half};
@@ -33,7 +36,7 @@ namespace {
 // C library's log10 and pow differ in their last bits from one system to another, a
 // product of tens does not. Powers up to 1e27 are exact; a smaller one is one division.
 AxisValue PowerOfTenAtMost(AxisValue raw) {
-    constexpr AxisValue kLargest = std::numeric_limits<AxisValue>::max() / 10;
+    const AxisValue kLargest = std::numeric_limits<AxisValue>::max() / 10;
     AxisValue power = 1;
     if (raw >= 1) {
         while (power <= kLargest && power * 10 <= raw)
@@ -49,14 +52,14 @@ AxisValue PowerOfTenAtMost(AxisValue raw) {
 
 AxisValue NiceStepAtLeast(AxisValue raw) {
     const AxisValue magnitude = PowerOfTenAtMost(raw);
-    for (AxisValue factor : {1.0L, 2.0L, 5.0L}) {
-        if (factor * magnitude >= raw * (1 - 1e-12L))
+    for (const int factor : {1, 2, 5}) {
+        if (factor * magnitude >= raw * (1 - 1e-12_ext))
             return factor * magnitude;
     }
     return 10 * magnitude;
 }
 
-AxisValue NextNiceStep(AxisValue step) { return NiceStepAtLeast(step * 1.5L); }
+AxisValue NextNiceStep(AxisValue step) { return NiceStepAtLeast(step * 1.5); }
 
 AxisValue StepForCount(const AxisRange& range, int count) {
     return NiceStepAtLeast(range.span() / AxisValue(std::max(count, 1)));
@@ -64,11 +67,11 @@ AxisValue StepForCount(const AxisRange& range, int count) {
 
 std::vector<AxisValue> TickValues(const AxisRange& range, AxisValue step) {
     std::vector<AxisValue> ticks;
-    const AxisValue first = std::ceil(range.lo / step - 1e-9L);
-    const AxisValue last = std::floor(range.hi / step + 1e-9L);
+    const AxisValue first = Ceil(range.lo / step - 1e-9_ext);
+    const AxisValue last = Floor(range.hi / step + 1e-9_ext);
     for (int i = 0; i < kMaxAxisTicks && first + i <= last; ++i) {
         const AxisValue value = (first + i) * step;
-        if (std::isfinite(double(value)))
+        if (std::isfinite(static_cast<double>(value)))
             ticks.push_back(value);
     }
     return ticks;
@@ -77,7 +80,7 @@ std::vector<AxisValue> TickValues(const AxisRange& range, AxisValue step) {
 double AxisMap::operator()(AxisValue v) const {
     const AxisValue fraction = (v - range_.lo) / range_.span();
     const AxisValue pixel = from_ + fraction * (to_ - from_);
-    return double(std::clamp(pixel, AxisValue(-1e5), AxisValue(1e5)));
+    return static_cast<double>(std::clamp(pixel, AxisValue(-1e5), AxisValue(1e5)));
 }
 
 }  // namespace strs

@@ -1,4 +1,4 @@
-#include "core/axis_ticks.h"
+#include "matematic/axis_ticks.h"
 
 #include <gtest/gtest.h>
 
