@@ -18,6 +18,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocale>
+#include <QPixmapCache>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -203,6 +204,7 @@ private slots:
         workbench.window().findChild<QPushButton*>(QStringLiteral("BB3"))->click();
         const std::uint32_t stream = strs::RandomGeneratorState();
         const QJsonObject shown = Shown(workbench.window());
+        QPixmapCache::setCacheLimit(12345);  // the replay runs uncached, then gives it back
         workbench.setOpenChooser([&table](const QString&, const QString&) { return table; });
         workbench.saver().setNameChooser([&dir](const strs::SaveRequest&, const QString&) {
             return std::optional<strs::CompletedName>({dir.filePath(QStringLiteral("keys")), 1});
@@ -216,6 +218,7 @@ private slots:
                                                              "row 3, column page: '5' is not a number from 1 to 4.")});
         QCOMPARE(strs::RandomGeneratorState(), stream);
         QCOMPARE(Shown(workbench.window()), shown);
+        QCOMPARE(QPixmapCache::cacheLimit(), 12345);
     }
 };
 
