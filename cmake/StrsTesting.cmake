@@ -11,6 +11,15 @@ function(strs_add_gtest name)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)
 endfunction()
 
+# Under qemu-user an emulated program cannot start another (its fork fails): a test
+# leaves what needs a process of its own to the answer keys, which CTest runs through
+# the emulator. Wine starts Windows programs by itself.
+function(strs_tell_emulation target)
+  if(CMAKE_CROSSCOMPILING_EMULATOR AND NOT WIN32)
+    target_compile_definitions(${target} PRIVATE STRS_UNDER_QEMU_USER)
+  endif()
+endfunction()
+
 # Qt Test for widgets: each source is its own executable and test, named after the file,
 # run offscreen with a timeout so that a stray modal box fails fast instead of hanging.
 #   strs_add_qt_tests(SOURCES tst_x.cpp... LIBS target...)
@@ -24,12 +33,7 @@ function(strs_add_qt_tests)
     add_executable(${target} ${src})
     set_target_properties(${target} PROPERTIES AUTOMOC ON)
     target_link_libraries(${target} PRIVATE ${arg_LIBS} Qt6::Test strs_test_support)
-    # Under qemu-user an emulated program cannot start another (its fork fails): what
-    # needs a process of its own is left to the answer keys, which CTest runs through the
-    # emulator. Wine starts Windows programs by itself.
-    if(CMAKE_CROSSCOMPILING_EMULATOR AND NOT WIN32)
-      target_compile_definitions(${target} PRIVATE STRS_UNDER_QEMU_USER)
-    endif()
+    strs_tell_emulation(${target})
     add_test(NAME ${target} COMMAND ${target})
     set_tests_properties(${target} PROPERTIES TIMEOUT 120
       ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;STRS_LANGUAGE=")

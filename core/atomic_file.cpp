@@ -229,11 +229,23 @@ int WriteAll(int file, std::string_view bytes, DiskSpace space) {
         const ssize_t written = write(file, bytes.data() + done, allowed - done);
         if (written < 0 && errno != EINTR)
             return errno;
+        if (written == 0)  // a device that takes nothing and says nothing
+            return EIO;
         done += std::size_t(std::max<ssize_t>(written, 0));
     }
     if (allowed < bytes.size())
         return ENOSPC;
     return fsync(file) == 0 ? 0 : errno;
+}
+
+// The new name itself reaches the disk. Not every file system can sync a folder; the file
+// is written either way.
+void SyncFolder(const std::string& folder) {
+    const int handle = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (handle >= 0) {
+        fsync(handle);
+        close(handle);
+    }
 }
 
 std::optional<FileWriteError> WriteThroughTemporary(const std::string& name, std::string_view bytes,
@@ -254,15 +266,19 @@ std::optional<FileWriteError> WriteThroughTemporary(const std::string& name, std
     }
     if (file < 0)
         return Failure(EEXIST, target);
-    int error = replacing && fchmod(file, old.st_mode & 07777) != 0 ? errno : 0;
+    // Where the file system keeps no permissions (a FAT memory stick, a Windows share) the
+    // new file simply has the mount's, as the old one had.
+    int error = replacing && fchmod(file, old.st_mode & 07777) != 0 && errno != EPERM && errno != ENOTSUP ? errno : 0;
     if (error == 0)
         error = WriteAll(file, bytes, space);
     if (close(file) != 0 && error == 0)
         error = errno;
     if (error == 0 && rename(temporary.c_str(), target.path.c_str()) != 0)
         error = errno;
-    if (error == 0)
+    if (error == 0) {
+        SyncFolder(FolderOf(target.path));
         return std::nullopt;
+    }
     unlink(temporary.c_str());
     return Failure(error, target);
 }

@@ -8,9 +8,9 @@
 // soft_extended_limits.h.
 
 #include <compare>
-#include <concepts>
 #include <cstdint>
 #include <limits>
+#include <type_traits>
 
 #include "core/binary_format.h"
 #include "matematic/soft_unpacked.h"
@@ -31,7 +31,8 @@ public:
         }
     }
     SoftExtended(float v) : SoftExtended(static_cast<double>(v)) {}
-    template <std::integral T>
+    // (Written without concepts: Qt's moc reads this header and knows none.)
+    template <class T, std::enable_if_t<std::is_integral_v<T>, int> = 0>
     constexpr SoftExtended(T v) {
         if constexpr (std::is_signed_v<T>) {
             fromInteger(v < 0, v < 0 ? 0 - static_cast<std::uint64_t>(v) : static_cast<std::uint64_t>(v));
@@ -43,7 +44,7 @@ public:
     // itself, or binary128 (rounded to nearest). Where it is a plain double the conversion
     // would lose bits, and a build that uses it fails. The numerics' constants never come
     // this way (extended_constant.h); the tests' values do.
-    template <std::same_as<long double> T>
+    template <class T, std::enable_if_t<std::is_same_v<T, long double>, int> = 0>
     SoftExtended(T v) {
         static_assert(std::numeric_limits<long double>::digits >= 64, "long double would lose bits of an extended number");
         *this = FromLongDouble(v);
@@ -77,8 +78,7 @@ public:
     // number of the width the x87 stores, cut to the type. That width is 32 bits for int,
     // 64 for the unsigned int and the 64-bit types; for the narrower types the compiler
     // stores 16 or 32 bits as it sees fit, and these take 32.
-    template <std::integral T>
-        requires(!std::same_as<T, bool>)
+    template <class T, std::enable_if_t<std::is_integral_v<T> && !std::is_same_v<T, bool>, int> = 0>
     explicit operator T() const {
         if constexpr (sizeof(T) == sizeof(std::uint64_t) && std::is_unsigned_v<T>) {
             return static_cast<T>(truncatedUnsigned64());

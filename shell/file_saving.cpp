@@ -46,7 +46,8 @@ std::optional<QString> FileSaver::save(QWidget* parent, const SaveRequest& reque
     if (folder_.isEmpty())
         folder_ = SaveStartFolder(QCoreApplication::applicationDirPath(), request.folderKind);
     // A "No" to replacing a file, or a write that failed once its box is closed, brings the
-    // dialog back with the name; only a cancel ends the command without a file.
+    // dialog back with the name; a cancel ends the command without a file, and so does a
+    // document that cannot be made (its error goes to the command's guard).
     while (true) {
         const std::optional<CompletedName> chosen =
             chooser_ ? chooser_(request, folder_) : AskWithDialog(parent, request, folder_);
@@ -56,18 +57,14 @@ std::optional<QString> FileSaver::save(QWidget* parent, const SaveRequest& reque
         folder_ = file.name;
         if (!SavedFilesAreDownloads() && !MayWriteOver(parent, file.name, question_))
             continue;
-        bool saved = false;
-        bool cancelled = false;
-        RunGuarded(parent, [&] {
-            const std::optional<QByteArray> bytes = content(file.type);
-            cancelled = !bytes;
-            if (bytes) {
-                WriteFile(*bytes, file.name, space_);
-                saved = true;
-            }
-        });
-        if (cancelled)
+        const std::optional<QByteArray> bytes = content(file.type);
+        if (!bytes)
             return std::nullopt;
+        bool saved = false;
+        RunGuarded(parent, [&] {
+            WriteFile(*bytes, file.name, space_);
+            saved = true;
+        });
         if (saved) {
             folder_ = QFileInfo(file.name).absolutePath();
             return file.name;

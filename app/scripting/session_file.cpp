@@ -44,7 +44,8 @@ QByteArray SessionFileText(const QStringList& lines, const SessionHeader& header
 
 SessionScript ReadSessionFile(const QByteArray& bytes, TForm1& window) {
     SessionScript script;
-    const QList<QByteArray> rawLines = bytes.split('\n');
+    // An editor such as Notepad may put a byte order mark before the first line.
+    const QList<QByteArray> rawLines = (bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes).split('\n');
     std::optional<QDateTime> pressTime;
     for (qsizetype i = 0; i < rawLines.size(); ++i) {
         const int number = int(i) + 1;

@@ -1,8 +1,10 @@
 #include "app/session/class_keys.h"
 
 #include "app/scripting/variants.h"
+#include "core/errors.h"
 
 #include <QCoreApplication>
+#include <QIODevice>
 #include <QProgressDialog>
 
 namespace strs::session {
@@ -23,6 +25,9 @@ std::optional<QByteArray> MakeClassKeys(QWidget* parent, QIODevice& table, repla
     progress.setObjectName(QStringLiteral("ClassKeysProgress"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(300);
+    // Asked again after a failed write, the table is read again from its start.
+    badRows.clear();
+    table.seek(0);
     QByteArray keys;
     bool cancelled = false;
     const replay::VariantsOutput output{
@@ -38,6 +43,10 @@ std::optional<QByteArray> MakeClassKeys(QWidget* parent, QIODevice& table, repla
     replay::RunVariants(table, format, output, replay::ReplaySession::Windows::Hidden);
     if (cancelled)
         return std::nullopt;
+    if (keys.isEmpty())  // a header that is not one of a table of variants: no file at all
+        throw Error(QCoreApplication::translate("strs::session::ClassKeys", "Ответы по вариантам не составлены:\n%1")
+                        .arg(badRows.join(u'\n'))
+                        .toStdString());
     return keys;
 }
 

@@ -21,6 +21,8 @@
 #include <QLocale>
 #include <QMessageBox>
 
+#include <exception>
+
 namespace strs::session {
 
 namespace {
@@ -140,6 +142,7 @@ bool Workbench::openSessionFile(const QByteArray& bytes, const QString& name) {
     // A press that failed when it was recorded fails again: silently, its record says why.
     const ErrorPresenter presenter = CurrentErrorPresenter();
     SetErrorPresenter([](const QString&) {});
+    std::exception_ptr failure;
     try {
         for (std::size_t i = 0; i < script.actions.size(); ++i) {
             if (const auto time = script.pressTimes.find(i); time != script.pressTimes.end())
@@ -147,13 +150,19 @@ bool Workbench::openSessionFile(const QByteArray& bytes, const QString& name) {
             replay::PerformWindowAction(*fresh, script.actions[i]);
             QCoreApplication::processEvents();
         }
-    } catch (const replay::ScriptError& e) {
-        SetErrorPresenter(presenter);
-        fresh.reset();
-        before.restore();
-        throw Error(tr("Сеанс %1 не открыт: %2").arg(shown, QString::fromUtf8(e.what())).toStdString());
+    } catch (...) {
+        failure = std::current_exception();
     }
     SetErrorPresenter(presenter);
+    if (failure) {  // whatever went wrong, the student's window and its state stay
+        fresh.reset();
+        before.restore();
+        try {
+            std::rethrow_exception(failure);
+        } catch (const replay::ScriptError& e) {
+            throw Error(tr("Сеанс %1 не открыт: %2").arg(shown, QString::fromUtf8(e.what())).toStdString());
+        }
+    }
 
     fresh->move(window_->pos());
     const bool wasShown = window_->isVisible();
@@ -161,7 +170,9 @@ bool Workbench::openSessionFile(const QByteArray& bytes, const QString& name) {
     adopt(std::move(fresh));
     if (wasShown)
         window_->show();
-    old.reset();
+    // The command may come from the old window's own menu or keys: it goes once they are done.
+    old->hide();
+    old.release()->deleteLater();
     emit windowReplaced(window_.get());
     return true;
 }
@@ -193,11 +204,11 @@ void Workbench::makeReport() {
 
 void Workbench::writeClassKeys(QIODevice& table) {
     QStringList badRows;
-    saver_->save(window_.get(),
-                 {tr("Сохранить ответы по вариантам"), ClassKeyFileTypes(), tr("ответы"), QStandardPaths::DocumentsLocation},
-                 [&](int type) { return MakeClassKeys(window_.get(), table, ClassKeyFormat(type), badRows); });
+    const std::optional<QString> written = saver_->save(
+        window_.get(), {tr("Сохранить ответы по вариантам"), ClassKeyFileTypes(), tr("ответы"), QStandardPaths::DocumentsLocation},
+        [&](int type) { return MakeClassKeys(window_.get(), table, ClassKeyFormat(type), badRows); });
     // The bad rows, listed once the keys of the others are written.
-    if (!badRows.isEmpty())
+    if (written && !badRows.isEmpty())
         throw Error(tr("Строки таблицы, которые не вошли в ответы:\n%1").arg(badRows.join(u'\n')).toStdString());
 }
 

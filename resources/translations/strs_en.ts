@@ -551,6 +551,12 @@
         <source>Отменить</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>Ответы по вариантам не составлены:
+%1</source>
+        <translation>No answer keys were made:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>strs::session::Report</name>

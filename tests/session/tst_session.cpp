@@ -14,6 +14,7 @@
 #include "shell/translations.h"
 #include "support/error_recorder.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -157,7 +158,8 @@ private slots:
         Workbench workbench(FreshWindow());
         QStringList asked;
         workbench.setQuestion([&asked](const QString& text) { return asked << text, false; });
-        QVERIFY(workbench.openSessionFile("locale en_US\npress BB3\n", QStringLiteral("a.strs")));
+        // (saved by an editor that puts a byte order mark first)
+        QVERIFY(workbench.openSessionFile("\xEF\xBB\xBFlocale en_US\npress BB3\n", QStringLiteral("a.strs")));
         QVERIFY(asked.isEmpty());  // nothing pressed yet: nothing to lose
         strs::TForm1* opened = &workbench.window();
         QVERIFY(!workbench.openSessionFile("locale en_US\npress BB1\n", QStringLiteral("b.strs")));
@@ -219,6 +221,26 @@ private slots:
         QCOMPARE(strs::RandomGeneratorState(), stream);
         QCOMPARE(Shown(workbench.window()), shown);
         QCOMPARE(QPixmapCache::cacheLimit(), 12345);
+    }
+
+    // A file that is not a table of variants gives no keys file at all, only its reason.
+    void aTableWithoutPagesWritesNoKeys() {
+        strs::testing::ErrorRecorder errors;
+        QTemporaryDir dir;
+        QTemporaryDir tables;
+        const QString table = tables.filePath(QStringLiteral("marks.csv"));
+        QFile file(table);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("name;mark\nA;5\n") > 0);
+        file.close();
+        Workbench workbench(FreshWindow());
+        workbench.setOpenChooser([&table](const QString&, const QString&) { return table; });
+        workbench.saver().setNameChooser([&dir](const strs::SaveRequest&, const QString&) {
+            return std::optional<strs::CompletedName>({dir.filePath(QStringLiteral("keys")), 1});
+        });
+        strs::RunGuarded(nullptr, [&workbench] { workbench.makeClassKeys(); });
+        QCOMPARE(errors.messages.size(), 1);
+        QVERIFY2(errors.messages.front().startsWith(QStringLiteral("No answer keys were made:\n")), qPrintable(errors.messages.front()));
+        QVERIFY(QDir(dir.path()).isEmpty());
     }
 };
 

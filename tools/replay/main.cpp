@@ -144,5 +144,8 @@ int main(int argc, char* argv[]) {
     } catch (const std::bad_alloc&) {
         std::fputs("strs-replay: out of memory\n", stderr);
         return 3;
+    } catch (const std::exception& e) {  // never an abort without a word
+        std::fprintf(stderr, "strs-replay: %s\n", e.what());
+        return 2;
     }
 }
