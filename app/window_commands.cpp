@@ -29,8 +29,11 @@ QAction* WindowCommands::add(const QString& text, const QString& objectName, con
     action->setObjectName(objectName);
     action->setShortcut(shortcut);
     action->setShortcutContext(Qt::WindowShortcut);
-    connect(action, &QAction::triggered, this,
-            [this, command = std::move(command)] { RunGuarded(&window_, command); });
+    // A command runs once the menu it was chosen from has closed: its dialogs must not open
+    // inside the menu's own event loop, which the browser cannot hold beside a second one.
+    connect(
+        action, &QAction::triggered, this, [this, command = std::move(command)] { RunGuarded(&window_, command); },
+        Qt::QueuedConnection);
     window_.addAction(action);
     menu_->addAction(action);
     return action;

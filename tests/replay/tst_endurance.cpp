@@ -21,6 +21,15 @@ using strs::replay::ScriptLine;
 
 namespace {
 
+// Under qemu-user every floating-point operation is a call into the emulator, and the
+// software extended type's kernels are made of them: there the first quarter of the same
+// stream runs, within the test's time limit.
+#ifdef STRS_UNDER_QEMU_USER
+constexpr int kActions = 2500;
+#else
+constexpr int kActions = 10000;
+#endif
+
 const QStringList kTexts = {QStringLiteral("1"),      QStringLiteral("-1"),       QStringLiteral("0"),
                             QStringLiteral("0,0"),    QStringLiteral(""),         QStringLiteral("-"),
                             QStringLiteral("0,5"),    QStringLiteral("-0,5"),     QStringLiteral("0,8"),
@@ -75,7 +84,7 @@ private slots:
         ReplaySession session([](const QByteArray&) {});
         int presses = 0;
         int failures = 0;
-        for (int step = 1; step <= 10000; ++step) {
+        for (int step = 1; step <= kActions; ++step) {
             ScriptLine line;
             line.number = step;
             switch (pick(10)) {
@@ -129,8 +138,8 @@ private slots:
             }
         }
         // The run must have exercised both outcomes.
-        QVERIFY(presses > 3000);
-        QVERIFY(failures > 100);
+        QVERIFY(presses > kActions * 3 / 10);
+        QVERIFY(failures > kActions / 100);
         QVERIFY(failures < presses);
     }
 };

@@ -7,14 +7,14 @@
 import assert from 'node:assert/strict';
 import { mkdirSync, readFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { centreOf, clickWidget, launchBrowser, openWorkbench } from './workbench_page.mjs';
+import { centreOf, clickWidget, launchBrowser, openWorkbench, widgetOnPage } from './workbench_page.mjs';
 
 const [url, out] = process.argv.slice(2);
 mkdirSync(out, { recursive: true });
 const kButtons = ['BB1', 'BitBtn1', 'BB3', 'BitBtn2'];
 const kWindowCommands = ['SaveSession', 'OpenSession', 'Report', 'ClassKeys'];
 
-const widget = (page, name) => page.evaluate((n) => globalThis.strsWidget(n), name);
+const widget = widgetOnPage;  // in the page's pixels: the page scales and places the canvas
 const painted = (page) => page.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));
 const replay = (page, script) => page.evaluate((s) => globalThis.strsReplay(s), script);
 
@@ -138,7 +138,7 @@ try {
     assert.equal(fromFile, fromPresses, 'the file replays to the snapshot of the same presses');
 
     // Opened in a fresh page, with the browser's file chooser.
-    const fresh = await openWorkbench(browser, url);
+    const fresh = await openWorkbench(browser, url, { withoutSavePicker: true });
     messages.push(fresh.messages);
     const [chooser] = await Promise.all([
       fresh.page.waitForEvent('filechooser'),
