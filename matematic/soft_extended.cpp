@@ -375,7 +375,9 @@ SoftExtended::operator long double() const {
 }
 
 std::int64_t SoftExtended::truncated(int bits) const {
-    const std::int64_t indefinite = -(std::int64_t{1} << (bits - 1));  // also every NaN's and infinity's
+    // The most negative number of the width (also every NaN's and infinity's), made without
+    // negating it as a signed number, which overflows at 64 bits.
+    const auto indefinite = static_cast<std::int64_t>(std::uint64_t{0} - (std::uint64_t{1} << (bits - 1)));
     if (biasedExponent() == kExtendedFormat.specialExponent) {
         return indefinite;
     }

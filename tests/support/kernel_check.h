@@ -61,7 +61,8 @@ inline double AddendFor(Random& random, double v) {
         case 1:  // v scaled by a power of two, across the addends' window and beyond it
             return sign * std::ldexp(v, random.below(120) - 60);
         case 2: {  // the sum near a power of two
-            const double power = std::ldexp(1.0, std::ilogb(v) + random.below(3) - 1);
+            const int binade = std::isfinite(v) && v != 0 ? std::ilogb(v) : 0;  // ilogb is INT_MAX or INT_MIN there
+            const double power = std::ldexp(1.0, binade + random.below(3) - 1);
             return FromBits(BitsOf(sign * power - v) + random.below(5) - 2);
         }
         case 3:  // short mantissa at v's binade: ties in the sum
