@@ -4,7 +4,7 @@
 
 # The native build, the program and its tests (scripts/install-deps).
 strs_packages_native=(
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ pkg-config ccache
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev qt6-translations-l10n
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   libjpeg62-turbo-dev
