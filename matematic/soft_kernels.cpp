@@ -47,7 +47,7 @@ double PivotDivision::negatedQuotient(double x) const { return quotient(-x); }
 
 double PivotDivision::updated(double aij, double akj, double aik) const {
     dd::Mask<double> ok = true;
-    const double fast = updatedFast<true>(aij, akj, aik, dd::SplitOf(aik), ok);
+    const double fast = updatedFast(aij, akj, aik, dd::SplitOf(aik), ok);
     return ok ? fast : updatedOther(aij, akj, aik);
 }
 
@@ -60,20 +60,24 @@ double PivotDivision::updatedOther(double aij, double akj, double aik) const {
 
 void PivotDivision::updateRun(double* dst, const double* src, const double* pivotRow, double aik,
                               std::size_t count) const {
-    constexpr std::size_t kBlock = 8;  // four pairs
     const auto aikPair = dd::Broadcast<dd::DoublePair>(aik);
     const dd::Split<dd::DoublePair> aikSplit = dd::SplitOf(aikPair);
     std::size_t j = 0;
-    for (; j + kBlock <= count; j += kBlock) {
-        detail::InPairs<kBlock>(
-            dst + j,
-            [&](std::size_t p, dd::Mask<dd::DoublePair>& ok) __attribute__((always_inline)) {
-                const std::size_t k = j + 2 * p;
-                return updatedFast<false>(dd::LoadPair(src + k), dd::LoadPair(pivotRow + k), aikPair, aikSplit, ok);
-            },
-            [&](std::size_t r) { return updated(src[j + r], pivotRow[j + r], aik); });
-    }
-    for (; j < count; ++j) {
+    // Blocks of four pairs, then of one, so that at most one step is left alone.
+    const auto blocks = [&]<std::size_t kBlock>() __attribute__((always_inline)) {
+        for (; j + kBlock <= count; j += kBlock) {
+            detail::InPairs<kBlock>(
+                dst + j,
+                [&](std::size_t p, dd::Mask<dd::DoublePair>& ok) __attribute__((always_inline)) {
+                    const std::size_t k = j + 2 * p;
+                    return updatedFast(dd::LoadPair(src + k), dd::LoadPair(pivotRow + k), aikPair, aikSplit, ok);
+                },
+                [&](std::size_t r) { return updated(src[j + r], pivotRow[j + r], aik); });
+        }
+    };
+    blocks.template operator()<8>();
+    blocks.template operator()<2>();
+    if (j < count) {
         dst[j] = updated(src[j], pivotRow[j], aik);
     }
 }

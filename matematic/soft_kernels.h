@@ -49,23 +49,17 @@ template <class V>
 //
 // The exact sum is t.high + t.low + x.low, t.high a multiple of two units of the grid
 // it is rounded to, so that only rest = t.low + x.low is rounded to the grid. Where rest
-// is not a double, the double nearest to it lies between the same two middles of grid
-// points as rest itself, or on one of them (the middles are doubles, and rounding is
-// monotonic): a tie that may not be one is left. `exactRest` finds out whether rest is a
-// double; without it (the pairs' shorter way) every tie is left, to the single step.
-template <bool exactRest, class V>
+// is a double, the double's rounding to the grid is the extended one, ties included; a
+// sum landing a binade above x makes such ties common (x.low's last bit is then half a
+// unit of the grid), so whether rest is a double is found out rather than every tie
+// left. Where rest is not a double, the double nearest to it lies between the same two
+// middles of grid points as rest itself, or on one of them (the middles are doubles, and
+// rounding is monotonic): only a tie that may not be one is left.
+template <class V>
 [[gnu::always_inline]] inline V StoredSum(const dd::Sum<V>& x, V s, Mask<V>& ok) {
     const dd::Sum<V> t = dd::ExactSum(x.high, s);
-    V rest;
-    Mask<V> restIsExact;
-    if constexpr (exactRest) {
-        const dd::Sum<V> r = dd::ExactSum(t.low, x.low);
-        rest = r.high;
-        restIsExact = dd::IsZero(r.low);
-    } else {
-        rest = t.low + x.low;
-        restIsExact = Mask<V>{};
-    }
+    const dd::Sum<V> r = dd::ExactSum(t.low, x.low);
+    const V rest = r.high;
     // near has the exact sum's binade, unless near is a power of two. The checks also
     // leave NaNs (the first fails) and infinities (a power of two's fields); near the top
     // of the range the final rounding overflows to infinity as the x87's store does.
@@ -74,13 +68,13 @@ template <bool exactRest, class V>
     const V rounded = dd::RoundToGrid(rest, rounder);
     const V an = dd::Abs(near);
     ok &= dd::AtLeast(an, 0x1p-900) & dd::Differ(an, dd::Binade(near)) &
-          (restIsExact | dd::Differ(dd::Abs(rest - rounded), dd::HalfGridUnit(rounder)));
+          (dd::IsZero(r.low) | dd::Differ(dd::Abs(rest - rounded), dd::HalfGridUnit(rounder)));
     return t.high + rounded;  // the one rounding to 53 bits
 }
 
-template <bool exactRest, class V>
+template <class V>
 [[gnu::always_inline]] inline V AddProduct(V sum, V a, const dd::Split<V>& as, V b, Mask<V>& ok) {
-    return StoredSum<exactRest>(ExtendedProduct(a, as, b, dd::SplitOf(b), ok), sum, ok);
+    return StoredSum(ExtendedProduct(a, as, b, dd::SplitOf(b), ok), sum, ok);
 }
 
 // The steps r < N in pairs (pair(p, ok) for p < N / 2): where all held, their results;
@@ -113,7 +107,7 @@ template <std::size_t N, class Pair, class Single>
 
 inline double AddProduct(double sum, double a, double b) {
     dd::Mask<double> ok = true;
-    const double fast = detail::AddProduct<true>(sum, a, dd::SplitOf(a), b, ok);
+    const double fast = detail::AddProduct(sum, a, dd::SplitOf(a), b, ok);
     return ok ? fast : detail::OtherAddProduct(sum, a, b);
 }
 
@@ -125,7 +119,7 @@ template <std::size_t N>
     detail::InPairs<N>(
         sums,
         [&](std::size_t p, dd::Mask<dd::DoublePair>& ok) __attribute__((always_inline)) {
-            return detail::AddProduct<false>(dd::LoadPair(sums + 2 * p), ap, as, dd::LoadPair(b + 2 * p), ok);
+            return detail::AddProduct(dd::LoadPair(sums + 2 * p), ap, as, dd::LoadPair(b + 2 * p), ok);
         },
         [&](std::size_t r) { return AddProduct(sums[r], a, b[r]); });
 }
@@ -139,7 +133,7 @@ template <std::size_t N>
         sums,
         [&](std::size_t p, dd::Mask<dd::DoublePair>& ok) __attribute__((always_inline)) {
             // The factors change places: the exact product and its rounding are the same.
-            return detail::AddProduct<false>(dd::LoadPair(sums + 2 * p), bp, bs,
+            return detail::AddProduct(dd::LoadPair(sums + 2 * p), bp, bs,
                                              dd::DoublePair{a[2 * p * stride], a[(2 * p + 1) * stride]}, ok);
         },
         [&](std::size_t r) { return AddProduct(sums[r], a[r * stride], b); });
@@ -186,11 +180,11 @@ private:
         return {q1, low};
     }
 
-    template <bool exactRest, class V>
+    template <class V>
     [[gnu::always_inline]] V updatedFast(V aij, V akj, V aik, const dd::Split<V>& aikSplit, dd::Mask<V>& ok) const {
         const dd::Sum<V> quotient =
             extendedQuotient(detail::ExtendedProduct(akj, dd::SplitOf(akj), aik, aikSplit, ok), ok);
-        return detail::StoredSum<exactRest, V>({-quotient.high, -quotient.low}, aij, ok);
+        return detail::StoredSum<V>({-quotient.high, -quotient.low}, aij, ok);
     }
 
     // updated() where the fast step does not hold: a zero product at once, the rest exactly.
