@@ -9,8 +9,11 @@ target_compile_definitions(strs_options INTERFACE
 target_include_directories(strs_options INTERFACE ${PROJECT_SOURCE_DIR})
 # The error guard catches what the computations throw; emscripten leaves C++ exceptions
 # uncatchable unless asked (the program's link asks too: app/CMakeLists.txt).
+# WebAssembly's vector instructions carry the software extended type's pairs of doubles
+# (matematic/double_double.h), which are otherwise split into two lanes' scalar code;
+# the page tells a browser without them (install/web/page.js).
 if(EMSCRIPTEN)
-  target_compile_options(strs_options INTERFACE -fexceptions)
+  target_compile_options(strs_options INTERFACE -fexceptions -msimd128)
 endif()
 
 # Sanitizer builds (the asan preset) set STRS_SANITIZE.

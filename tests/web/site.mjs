@@ -253,11 +253,18 @@ for (const screen of kScreens) {
       assert.equal((await widgetOnPage(page, 'BB1')).text, 'Обновить');
     });
 
-    await step(`${name}: without WebAssembly, or out of memory, the page says so and offers the desktop version`, async () => {
+    await step(`${name}: without WebAssembly or its vector instructions, or out of memory, the page says so and offers the desktop version`, async () => {
       const missing = await refusal(context, url, () => { delete globalThis.WebAssembly; });
       assert.match(missing.text, /WebAssembly/);
       await shot(missing.page, 'no-webassembly');
       await missing.page.close();
+      // A browser whose WebAssembly has no SIMD validates no module that uses it.
+      const noVectors = await refusal(context, url, () => {
+        const validate = WebAssembly.validate;
+        WebAssembly.validate = (bytes) => !new Uint8Array(bytes).includes(253) && validate(bytes);
+      });
+      assert.match(noVectors.text, /SIMD/);
+      await noVectors.page.close();
       const noMemory = await refusal(context, url, () => {
         WebAssembly.instantiate = () => Promise.reject(
           new RangeError('WebAssembly.instantiate(): Out of memory: Cannot allocate Wasm memory for new instance'));
